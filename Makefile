@@ -1,0 +1,32 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install what is missing, then build with CMake and Ninja into build/.
+
+BUILD_DIR ?= build
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+
+.PHONY: deps configure build run test bench format clean
+
+deps:
+	@tools/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@tools/run-game $(BUILD_DIR)
+
+test: build
+	@tools/run-tests $(BUILD_DIR)
+
+bench: build
+	@cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-*
