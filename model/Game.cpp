@@ -90,7 +90,9 @@ void DropColumn(TMap& Map, int X) {
 
 } // namespace
 
-TGame::TGame() { NewGame(); }
+TGame::TGame() {
+  NewGame();
+}
 
 TGame::~TGame() = default;
 
@@ -162,7 +164,9 @@ TGameMap& TGame::CurrentMap() {
   return *FMaps[static_cast<std::size_t>(FCurrent)];
 }
 
-const TGameMap& TGame::CurrentMap() const { return const_cast<TGame*>(this)->CurrentMap(); }
+const TGameMap& TGame::CurrentMap() const {
+  return const_cast<TGame*>(this)->CurrentMap();
+}
 
 bool TGame::HasNeighbour(int X, int Y) const {
   const TGameMap& Map = CurrentMap();
@@ -172,8 +176,7 @@ bool TGame::HasNeighbour(int X, int Y) const {
   const TCell* Cell = Map.Cells() + X + Y * W;
   const std::uint8_t Color = Cell->Color;
   return (Y > 0 && Cell[-W].Color == Color) || (X > 0 && Cell[-1].Color == Color) ||
-         (Y < Map.Height() - 1 && Cell[W].Color == Color) ||
-         (X < W - 1 && Cell[1].Color == Color);
+         (Y < Map.Height() - 1 && Cell[W].Color == Color) || (X < W - 1 && Cell[1].Color == Color);
 }
 
 void TGame::RemoveGroup(int X, int Y) {
@@ -194,7 +197,9 @@ void TGame::RemoveGroup(int X, int Y) {
   Recount();
 }
 
-void TGame::MarkGroup(int X, int Y, std::uint8_t Mark) { MarkRegion(CurrentMap(), X, Y, Mark); }
+void TGame::MarkGroup(int X, int Y, std::uint8_t Mark) {
+  MarkRegion(CurrentMap(), X, Y, Mark);
+}
 
 void TGame::Recount() {
   TGameMap& Map = CurrentMap();

@@ -14,7 +14,9 @@ int ClampSize(int Value) {
 }
 } // namespace
 
-TMap::TMap() : FWidth(8), FHeight(8) { Reallocate(); }
+TMap::TMap() : FWidth(8), FHeight(8) {
+  Reallocate();
+}
 
 TMap::~TMap() = default;
 
@@ -45,13 +47,21 @@ const TCell& TMap::CheckedCell(int X, int Y) const {
   return FCells[static_cast<std::size_t>(X + Y * FWidth)];
 }
 
-TCell& TMap::CellPtr(int X, int Y) { return const_cast<TCell&>(CheckedCell(X, Y)); }
+TCell& TMap::CellPtr(int X, int Y) {
+  return const_cast<TCell&>(CheckedCell(X, Y));
+}
 
-std::uint8_t TMap::GetColor(int X, int Y) const { return CheckedCell(X, Y).Color; }
+std::uint8_t TMap::GetColor(int X, int Y) const {
+  return CheckedCell(X, Y).Color;
+}
 
-void TMap::SetColor(int X, int Y, std::uint8_t Value) { CellPtr(X, Y).Color = Value; }
+void TMap::SetColor(int X, int Y, std::uint8_t Value) {
+  CellPtr(X, Y).Color = Value;
+}
 
-std::uint8_t TMap::GetMark(int X, int Y) const { return CheckedCell(X, Y).Mark; }
+std::uint8_t TMap::GetMark(int X, int Y) const {
+  return CheckedCell(X, Y).Mark;
+}
 
 void TMap::FillRandom(std::uint8_t N) {
   TCell* Cell = FCells.get();

@@ -9,7 +9,9 @@ std::mt19937& Generator() {
 }
 } // namespace
 
-void SeedRandom(std::uint32_t Seed) { Generator().seed(Seed); }
+void SeedRandom(std::uint32_t Seed) {
+  Generator().seed(Seed);
+}
 
 int RandomBelow(int N) {
   if (N <= 1)
