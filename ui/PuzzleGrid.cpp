@@ -139,12 +139,9 @@ void TPuzzleGrid::mousePressEvent(QMouseEvent* Event) {
   Event->accept();
 }
 
+// The owner decides what a pointer move selects; the grid only reports it.
 void TPuzzleGrid::mouseMoveEvent(QMouseEvent* Event) {
   const QPoint P = ToClient(Event);
-  int ACol, ARow;
-  MouseToCell(P.x(), P.y(), ACol, ARow);
-  if (ACol >= 0)
-    MoveCurrent(ACol, ARow);
   emit MouseMove(Event->modifiers(), P.x(), P.y());
 }
 

@@ -1,0 +1,338 @@
+// The main window driven with real widgets and events on the offscreen platform.
+
+#include "model/Game.h"
+#include "solver/Solver.h"
+#include "tests/model/BoardText.h"
+#include "ui/BoardPainter.h"
+#include "ui/HotSpot.h"
+#include "ui/Main.h"
+#include "ui/PictureBox.h"
+#include "ui/PuzzleGrid.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainFormTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Form = std::make_unique<TMainForm>();
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+  }
+
+  void TearDown() override {
+    Form.reset();
+    while (QApplication::overrideCursor())
+      QApplication::restoreOverrideCursor();
+  }
+
+  // Puts a board into the game and sizes the view for it, as a level change would.
+  void Load(const TRows& Rows) {
+    LoadBoard(Form->Game(), Rows);
+    Form->AdjustBoardSize();
+    Form->RefreshBoard();
+  }
+
+  QPoint CellCentre(int ACol, int ARow) const {
+    return TPuzzleGrid::ClientOrigin() + Form->PuzzleGrid->CellRect(ACol, ARow).center();
+  }
+
+  void ReleaseOn(int ACol, int ARow, Qt::MouseButton Button = Qt::LeftButton) {
+    QTest::mouseClick(Form->PuzzleGrid, Button, Qt::NoModifier, CellCentre(ACol, ARow));
+  }
+
+  void Key(Qt::Key K, Qt::KeyboardModifiers Modifiers = Qt::ControlModifier) {
+    QTest::keyClick(Form->PuzzleGrid, K, Modifiers);
+  }
+
+  void ClickSpot(QWidget* Spot, Qt::MouseButton Button = Qt::LeftButton) {
+    QTest::mouseClick(Spot, Button, Qt::NoModifier, Spot->rect().center());
+  }
+
+  QString Message() const { return Form->Label1->text(); }
+
+  std::unique_ptr<TMainForm> Form;
+};
+
+TEST_F(MainFormTest, StartsWithTheDefaultBoardInPlace) {
+  EXPECT_EQ(Form->size(), QSize(480, 360));
+  EXPECT_EQ(Form->windowTitle(), "Quenlith");
+  EXPECT_EQ(Form->Game().Width(), 8);
+  EXPECT_EQ(Form->Game().Height(), 8);
+  EXPECT_EQ(Form->Game().Colors(), 3);
+  EXPECT_EQ(Form->PuzzleGrid->geometry(), QRect(236, 115, 132, 132));
+  EXPECT_EQ(Form->PuzzleGrid->ColCount(), 8);
+  EXPECT_TRUE(Message().isEmpty());
+  EXPECT_FALSE(Form->Undo1->Enabled());
+  EXPECT_FALSE(Form->Redo1->Enabled());
+  EXPECT_TRUE(Form->Beginner1->Checked());
+  EXPECT_FALSE(Form->Options1->Visible());
+  EXPECT_FALSE(Form->Game1->Visible());
+  EXPECT_FALSE(Form->StatusBar->isVisible());
+  EXPECT_EQ(Form->StatusText(), QString("Boxes: 64  Groups: %1").arg(Form->Game().GroupCount()));
+  EXPECT_EQ(Form->Image1->size(), QSize(480, 360));
+  EXPECT_EQ(Form->Image5->toolTip(), "About");
+  EXPECT_TRUE(Form->Image2->toolTip().isEmpty());
+}
+
+TEST_F(MainFormTest, FirstActivationHidesTheFrameAndLaterOnesChangeNothing) {
+  TMainForm Hidden;
+  EXPECT_EQ(Hidden.HighlightMode(), 1) << "two Highlight commands at creation";
+
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  EXPECT_EQ(Form->HighlightMode(), 2);
+  QWidget Other;
+  Other.show();
+  Other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Other));
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  EXPECT_EQ(Form->HighlightMode(), 2);
+}
+
+TEST_F(MainFormTest, AMoveRemovesTheGroupAndSettlesAtOnce) {
+  Load({"12.", "12.", "33."});
+  ReleaseOn(0, 2, Qt::RightButton); // any button plays
+  EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), (TRows{"...", "12.", "12."}));
+  EXPECT_EQ(Form->Game().Current(), 1);
+  EXPECT_TRUE(Form->Undo1->Enabled());
+  EXPECT_FALSE(Form->Redo1->Enabled());
+  EXPECT_EQ(Form->StatusText(), "Boxes: 4  Groups: 2");
+
+  ReleaseOn(0, 0); // lone box: nothing happens
+  ReleaseOn(2, 2); // empty beside empty: no new history entry
+  EXPECT_EQ(Form->Game().Current(), 1);
+  EXPECT_TRUE(Message().isEmpty());
+}
+
+TEST_F(MainFormTest, PressInsideAndReleaseOutsideMakesNoMove) {
+  Load({"11.", "22.", "33."});
+  QTest::mousePress(Form->PuzzleGrid, Qt::LeftButton, Qt::NoModifier, CellCentre(0, 0));
+  QTest::mouseRelease(Form->PuzzleGrid, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+  QTest::mouseClick(Form->PuzzleGrid, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50)); // strip
+  EXPECT_EQ(Form->Game().Current(), 0);
+}
+
+TEST_F(MainFormTest, PointerAndSpacePlayTheCurrentCell) {
+  Load({"12.", "12.", "33."});
+  QTest::mouseMove(Form->PuzzleGrid, CellCentre(1, 2));
+  EXPECT_EQ(Form->PuzzleGrid->Col(), 1);
+  EXPECT_EQ(Form->PuzzleGrid->Row(), 2);
+  QTest::mouseMove(Form->PuzzleGrid, QPoint(51, 10)); // the strip keeps the current cell
+  EXPECT_EQ(Form->PuzzleGrid->Col(), 1);
+  Key(Qt::Key_Up, Qt::NoModifier);
+  Key(Qt::Key_Up, Qt::NoModifier);
+  Key(Qt::Key_Space, Qt::NoModifier); // plays (1, 0), the pair of 2s
+  EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), (TRows{"1..", "1..", "33."}));
+}
+
+TEST_F(MainFormTest, AnimatedMoveFallsOneStepPerTickWithTheHourglass) {
+  Load({"1..", "2..", "211"});
+  Key(Qt::Key_A);
+  EXPECT_TRUE(Form->Animation());
+  ReleaseOn(0, 2);
+  EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), (TRows{"...", "1..", ".11"}));
+  EXPECT_TRUE(Form->Timer1->isActive());
+  EXPECT_EQ(Form->Timer1->interval(), 125);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+
+  Form->AnimateMap();
+  EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), (TRows{"...", "...", "111"}));
+  EXPECT_TRUE(Message().isEmpty());
+  Form->AnimateMap(); // nothing moved: the animation ends
+  EXPECT_FALSE(Form->Timer1->isActive());
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+}
+
+TEST_F(MainFormTest, RealTimerTicksSettleTheBoard) {
+  Load({"1..", "2..", "2.."});
+  Form->SetAnimation(true);
+  ReleaseOn(0, 2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Form->Timer1->isActive(); }, 5000));
+  EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), (TRows{"...", "...", "1.."}));
+  EXPECT_EQ(Message(), "You lose! Tvy again.");
+}
+
+TEST_F(MainFormTest, LossIsAnnouncedOnlyOnTheSettledBoard) {
+  Load({"1..", "22.", "31."});
+  Form->SetAnimation(true);
+  ReleaseOn(0, 1);
+  EXPECT_TRUE(Message().isEmpty()) << "still falling";
+  while (Form->Timer1->isActive())
+    Form->AnimateMap();
+  EXPECT_EQ(Message(), "You lose! Tvy again.");
+
+  Key(Qt::Key_Z);
+  EXPECT_EQ(Form->Game().Current(), 0);
+  EXPECT_EQ(Message(), "You lose! Tvy again.") << "menu undo keeps the message";
+  ClickSpot(Form->Image3);
+  EXPECT_TRUE(Message().isEmpty()) << "the undo picture clears it";
+}
+
+TEST_F(MainFormTest, WinIsAnnouncedAtOnceAndClearedByNew) {
+  Load({"11.", "22.", "22."});
+  Form->SetAnimation(true);
+  ReleaseOn(1, 1);
+  EXPECT_FALSE(Message().isEmpty() && false);
+  while (Form->Timer1->isActive())
+    Form->AnimateMap();
+  ReleaseOn(0, 2);
+  EXPECT_EQ(Form->Game().BoxCount(), 0);
+  EXPECT_EQ(Message(), "Congratulation! You win");
+  EXPECT_FALSE(Form->Timer1->isActive());
+
+  ClickSpot(Form->Image2, Qt::RightButton);
+  EXPECT_EQ(Message(), "Congratulation! You win") << "right clicks do nothing";
+  ClickSpot(Form->Image2);
+  EXPECT_TRUE(Message().isEmpty());
+  EXPECT_EQ(Form->Game().Maps().size(), 1u);
+  EXPECT_EQ(Form->Game().BoxCount(), 9);
+}
+
+TEST_F(MainFormTest, UndoAndRedoByKeyFollowTheMenuStates) {
+  Load({"112", "334", "556"});
+  ReleaseOn(0, 0);
+  ReleaseOn(0, 1);
+  Key(Qt::Key_Z);
+  EXPECT_EQ(Form->Game().Current(), 1);
+  EXPECT_TRUE(Form->Redo1->Enabled());
+  Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); // not the same shortcut
+  EXPECT_EQ(Form->Game().Current(), 1);
+  Key(Qt::Key_Y);
+  EXPECT_EQ(Form->Game().Current(), 2);
+  EXPECT_FALSE(Form->Redo1->Enabled());
+  Key(Qt::Key_Y); // disabled: consumed, nothing happens
+  EXPECT_EQ(Form->Game().Current(), 2);
+}
+
+TEST_F(MainFormTest, UndoPictureLeavesTheMenuStatesAsTheyWere) {
+  Load({"112", "334", "556"});
+  ReleaseOn(0, 0);
+  ClickSpot(Form->Image3);
+  EXPECT_EQ(Form->Game().Current(), 0);
+  EXPECT_TRUE(Form->Undo1->Enabled());
+  EXPECT_FALSE(Form->Redo1->Enabled());
+  Key(Qt::Key_Y);
+  EXPECT_EQ(Form->Game().Current(), 0) << "Ctrl+Y does nothing after the undo picture";
+  Key(Qt::Key_Z); // nothing to undo, but the states are set from the game again
+  EXPECT_FALSE(Form->Undo1->Enabled());
+  EXPECT_TRUE(Form->Redo1->Enabled());
+}
+
+TEST_F(MainFormTest, OptionShortcutsRunTheOptionsHandlerFirst) {
+  const std::uint8_t Start = Form->HighlightMode();
+  Key(Qt::Key_H);
+  EXPECT_EQ(Form->HighlightMode(), (Start + 1) % 3);
+  EXPECT_EQ(Form->Highlight1->Checked(), Start != 2) << "marks show the options before";
+  Key(Qt::Key_H);
+  Key(Qt::Key_H);
+  EXPECT_EQ(Form->HighlightMode(), Start);
+
+  Key(Qt::Key_C);
+  EXPECT_FALSE(Form->ColorMode());
+  EXPECT_TRUE(Form->Color1->Checked());
+  Key(Qt::Key_C);
+  EXPECT_TRUE(Form->ColorMode());
+  EXPECT_FALSE(Form->Color1->Checked());
+  Key(Qt::Key_A, Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_FALSE(Form->Animation());
+}
+
+TEST_F(MainFormTest, BoardViewPaintsTheCurrentMap) {
+  Load({"123", "123", "333"});
+  QImage Shot = Form->PuzzleGrid->grab().toImage();
+  const QPoint Inside = TPuzzleGrid::ClientOrigin() + QPoint(8, 8);
+  EXPECT_EQ(QColor(Shot.pixel(Inside)).rgb(), Palette[1].Fill);
+  EXPECT_EQ(QColor(Shot.pixel(Inside + QPoint(16, 0))).rgb(), Palette[2].Fill);
+  Form->SetColorMode(false);
+  Shot = Form->PuzzleGrid->grab().toImage();
+  const QColor Face = TSystemColors::FromPalette(Form->PuzzleGrid->palette()).BtnFace;
+  EXPECT_EQ(QColor(Shot.pixel(Inside)).rgb(), Face.rgb());
+  ReleaseOn(2, 2); // the 3s go, the rest falls: the top row is empty
+  Shot = Form->PuzzleGrid->grab().toImage();
+  EXPECT_EQ(QColor(Shot.pixel(Inside)).rgb(), qRgb(0, 0, 0));
+  EXPECT_EQ(QColor(Shot.pixel(Inside + QPoint(0, 32))).rgb(), Face.rgb());
+}
+
+TEST_F(MainFormTest, LevelPicturesPlaceTheGridAndKeepTheWindow) {
+  Form->Label1->setText("Congratulation! You win");
+  ClickSpot(Form->Image6);
+  EXPECT_TRUE(Message().isEmpty());
+  EXPECT_EQ(Form->Game().Width(), 12);
+  EXPECT_EQ(Form->Game().Colors(), 3);
+  EXPECT_EQ(Form->Game().Maps().size(), 1u);
+  EXPECT_EQ(Form->PuzzleGrid->geometry(), QRect(206, 84, 196, 196));
+
+  ReleaseOn(0, 0);
+  ReleaseOn(5, 5);
+  const std::size_t History = Form->Game().Maps().size();
+  ClickSpot(Form->Image6); // the level in force: the game and its history stay
+  EXPECT_EQ(Form->Game().Maps().size(), History);
+
+  ClickSpot(Form->Image7);
+  EXPECT_EQ(Form->PuzzleGrid->geometry(), QRect(172, 52, 260, 260));
+  EXPECT_EQ(Form->Game().Colors(), 3);
+  ClickSpot(Form->Image8);
+  EXPECT_EQ(Form->PuzzleGrid->geometry(), QRect(172, 52, 260, 260));
+  EXPECT_EQ(Form->Game().Colors(), 5);
+  EXPECT_EQ(Form->size(), QSize(480, 360));
+  EXPECT_TRUE(Form->Beginner1->Checked()) << "the pictures do not move the check mark";
+
+  Key(Qt::Key_N);
+  EXPECT_EQ(Form->Game().Width(), 16);
+  EXPECT_EQ(Form->PuzzleGrid->geometry(), QRect(172, 52, 260, 260));
+}
+
+TEST_F(MainFormTest, LevelMenuItemsUseThePresetsAndTheStartPlace) {
+  Form->LevelClick(Form->Expert1);
+  EXPECT_EQ(Form->Game().Width(), 16);
+  EXPECT_EQ(Form->Game().Colors(), 5);
+  EXPECT_TRUE(Form->Expert1->Checked());
+  EXPECT_FALSE(Form->Beginner1->Checked());
+  EXPECT_EQ(Form->PuzzleGrid->pos(), QPoint(236, 115));
+}
+
+TEST_F(MainFormTest, QuitPictureAndF10EndTheMessageLoop) {
+  for (auto Quit : {std::function<void()>([&] { ClickSpot(Form->Image4); }),
+                    std::function<void()>([&] { Key(Qt::Key_F10, Qt::NoModifier); })}) {
+    Form->Label1->setText("You lose! Tvy again.");
+    bool Ended = false;
+    QTimer::singleShot(2000, [&] { QApplication::exit(7); });
+    QTimer::singleShot(0, [&] { Quit(); });
+    Ended = QApplication::exec() == 0;
+    EXPECT_TRUE(Ended);
+    EXPECT_TRUE(Message().isEmpty());
+  }
+}
+
+TEST_F(MainFormTest, SolutionCheckerFollowsTheBoard) {
+  Load({"112", "334", "556"});
+  EXPECT_EQ(Form->CurrentSolver(), nullptr);
+  Form->SolutionChecker1Click();
+  ASSERT_NE(Form->CurrentSolver(), nullptr);
+  ReleaseOn(0, 0);
+  ASSERT_NE(Form->CurrentSolver(), nullptr);
+  Form->CurrentSolver()->WaitFor();
+  EXPECT_EQ(BoardRows(*Form->CurrentSolver()->Game().Maps()[0]), (TRows{"..2", "334", "556"}))
+      << "a restart copies the moved board";
+
+  TSolver* BeforeLevel = Form->CurrentSolver();
+  ClickSpot(Form->Image6);
+  EXPECT_EQ(Form->CurrentSolver(), BeforeLevel) << "levels do not restart it";
+
+  Load({"11.", "...", "..."});
+  Form->Undo1Click();
+  ReleaseOn(0, 0);
+  EXPECT_EQ(Form->Game().BoxCount(), 0);
+  EXPECT_EQ(Form->CurrentSolver(), nullptr) << "no solver for an empty board";
+}
+
+} // namespace

@@ -1,0 +1,505 @@
+#include "ui/Main.h"
+
+#include "model/Game.h"
+#include "model/Random.h"
+#include "solver/Solver.h"
+#include "ui/BoardPainter.h"
+#include "ui/HotSpot.h"
+#include "ui/JpegImage.h"
+#include "ui/PictureBox.h"
+#include "ui/PuzzleGrid.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <stdexcept>
+
+const std::array<const char*, 4> SolverStateTexts = {"Idle.", "Solving...", "Solved!", "Stumped."};
+
+const std::array<TLevelPreset, 3> LevelPresets = {{{12, 12, 3}, {16, 16, 3}, {16, 16, 5}}};
+
+namespace {
+
+constexpr int scCtrlKey = scCtrl;
+constexpr int AnimationInterval = 125; // ms per settling step
+constexpr QPoint StartGridPlace(236, 115);
+constexpr QPoint AdjustedGridPlace(173, 51);
+constexpr QPoint EasyGridPlace(206, 84);
+constexpr QPoint LargeGridPlace(172, 52);
+
+QImage LoadPicture(const QString& Path) {
+  QString Error;
+  QImage Picture = LoadJpegResource(Path, &Error);
+  if (Picture.isNull())
+    throw std::runtime_error(Error.toStdString());
+  return Picture;
+}
+
+// The seed is the time of day in UTC, in milliseconds.
+std::uint32_t TimeOfDaySeed() {
+  const QTime Now = QDateTime::currentDateTimeUtc().time();
+  return static_cast<std::uint32_t>(((Now.hour() * 60 + Now.minute()) * 60 + Now.second()) * 1000 +
+                                    Now.msec());
+}
+
+} // namespace
+
+void SetCursorOverride(Qt::CursorShape Shape) {
+  if (QApplication::overrideCursor())
+    QApplication::changeOverrideCursor(QCursor(Shape));
+  else
+    QApplication::setOverrideCursor(QCursor(Shape));
+}
+
+TMainForm::TMainForm(QWidget* Parent) : QWidget(Parent) {
+  CreateControls();
+  CreateMenu();
+  FormCreate();
+  // Shortcuts are looked up before the focused control sees the key, as menus do.
+  qApp->installEventFilter(this);
+}
+
+TMainForm::~TMainForm() {
+  qApp->removeEventFilter(this);
+  FormDestroy();
+}
+
+void TMainForm::CreateControls() {
+  setWindowTitle(QStringLiteral("Quenlith"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  QIcon Icon;
+  Icon.addFile(QStringLiteral(":/icon32.png"));
+  Icon.addFile(QStringLiteral(":/icon256.png"));
+  setWindowIcon(Icon);
+  setFixedSize(ClientWidth, ClientHeight);
+  QPalette Colors = palette();
+  Colors.setColor(QPalette::Window, QColor(0, 0, 128));
+  setPalette(Colors);
+  setAutoFillBackground(true);
+  QFont Font(QStringLiteral("Liberation Sans"));
+  Font.setPixelSize(11);
+  setFont(Font);
+
+  Image1 = new TPictureBox(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetPicture(LoadPicture(QStringLiteral(":/background.jpg")),
+                     LoadPicture(QStringLiteral(":/background@2x.jpg")));
+  Image1->move(0, 0);
+
+  Image2 = CreateHotSpot({56, 120, 77, 33}, &TMainForm::New1Click);
+  Image2->setAccessibleName(QStringLiteral("New game"));
+  Image3 = CreateHotSpot({58, 164, 99, 37}, &TMainForm::Image3Click);
+  Image3->setAccessibleName(QStringLiteral("Undo"));
+  Image4 = CreateHotSpot({56, 210, 105, 33}, &TMainForm::Exit1Click);
+  Image4->setAccessibleName(QStringLiteral("Quit"));
+  Image5 = CreateHotSpot({0, 296, 81, 61}, &TMainForm::Image5Click);
+  Image5->setAccessibleName(QStringLiteral("About"));
+  Image5->setToolTip(QStringLiteral("About"));
+  Image6 = CreateHotSpot({336, 316, 89, 34}, &TMainForm::SpeedButton1Click);
+  Image6->setAccessibleName(QStringLiteral("Easy level"));
+  Image7 = CreateHotSpot({216, 316, 101, 34}, &TMainForm::SpeedButton2Click);
+  Image7->setAccessibleName(QStringLiteral("Medium level"));
+  Image8 = CreateHotSpot({116, 312, 81, 38}, &TMainForm::SpeedButton3Click);
+  Image8->setAccessibleName(QStringLiteral("Hard level"));
+
+  Label1 = new QLabel(this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(152, 12, 321, 21);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setAttribute(Qt::WA_TranslucentBackground);
+  QFont MessageFont(QStringLiteral("Times New Roman"));
+  MessageFont.setPixelSize(13);
+  MessageFont.setBold(true);
+  Label1->setFont(MessageFont);
+  QPalette MessageColors = Label1->palette();
+  MessageColors.setColor(QPalette::WindowText, QColor(255, 255, 0));
+  Label1->setPalette(MessageColors);
+
+  PuzzleGrid = new TPuzzleGrid(this);
+  PuzzleGrid->setObjectName(QStringLiteral("PuzzleGrid"));
+  PuzzleGrid->setAccessibleName(QStringLiteral("Board"));
+  PuzzleGrid->OnDrawCell = [this](QPainter& Canvas, int ACol, int ARow, const QRect& Rect,
+                                  bool Selected) {
+    PuzzleGridDrawCell(Canvas, ACol, ARow, Rect, Selected);
+  };
+  connect(PuzzleGrid, &TPuzzleGrid::MouseMove, this, &TMainForm::PuzzleGridMouseMove);
+  connect(PuzzleGrid, &TPuzzleGrid::MouseUp, this, &TMainForm::PuzzleGridMouseUp);
+  connect(PuzzleGrid, &TPuzzleGrid::KeyUp, this, &TMainForm::PuzzleGridKeyUp);
+  Label1->setBuddy(PuzzleGrid);
+
+  StatusBar = new QStatusBar(this);
+  StatusBar->setSizeGripEnabled(false);
+  StatusBar->setGeometry(0, ClientHeight - 19, ClientWidth, 19);
+  StatusPanel = new QLabel(StatusBar);
+  StatusPanel->setFixedWidth(128);
+  StatusBar->addWidget(StatusPanel);
+  StatusBar->hide();
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(AnimationInterval);
+  connect(Timer1, &QTimer::timeout, this, &TMainForm::AnimateMap);
+}
+
+THotSpot* TMainForm::CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)()) {
+  auto* Spot = new THotSpot(this);
+  Spot->setGeometry(Bounds);
+  connect(Spot, &THotSpot::Click, this, Handler);
+  return Spot;
+}
+
+void TMainForm::CreateMenu() {
+  auto Bind = [this](TMenuItem* Item, void (TMainForm::*Handler)()) {
+    Item->OnClick = [this, Handler](TMenuItem*) { (this->*Handler)(); };
+    return Item;
+  };
+  auto BindLevel = [this](TMenuItem* Item, int Tag) {
+    Item->SetTag(Tag);
+    Item->SetRadioItem(true);
+    Item->SetGroupIndex(1);
+    Item->OnClick = [this](TMenuItem* Sender) { LevelClick(Sender); };
+    return Item;
+  };
+
+  Game1 = MainMenu1.Add(QStringLiteral("Game1"), QStringLiteral("&Game"));
+  Game1->SetVisible(false);
+  New1 = Bind(Game1->Add(QStringLiteral("New1"), QStringLiteral("&New"), scCtrlKey + 'N'),
+              &TMainForm::New1Click);
+  Game1->Add(QStringLiteral("N3"), QStringLiteral("-"));
+  Beginner1 = BindLevel(Game1->Add(QStringLiteral("Beginner1"), QStringLiteral("&Новачок")), 0);
+  Intermediate1 =
+      BindLevel(Game1->Add(QStringLiteral("Intermediate1"), QStringLiteral("&Середній")), 1);
+  Expert1 = BindLevel(Game1->Add(QStringLiteral("Expert1"), QStringLiteral("&Професіонал")), 2);
+  Beginner1->SetChecked(true);
+  Game1->Add(QStringLiteral("N4"), QStringLiteral("-"))->SetGroupIndex(1);
+  Undo1 = Bind(Game1->Add(QStringLiteral("Undo1"), QStringLiteral("&Вернути хід"), scCtrlKey + 'Z'),
+               &TMainForm::Undo1Click);
+  Undo1->SetGroupIndex(1);
+  Undo1->SetEnabled(false);
+  Redo1 =
+      Bind(Game1->Add(QStringLiteral("Redo1"), QStringLiteral("&Повторити хід"), scCtrlKey + 'Y'),
+           &TMainForm::Redo1Click);
+  Redo1->SetGroupIndex(1);
+  Redo1->SetEnabled(false);
+  Game1->Add(QStringLiteral("N5"), QStringLiteral("-"))->SetGroupIndex(1);
+  Options1 = Bind(Game1->Add(QStringLiteral("Options1"), QStringLiteral("&Параметри")),
+                  &TMainForm::Options1Click);
+  Options1->SetGroupIndex(1);
+  Animation1 = Bind(
+      Options1->Add(QStringLiteral("Animation1"), QStringLiteral("&Animation"), scCtrlKey + 'A'),
+      &TMainForm::Animation1Click);
+  Color1 = Bind(Options1->Add(QStringLiteral("Color1"), QStringLiteral("&Color"), scCtrlKey + 'C'),
+                &TMainForm::Color1Click);
+  Highlight1 = Bind(
+      Options1->Add(QStringLiteral("Highlight1"), QStringLiteral("&Highlight"), scCtrlKey + 'H'),
+      &TMainForm::Highlight1Click);
+  SolutionChecker1 =
+      Bind(Options1->Add(QStringLiteral("SolutionChecker1"), QStringLiteral("&Solution Checker")),
+           &TMainForm::SolutionChecker1Click);
+  Exit1 = Bind(Game1->Add(QStringLiteral("Exit1"), QStringLiteral("E&xit"), vkF10),
+               &TMainForm::Exit1Click);
+  Exit1->SetGroupIndex(1);
+  Help1 = MainMenu1.Add(QStringLiteral("Help1"), QStringLiteral("&About"));
+  Help1->SetVisible(false);
+  AboutStelvane1 = Bind(Help1->Add(QStringLiteral("AboutStelvane1"), QStringLiteral("&About")),
+                        &TMainForm::AboutStelvane1Click);
+  AboutStelvane1->SetVisible(false);
+}
+
+void TMainForm::FormCreate() {
+  SeedRandom(TimeOfDaySeed());
+  FAnimation = false;
+  FColorMode = true;
+  FSolutionChecker = false;
+  FHighlightMode = 2;
+  FGame = std::make_unique<TGame>();
+  RestartSolver();
+  AdjustBoardSize();
+  FSolver.reset();
+  Highlight1->Click();
+  Highlight1->Click();
+  Options1->SetVisible(false);
+  StatusBar->hide();
+}
+
+void TMainForm::FormShow() {
+  AdjustBoardSize();
+  PuzzleGrid->move(StartGridPlace);
+  RefreshBoard();
+}
+
+void TMainForm::FormActivate() {
+  Highlight1->Click();
+}
+
+void TMainForm::FormDestroy() {
+  FGame.reset();
+  if (FSolver) {
+    FSolver->Stop();
+    FSolver.reset();
+  }
+}
+
+bool TMainForm::event(QEvent* Event) {
+  if (Event->type() == QEvent::WindowActivate && !FActivated) {
+    FActivated = true;
+    FormActivate();
+  }
+  return QWidget::event(Event);
+}
+
+void TMainForm::showEvent(QShowEvent* Event) {
+  QWidget::showEvent(Event);
+  // Restoring from the task bar is a spontaneous show and not a new showing.
+  if (Event->spontaneous())
+    return;
+  CenterOnScreen();
+  FormShow();
+}
+
+bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Event->type() == QEvent::KeyPress && Watched->isWidgetType() &&
+      static_cast<QWidget*>(Watched)->window() == this && isEnabled()) {
+    const int ShortCut = ShortCutFromKeyEvent(*static_cast<QKeyEvent*>(Event));
+    if (ShortCut != 0 && MainMenu1.IsShortCut(ShortCut))
+      return true;
+  }
+  return QWidget::eventFilter(Watched, Event);
+}
+
+void TMainForm::CenterOnScreen() {
+  const QScreen* Screen = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!Screen)
+    return;
+  QRect Frame = frameGeometry();
+  Frame.moveCenter(Screen->availableGeometry().center());
+  move(Frame.topLeft());
+}
+
+QString TMainForm::StatusText() const {
+  return StatusPanel->text();
+}
+
+void TMainForm::AdjustBoardSize() {
+  PuzzleGrid->SetColCount(FGame->Width());
+  PuzzleGrid->SetRowCount(FGame->Height());
+  // The cells plus a one-pixel frame and a two-pixel strip on the right and the bottom.
+  PuzzleGrid->resize(PuzzleGrid->ColCount() * TPuzzleGrid::DefaultColWidth + 4,
+                     PuzzleGrid->RowCount() * TPuzzleGrid::DefaultRowHeight + 4);
+  PuzzleGrid->move(AdjustedGridPlace);
+}
+
+void TMainForm::RefreshBoard() {
+  PuzzleGrid->update();
+  StatusPanel->setText(
+      QString::asprintf("Boxes: %d  Groups: %d", FGame->BoxCount(), FGame->GroupCount()));
+}
+
+void TMainForm::SetAnimation(bool Value) {
+  FAnimation = Value;
+}
+
+void TMainForm::SetColorMode(bool Value) {
+  if (Value == FColorMode)
+    return;
+  FColorMode = Value;
+  RefreshBoard();
+}
+
+void TMainForm::SetHighlightMode(std::uint8_t Value) {
+  if (Value == FHighlightMode)
+    return;
+  FHighlightMode = Value;
+  RefreshBoard();
+}
+
+void TMainForm::SetSolutionChecker(bool Value) {
+  if (Value == FSolutionChecker)
+    return;
+  FSolutionChecker = Value;
+  if (Value)
+    RestartSolver();
+}
+
+void TMainForm::RestartSolver() {
+  if (!FSolutionChecker)
+    return;
+  if (FSolver) {
+    FSolver->Stop();
+    FSolver.reset();
+  }
+  if (FGame->BoxCount() != 0)
+    FSolver = std::make_unique<TSolver>(*FGame);
+}
+
+void TMainForm::Exit1Click() {
+  Label1->clear();
+  // Posted, so the handler in progress finishes before the message loop ends.
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void TMainForm::Options1Click() {
+  Animation1->SetChecked(FAnimation);
+  Color1->SetChecked(FColorMode);
+  Highlight1->SetChecked(FHighlightMode != 2);
+  SolutionChecker1->SetChecked(FSolutionChecker);
+}
+
+void TMainForm::Animation1Click() {
+  SetAnimation(!FAnimation);
+}
+
+void TMainForm::Color1Click() {
+  SetColorMode(!FColorMode);
+}
+
+void TMainForm::Highlight1Click() {
+  SetHighlightMode(static_cast<std::uint8_t>((FHighlightMode + 1) % 3));
+}
+
+void TMainForm::SolutionChecker1Click() {
+  SetSolutionChecker(!FSolutionChecker);
+}
+
+void TMainForm::PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect,
+                                   bool Selected) {
+  PaintBoardCell(Canvas, FGame->CurrentMap(), ACol, ARow, Rect, Selected, FColorMode,
+                 FHighlightMode, TSystemColors::FromPalette(PuzzleGrid->palette()));
+}
+
+void TMainForm::PuzzleGridMouseMove(Qt::KeyboardModifiers, int X, int Y) {
+  int ACol = -1;
+  int ARow = -1;
+  PuzzleGrid->MouseToCell(X, Y, ACol, ARow);
+  if (ACol < 0)
+    return;
+  if (ACol != PuzzleGrid->Col())
+    PuzzleGrid->SetCol(ACol);
+  if (ARow != PuzzleGrid->Row())
+    PuzzleGrid->SetRow(ARow);
+}
+
+void TMainForm::PuzzleGridMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+  int ACol = -1;
+  int ARow = -1;
+  PuzzleGrid->MouseToCell(X, Y, ACol, ARow);
+  MakeMove(ACol, ARow);
+}
+
+void TMainForm::PuzzleGridKeyUp(int Key, Qt::KeyboardModifiers) {
+  if (Key == vkSpace)
+    MakeMove(PuzzleGrid->Col(), PuzzleGrid->Row());
+}
+
+void TMainForm::UpdateUndoRedo() {
+  Undo1->SetEnabled(FGame->CanUndo());
+  Redo1->SetEnabled(FGame->CanRedo());
+}
+
+void TMainForm::MakeMove(int X, int Y) {
+  if (!FGame->HasNeighbour(X, Y))
+    return;
+  FGame->RemoveGroup(X, Y);
+  // The solver copies the board before it settles and settles its copy itself.
+  RestartSolver();
+  UpdateUndoRedo();
+  if (FAnimation) {
+    if (!FGame->FallStep()) {
+      SetCursorOverride(Qt::WaitCursor);
+      if (!Timer1->isActive())
+        Timer1->start();
+    }
+  } else {
+    FGame->Collapse();
+  }
+  RefreshBoard();
+  CheckGameOver();
+}
+
+void TMainForm::AnimateMap() {
+  if (!FGame->FallStep()) {
+    RefreshBoard();
+    return;
+  }
+  SetCursorOverride(Qt::ArrowCursor);
+  Timer1->stop();
+  CheckGameOver();
+}
+
+void TMainForm::CheckGameOver() {
+  if (FGame->BoxCount() == 0)
+    Label1->setText(QStringLiteral("Congratulation! You win"));
+  else if (FGame->BoxCount() == FGame->GroupCount() && !Timer1->isActive())
+    Label1->setText(QStringLiteral("You lose! Tvy again."));
+}
+
+void TMainForm::Undo1Click() {
+  FGame->Undo();
+  RestartSolver();
+  RefreshBoard();
+  UpdateUndoRedo();
+}
+
+void TMainForm::Redo1Click() {
+  FGame->Redo();
+  RestartSolver();
+  RefreshBoard();
+  UpdateUndoRedo();
+}
+
+void TMainForm::Image3Click() {
+  Label1->clear();
+  FGame->Undo();
+  RestartSolver();
+  RefreshBoard();
+}
+
+void TMainForm::Image5Click() {}
+
+void TMainForm::New1Click() {
+  Label1->clear();
+  FGame->NewGame();
+  RestartSolver();
+  RefreshBoard();
+}
+
+void TMainForm::ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace) {
+  Label1->clear();
+  FGame->SetWidth(Level.Width);
+  FGame->SetHeight(Level.Height);
+  FGame->SetColors(Level.Colors);
+  AdjustBoardSize();
+  PuzzleGrid->move(GridPlace);
+  RefreshBoard();
+}
+
+void TMainForm::SpeedButton1Click() {
+  ChooseLevel({12, 12, 3}, EasyGridPlace);
+}
+
+void TMainForm::SpeedButton2Click() {
+  ChooseLevel({16, 16, 3}, LargeGridPlace);
+}
+
+void TMainForm::SpeedButton3Click() {
+  ChooseLevel({16, 16, 5}, LargeGridPlace);
+}
+
+void TMainForm::LevelClick(TMenuItem* Sender) {
+  if (!Sender || Sender->Tag() < 0 || Sender->Tag() >= static_cast<int>(LevelPresets.size()))
+    return;
+  const TLevelPreset& Level = LevelPresets[static_cast<std::size_t>(Sender->Tag())];
+  FGame->SetWidth(Level.Width);
+  FGame->SetHeight(Level.Height);
+  FGame->SetColors(Level.Colors);
+  Sender->SetChecked(true);
+  AdjustBoardSize();
+  // The window is shown anew, centred, which places the grid for the start board again.
+  CenterOnScreen();
+  FormShow();
+}
