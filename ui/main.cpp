@@ -10,20 +10,14 @@
 
 namespace {
 
-bool StartingUp = true;
-
 // Qt ends the process with abort() when no platform can be opened (no display); say so
-// in one line and leave with an error code instead of a crash.
-void ReportFatalStart(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
-  if (Type == QtFatalMsg && StartingUp) {
-    std::fprintf(stderr, "Quenlith cannot open its window: no usable display (%s)\n",
-                 qPrintable(Message.section(QLatin1Char('\n'), 0, 0)));
+// in one line and leave with an error code instead of a crash. The platform's own
+// warnings while it gives up are noise next to that line.
+void ReportFailedStart(QtMsgType Type, const QMessageLogContext&, const QString&) {
+  if (Type == QtFatalMsg) {
+    std::fprintf(stderr, "Quenlith cannot open its window: no display could be reached.\n");
     std::_Exit(1);
   }
-  if (Type != QtDebugMsg && Type != QtInfoMsg)
-    std::fprintf(stderr, "%s\n", qPrintable(Message));
-  if (Type == QtFatalMsg)
-    std::abort();
 }
 
 bool HasDisplay() {
@@ -40,9 +34,9 @@ int main(int argc, char** argv) {
                  "Quenlith needs a graphical display, and none is set (DISPLAY is empty).\n");
     return 1;
   }
-  qInstallMessageHandler(ReportFatalStart);
+  qInstallMessageHandler(ReportFailedStart);
   QApplication App(argc, argv);
-  StartingUp = false;
+  qInstallMessageHandler(nullptr);
   QApplication::setApplicationName(QStringLiteral("Quenlith"));
   QApplication::setApplicationDisplayName(QStringLiteral("Quenlith"));
   QGuiApplication::setDesktopFileName(QStringLiteral("quenlith"));
