@@ -132,6 +132,8 @@ void TMainForm::CreateControls() {
   connect(PuzzleGrid, &TPuzzleGrid::MouseUp, this, &TMainForm::PuzzleGridMouseUp);
   connect(PuzzleGrid, &TPuzzleGrid::KeyUp, this, &TMainForm::PuzzleGridKeyUp);
   Label1->setBuddy(PuzzleGrid);
+  // The only control that takes the keyboard, so Space plays whenever the window is active.
+  PuzzleGrid->setFocus();
 
   StatusBar = new QStatusBar(this);
   StatusBar->setSizeGripEnabled(false);
