@@ -88,6 +88,7 @@ TEST_F(MainFormTest, FirstActivationHidesTheFrameAndLaterOnesChangeNothing) {
 
   ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
   EXPECT_EQ(Form->HighlightMode(), 2);
+  EXPECT_EQ(QApplication::focusWidget(), Form->PuzzleGrid) << "Space must reach the board";
   QWidget Other;
   Other.show();
   Other.activateWindow();
