@@ -3,6 +3,7 @@
 #include "model/Game.h"
 #include "model/Random.h"
 #include "solver/Solver.h"
+#include "ui/About.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
 #include "ui/JpegImage.h"
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <optional>
 #include <stdexcept>
 
 const std::array<const char*, 4> SolverStateTexts = {"Idle.", "Solving...", "Solved!", "Stumped."};
@@ -461,7 +463,27 @@ void TMainForm::Image3Click() {
   RefreshBoard();
 }
 
-void TMainForm::Image5Click() {}
+void TMainForm::Image5Click() {
+  if (!FAboutBox)
+    return;
+  const auto ClearOverride = [] {
+    while (QApplication::overrideCursor())
+      QApplication::restoreOverrideCursor();
+  };
+  // The box shows its own cursors (the hand over its links), whatever a running
+  // animation has set; the override comes back afterwards unless it was set meanwhile.
+  std::optional<QCursor> Saved;
+  if (const QCursor* Override = QApplication::overrideCursor())
+    Saved = *Override;
+  ClearOverride();
+  FAboutBox->exec();
+  const bool SetMeanwhile = QApplication::overrideCursor() != nullptr;
+  ClearOverride();
+  if (Saved && !SetMeanwhile)
+    QApplication::setOverrideCursor(*Saved);
+  // The activation handler ran at start-up and does not run again here.
+  activateWindow();
+}
 
 void TMainForm::New1Click() {
   Label1->clear();

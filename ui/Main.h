@@ -12,6 +12,7 @@
 class QLabel;
 class QStatusBar;
 class QTimer;
+class TAboutBox;
 class TGame;
 class THotSpot;
 class TPictureBox;
@@ -48,6 +49,10 @@ public:
   void SetHighlightMode(std::uint8_t Value);
   bool SolutionChecker() const { return FSolutionChecker; }
   void SetSolutionChecker(bool Value);
+
+  // The About box the emblem shows; created and owned by the program entry.
+  TAboutBox* AboutBox() const { return FAboutBox; }
+  void SetAboutBox(TAboutBox* Value) { FAboutBox = Value; }
 
   TGame& Game() { return *FGame; }
   TSolver* CurrentSolver() { return FSolver.get(); }
@@ -138,6 +143,7 @@ private:
   std::unique_ptr<TGame> FGame;
   std::unique_ptr<TSolver> FSolver;
   bool FActivated = false; // the activation handler runs on the first activation only
+  TAboutBox* FAboutBox = nullptr;
 };
 
 // Sets the application-wide cursor override, replacing the one in force if any.

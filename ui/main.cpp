@@ -1,6 +1,7 @@
 // Program entry: the application object, the main window, the message loop.
 
 #include "ui/Main.h"
+#include "ui/About.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -39,11 +40,16 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(nullptr);
   QApplication::setApplicationName(QStringLiteral("Quenlith"));
   QApplication::setApplicationDisplayName(QStringLiteral("Quenlith"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("quenlith"));
+  // The installed desktop entry is named after the AppStream id.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quenlith"));
 
+  // Both windows live until the end of the run; the box goes first, the main window last.
   std::unique_ptr<TMainForm> MainForm;
+  std::unique_ptr<TAboutBox> AboutBox;
   try {
     MainForm = std::make_unique<TMainForm>();
+    AboutBox = std::make_unique<TAboutBox>();
+    MainForm->SetAboutBox(AboutBox.get());
   } catch (const std::exception& Error) {
     std::fprintf(stderr, "Quenlith cannot start: %s\n", Error.what());
     QMessageBox::critical(nullptr, QStringLiteral("Quenlith"),

@@ -1,0 +1,366 @@
+#include "ui/About.h"
+
+#include "ui/JpegImage.h"
+#include "ui/PictureBox.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QUrl>
+#include <stdexcept>
+
+namespace {
+
+const QString WebAddress = QStringLiteral("http://www.quenlith.example/");
+const QString MailAddress = QStringLiteral("quenlith@example.org");
+const QString Credits = QStringLiteral("Programming: Tamsin Quarrendell\nand Bertil Ashgrove\n"
+                                       "Design: Ysolde Fennimar\nand Osric Lanthorne");
+
+QFont SmallSans() {
+  QFont Font(QStringLiteral("Liberation Sans"));
+  Font.setPixelSize(11);
+  return Font;
+}
+
+// The pointing hand of our own, drawn for the screen's density; hot spot on the fingertip.
+QCursor HandCursor(qreal PixelRatio) {
+  QPixmap Hand(PixelRatio > 1.0 ? QStringLiteral(":/hand@2x.png") : QStringLiteral(":/hand.png"));
+  if (Hand.isNull())
+    return QCursor(Qt::PointingHandCursor);
+  if (PixelRatio <= 1.0)
+    return QCursor(Hand, 10, 1);
+  Hand.setDevicePixelRatio(2.0);
+  // X11 takes the hot spot in the picture's own pixels, other platforms in logical ones.
+  const int Scale = QGuiApplication::platformName() == QLatin1String("xcb") ? 2 : 1;
+  return QCursor(Hand, 10 * Scale, 1 * Scale);
+}
+
+// Screen readers learn that the label is a link, what it says, and how to follow it;
+// the label itself never takes the focus, so the press action is their way in.
+class TLinkAccessible : public QAccessibleWidget {
+public:
+  explicit TLinkAccessible(TLMDSimpleLabel* Label)
+      : QAccessibleWidget(Label, QAccessible::Link, Label->Caption()) {}
+
+  QString text(QAccessible::Text Kind) const override {
+    if (Kind == QAccessible::Name)
+      return Link()->Caption();
+    if (Kind == QAccessible::Description)
+      return Link()->Target();
+    return QAccessibleWidget::text(Kind);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State State = QAccessibleWidget::state();
+    State.linked = true;
+    State.traversed = Link()->FontColor() == Link()->ActiveColor();
+    return State;
+  }
+
+  QStringList actionNames() const override {
+    if (!Link()->isEnabled() || Link()->JumpMode() == jmNone)
+      return {};
+    return {pressAction()};
+  }
+
+  void doAction(const QString& Name) override {
+    if (Name == pressAction() && Link()->isEnabled() && Link()->JumpMode() != jmNone)
+      Link()->Click();
+  }
+
+private:
+  TLMDSimpleLabel* Link() const { return static_cast<TLMDSimpleLabel*>(widget()); }
+};
+
+QAccessibleInterface* LinkAccessibleFactory(const QString& ClassName, QObject* Object) {
+  if (ClassName == QLatin1String("TLMDSimpleLabel") && Object && Object->isWidgetType())
+    return new TLinkAccessible(static_cast<TLMDSimpleLabel*>(Object));
+  return nullptr;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// TLMDSimpleLabel
+
+TLMDSimpleLabel::TOpener TLMDSimpleLabel::Opener = &TLMDSimpleLabel::DesktopOpen;
+
+bool TLMDSimpleLabel::DesktopOpen(const QString& Target) {
+  const QUrl Url(Target);
+  if (!Url.isValid() || Url.scheme().isEmpty())
+    return false;
+  return QDesktopServices::openUrl(Url);
+}
+
+TLMDSimpleLabel::TLMDSimpleLabel(QWidget* Parent) : QWidget(Parent) {
+  [[maybe_unused]] static const bool FactoryInstalled = [] {
+    QAccessible::installFactory(LinkAccessibleFactory);
+    return true;
+  }();
+  setFocusPolicy(Qt::NoFocus);
+  setAutoFillBackground(false);
+  setAttribute(Qt::WA_NoSystemBackground);
+  resize(sizeHint());
+}
+
+void TLMDSimpleLabel::SetCaption(const QString& Value) {
+  if (Value == FCaption)
+    return;
+  FCaption = Value;
+  resize(sizeHint());
+  update();
+  if (QAccessible::isActive()) {
+    QAccessibleEvent Changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&Changed);
+  }
+}
+
+void TLMDSimpleLabel::SetJumpMode(TLMDJumpModes Value) {
+  if (Value == FJumpMode)
+    return;
+  FJumpMode = Value;
+  if (Value == jmNone) {
+    unsetCursor();
+    SetFontColor(Qt::black);
+    if (FJumpUnderline)
+      SetUnderline(false);
+  } else {
+    SetFontColor(FInActiveColor);
+    if (FJumpUnderline)
+      SetUnderline(true);
+    setCursor(HandCursor(devicePixelRatioF()));
+  }
+}
+
+void TLMDSimpleLabel::SetOptions(TLMDLabelOptions Value) {
+  FOptions = Value;
+  update();
+}
+
+void TLMDSimpleLabel::SetFontColor(const QColor& Value) {
+  if (Value == FFontColor)
+    return;
+  FFontColor = Value;
+  update();
+}
+
+void TLMDSimpleLabel::SetUnderline(bool Value) {
+  QFont Font = font();
+  Font.setUnderline(Value);
+  setFont(Font);
+}
+
+QString TLMDSimpleLabel::Target() const {
+  // Blanks and control characters around Jump do not count.
+  qsizetype First = 0;
+  qsizetype Last = FJump.size();
+  while (First < Last && FJump.at(First).unicode() <= ' ')
+    ++First;
+  while (Last > First && FJump.at(Last - 1).unicode() <= ' ')
+    --Last;
+  if (First < Last)
+    return FJump.mid(First, Last - First);
+  if (FCaption.contains(QLatin1Char('@')))
+    return QStringLiteral("mailto:") + FCaption;
+  return FCaption;
+}
+
+void TLMDSimpleLabel::Click() {
+  emit Clicked();
+  if (FJumpMode != jmInternet)
+    return;
+  const bool Accepted = Opener && Opener(Target());
+  if (!Accepted)
+    TurnOff();
+}
+
+// A link the desktop cannot open stays dead for the rest of the run; the colour,
+// underline and cursor stay as they were, and clicks fall through to what lies beneath.
+void TLMDSimpleLabel::TurnOff() {
+  FJumpMode = jmNone;
+  FPressed = false;
+  setEnabled(false);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QSize TLMDSimpleLabel::sizeHint() const {
+  const QFontMetrics Metrics(font());
+  return {Metrics.horizontalAdvance(FCaption), Metrics.height()};
+}
+
+void TLMDSimpleLabel::paintEvent(QPaintEvent*) {
+  QPainter Canvas(this);
+  Canvas.setFont(font());
+  Canvas.setPen(isEnabled() ? FFontColor
+                            : palette().color(QPalette::Disabled, QPalette::WindowText));
+  QString Text = FCaption;
+  if (FOptions.testFlag(loPathEllipsis))
+    Text = fontMetrics().elidedText(Text, Qt::ElideMiddle, width());
+  else if (FOptions.testFlag(loEndEllipsis))
+    Text = fontMetrics().elidedText(Text, Qt::ElideRight, width());
+  Canvas.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Text);
+}
+
+void TLMDSimpleLabel::changeEvent(QEvent* Event) {
+  if (Event->type() == QEvent::FontChange) {
+    resize(sizeHint());
+    update();
+  }
+  QWidget::changeEvent(Event);
+}
+
+void TLMDSimpleLabel::mousePressEvent(QMouseEvent* Event) {
+  // Accepted whatever the button, so a press on a link never reaches the box beneath.
+  Event->accept();
+  if (Event->button() != Qt::LeftButton)
+    return;
+  FPressed = true;
+  if (FJumpMode != jmNone)
+    SetFontColor(FActiveColor);
+}
+
+void TLMDSimpleLabel::mouseReleaseEvent(QMouseEvent* Event) {
+  Event->accept();
+  if (Event->button() != Qt::LeftButton)
+    return;
+  const bool WasPressed = FPressed;
+  FPressed = false;
+  if (WasPressed && rect().contains(Event->position().toPoint()))
+    Click();
+}
+
+// The second press of a double click is no new click, so a double click opens once.
+void TLMDSimpleLabel::mouseDoubleClickEvent(QMouseEvent* Event) {
+  Event->accept();
+}
+
+// ---------------------------------------------------------------------------------------
+// TAboutBox
+
+TAboutBox::TAboutBox(QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  CreateControls();
+}
+
+void TAboutBox::CreateControls() {
+  setWindowTitle(QStringLiteral("QUENLITH"));
+  QIcon Icon;
+  Icon.addFile(QStringLiteral(":/icon32.png"));
+  Icon.addFile(QStringLiteral(":/icon256.png"));
+  setWindowIcon(Icon);
+  setFixedSize(ClientWidth, ClientHeight);
+  QPalette Colors = palette();
+  Colors.setColor(QPalette::Window, QColor(0, 0, 128));
+  setPalette(Colors);
+  setAutoFillBackground(true);
+
+  QString Error;
+  const QImage Picture = LoadJpegResource(QStringLiteral(":/about.jpg"), &Error);
+  if (Picture.isNull())
+    throw std::runtime_error(Error.toStdString());
+  Image1 = new TPictureBox(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetPicture(Picture, LoadJpegResource(QStringLiteral(":/about@2x.jpg")));
+  Image1->move(0, 0);
+  Image1->setAccessibleName(QStringLiteral("About Quenlith"));
+  Image1->setAccessibleDescription(QStringLiteral("Click to close"));
+  connect(Image1, &TPictureBox::Click, this, &TAboutBox::FormClick);
+
+  Label1 = CreateTextLabel(QStringLiteral("Label1"), {180, 68, 189, 17},
+                           QStringLiteral("Quenlith v.1.1  "), Qt::AlignRight | Qt::AlignTop);
+  Label4 = CreateTextLabel(QStringLiteral("Label4"), {176, 84, 194, 57}, Credits,
+                           Qt::AlignHCenter | Qt::AlignTop);
+
+  LMDSimpleLabel14 = CreateLink(QStringLiteral("LMDSimpleLabel14"), {170, 141}, WebAddress, {});
+  LMDSimpleLabel15 =
+      CreateLink(QStringLiteral("LMDSimpleLabel15"), {170, 160},
+                 QStringLiteral("E-mail: ") + MailAddress, QStringLiteral("mailto:") + MailAddress);
+}
+
+// Plain labels ignore the mouse, so their clicks reach the form and close it.
+QLabel* TAboutBox::CreateTextLabel(const QString& Name, const QRect& Bounds, const QString& Text,
+                                   Qt::Alignment Alignment) {
+  auto* Label = new QLabel(Text, this);
+  Label->setObjectName(Name);
+  Label->setGeometry(Bounds);
+  Label->setAlignment(Alignment);
+  Label->setWordWrap(true);
+  Label->setTextFormat(Qt::PlainText);
+  Label->setTextInteractionFlags(Qt::NoTextInteraction);
+  Label->setAttribute(Qt::WA_TranslucentBackground);
+  Label->setFont(SmallSans());
+  QPalette Colors = Label->palette();
+  Colors.setColor(QPalette::WindowText, Qt::black);
+  Label->setPalette(Colors);
+  return Label;
+}
+
+TLMDSimpleLabel* TAboutBox::CreateLink(const QString& Name, const QPoint& Place,
+                                       const QString& Caption, const QString& Jump) {
+  auto* Link = new TLMDSimpleLabel(this);
+  Link->setObjectName(Name);
+  QFont Font = SmallSans();
+  Font.setBold(true);
+  Font.setUnderline(true);
+  Link->setFont(Font);
+  Link->SetFontColor(QColor(0, 0, 255));
+  Link->SetCaption(Caption);
+  Link->SetJump(Jump);
+  Link->SetJumpMode(jmInternet);
+  Link->move(Place);
+  return Link;
+}
+
+void TAboutBox::FormClick() {
+  reject();
+}
+
+void TAboutBox::setVisible(bool Visible) {
+  // Placed before the first showing, so the dialog's own placement leaves it alone and
+  // later showings find it where it was.
+  if (Visible && !FPlaced) {
+    CenterOnScreen();
+    FPlaced = true;
+  }
+  QDialog::setVisible(Visible);
+}
+
+void TAboutBox::CenterOnScreen() {
+  const QWidget* Active = QApplication::activeWindow();
+  const QScreen* Screen = Active && Active->screen() ? Active->screen() : screen();
+  if (!Screen)
+    return;
+  QRect Frame = frameGeometry();
+  Frame.moveCenter(Screen->availableGeometry().center());
+  move(Frame.topLeft());
+}
+
+// No keyboard handling of its own: Escape, Enter and Space must not close the box.
+void TAboutBox::keyPressEvent(QKeyEvent* Event) {
+  Event->accept();
+}
+
+void TAboutBox::mousePressEvent(QMouseEvent* Event) {
+  if (Event->button() == Qt::LeftButton)
+    FPressed = true;
+  Event->accept();
+}
+
+void TAboutBox::mouseReleaseEvent(QMouseEvent* Event) {
+  Event->accept();
+  if (Event->button() != Qt::LeftButton)
+    return;
+  const bool WasPressed = FPressed;
+  FPressed = false;
+  if (WasPressed && rect().contains(Event->position().toPoint()))
+    FormClick();
+}
+
+void TAboutBox::mouseDoubleClickEvent(QMouseEvent* Event) {
+  Event->accept();
+}
