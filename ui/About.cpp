@@ -1,6 +1,5 @@
 #include "ui/About.h"
 
-#include "ui/JpegImage.h"
 #include "ui/PictureBox.h"
 
 #include <QAccessible>
@@ -12,7 +11,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
-#include <stdexcept>
 
 namespace {
 
@@ -249,23 +247,12 @@ TAboutBox::TAboutBox(QWidget* Parent)
 
 void TAboutBox::CreateControls() {
   setWindowTitle(QStringLiteral("QUENLITH"));
-  QIcon Icon;
-  Icon.addFile(QStringLiteral(":/icon32.png"));
-  Icon.addFile(QStringLiteral(":/icon256.png"));
-  setWindowIcon(Icon);
+  ApplyWindowLook(*this);
   setFixedSize(ClientWidth, ClientHeight);
-  QPalette Colors = palette();
-  Colors.setColor(QPalette::Window, QColor(0, 0, 128));
-  setPalette(Colors);
-  setAutoFillBackground(true);
 
-  QString Error;
-  const QImage Picture = LoadJpegResource(QStringLiteral(":/about.jpg"), &Error);
-  if (Picture.isNull())
-    throw std::runtime_error(Error.toStdString());
   Image1 = new TPictureBox(this);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetPicture(Picture, LoadJpegResource(QStringLiteral(":/about@2x.jpg")));
+  Image1->LoadPicture(QStringLiteral(":/about.jpg"));
   Image1->move(0, 0);
   Image1->setAccessibleName(QStringLiteral("About Quenlith"));
   Image1->setAccessibleDescription(QStringLiteral("Click to close"));

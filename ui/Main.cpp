@@ -6,7 +6,6 @@
 #include "ui/About.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
-#include "ui/JpegImage.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 
@@ -18,7 +17,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <optional>
-#include <stdexcept>
 
 const std::array<const char*, 4> SolverStateTexts = {"Idle.", "Solving...", "Solved!", "Stumped."};
 
@@ -32,14 +30,6 @@ constexpr QPoint StartGridPlace(236, 115);
 constexpr QPoint AdjustedGridPlace(173, 51);
 constexpr QPoint EasyGridPlace(206, 84);
 constexpr QPoint LargeGridPlace(172, 52);
-
-QImage LoadPicture(const QString& Path) {
-  QString Error;
-  QImage Picture = LoadJpegResource(Path, &Error);
-  if (Picture.isNull())
-    throw std::runtime_error(Error.toStdString());
-  return Picture;
-}
 
 // The seed is the time of day in UTC, in milliseconds.
 std::uint32_t TimeOfDaySeed() {
@@ -75,23 +65,15 @@ void TMainForm::CreateControls() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  QIcon Icon;
-  Icon.addFile(QStringLiteral(":/icon32.png"));
-  Icon.addFile(QStringLiteral(":/icon256.png"));
-  setWindowIcon(Icon);
+  ApplyWindowLook(*this);
   setFixedSize(ClientWidth, ClientHeight);
-  QPalette Colors = palette();
-  Colors.setColor(QPalette::Window, QColor(0, 0, 128));
-  setPalette(Colors);
-  setAutoFillBackground(true);
   QFont Font(QStringLiteral("Liberation Sans"));
   Font.setPixelSize(11);
   setFont(Font);
 
   Image1 = new TPictureBox(this);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetPicture(LoadPicture(QStringLiteral(":/background.jpg")),
-                     LoadPicture(QStringLiteral(":/background@2x.jpg")));
+  Image1->LoadPicture(QStringLiteral(":/background.jpg"));
   Image1->move(0, 0);
 
   Image2 = CreateHotSpot({56, 120, 77, 33}, &TMainForm::New1Click);

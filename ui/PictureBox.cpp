@@ -1,23 +1,56 @@
 #include "ui/PictureBox.h"
 
+#include "ui/JpegImage.h"
+
+#include <QIcon>
+#include <QPaintEngine>
 #include <QPainter>
+#include <stdexcept>
 
 TPictureBox::TPictureBox(QWidget* Parent) : THotSpot(Parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPictureBox::SetPicture(const QImage& Normal, const QImage& Double) {
-  FNormal = Normal;
-  FDouble = Double;
-  if (!FDouble.isNull())
-    FDouble.setDevicePixelRatio(2.0);
+void TPictureBox::LoadPicture(const QString& Path) {
+  QString Error;
+  QImage Picture = LoadJpegResource(Path, &Error);
+  if (Picture.isNull())
+    throw std::runtime_error(Error.toStdString());
+  FNormal = Picture;
+  FDouble = QImage();
+  FDoublePath = Path;
+  FDoublePath.insert(Path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
   resize(FNormal.size());
   update();
 }
 
+const QImage& TPictureBox::PictureFor(qreal PixelRatio) {
+  if (PixelRatio <= 1.0)
+    return FNormal;
+  if (!FDoublePath.isEmpty()) {
+    FDouble = LoadJpegResource(FDoublePath);
+    FDouble.setDevicePixelRatio(2.0);
+    FDoublePath.clear();
+  }
+  return FDouble.isNull() ? FNormal : FDouble;
+}
+
 void TPictureBox::paintEvent(QPaintEvent*) {
   QPainter Canvas(this);
-  const bool Dense = devicePixelRatioF() > 1.0 && !FDouble.isNull();
   Canvas.setRenderHint(QPainter::SmoothPixmapTransform);
-  Canvas.drawImage(QPoint(0, 0), Dense ? FDouble : FNormal);
+  // The engine's device is where the pixels really go, also when the widget is rendered
+  // into another device: its density decides.
+  const qreal PixelRatio = Canvas.paintEngine()->paintDevice()->devicePixelRatioF();
+  Canvas.drawImage(rect(), PictureFor(PixelRatio));
+}
+
+void ApplyWindowLook(QWidget& Window) {
+  QIcon Icon;
+  Icon.addFile(QStringLiteral(":/icon32.png"));
+  Icon.addFile(QStringLiteral(":/icon256.png"));
+  Window.setWindowIcon(Icon);
+  QPalette Colors = Window.palette();
+  Colors.setColor(QPalette::Window, QColor(0, 0, 128));
+  Window.setPalette(Colors);
+  Window.setAutoFillBackground(true);
 }

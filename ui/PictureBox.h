@@ -1,7 +1,7 @@
 #pragma once
-// A picture control: shows one stored picture at its natural size, choosing the copy
-// drawn for the screen's pixel density so nothing is scaled up and blurred. Clicks work
-// as on the invisible hot spots.
+// A picture control: shows one stored picture at its natural size. On dense screens it
+// shows the copy drawn at twice the size instead, so nothing is scaled up and blurred.
+// Clicks work as on the invisible hot spots.
 
 #include "ui/HotSpot.h"
 
@@ -13,15 +13,23 @@ class TPictureBox : public THotSpot {
 public:
   explicit TPictureBox(QWidget* Parent = nullptr);
 
-  // Normal is the picture at one device pixel per logical pixel; Double, if not null,
-  // the same picture drawn at twice the size for dense screens.
-  void SetPicture(const QImage& Normal, const QImage& Double = QImage());
+  // Loads a JPEG resource such as ":/about.jpg" and sizes the control to it; raises
+  // std::runtime_error with the reason when it cannot. The copy at twice the size
+  // (":/about@2x.jpg") is decoded only when a dense screen first needs it; without it
+  // the picture is scaled.
+  void LoadPicture(const QString& Path);
   const QImage& Picture() const { return FNormal; }
 
 protected:
   void paintEvent(QPaintEvent* Event) override;
 
 private:
+  const QImage& PictureFor(qreal PixelRatio);
+
   QImage FNormal;
   QImage FDouble;
+  QString FDoublePath; // empty once tried
 };
+
+// The look both windows share: the navy background and the program's icon.
+void ApplyWindowLook(QWidget& Window);
