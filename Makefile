@@ -1,11 +1,13 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install what is missing, then build with CMake and Ninja into build/.
+# `make fuzz` fuzzes the game and the solver for FUZZ_SECONDS seconds.
 
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test bench format clean
+.PHONY: deps configure build run test fuzz bench format clean
 
 deps:
 	@tools/install-deps
@@ -21,6 +23,9 @@ run: build
 
 test: build
 	@tools/run-tests $(BUILD_DIR)
+
+fuzz: deps
+	@tools/run-fuzz $(FUZZ_SECONDS) $(BUILD_DIR)-fuzz
 
 bench: build
 	@cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
