@@ -222,8 +222,13 @@ private:
     Expect(Game.BoxCount() == Game.Width() * Game.Height(), "a new board has an empty cell");
   }
 
-  // What each operation must do to the history, worked out before it runs.
+  // What each operation must do to the history, worked out before it runs. Arguments are
+  // read in a fixed order, so an input means the same under every compiler.
   void Operation(int Code) {
+    const auto Point = [&] {
+      const int X = In.Coord();
+      return std::array<int, 2>{X, In.Coord()};
+    };
     switch (Code) {
     case 0:
       return Setter(
@@ -256,14 +261,22 @@ private:
         Rules.resize(Shadow.size());
       }
       return;
-    case 7:
-      return HasNeighbour(In.Coord(), In.Coord());
-    case 8:
-      return RemoveGroup(In.Coord(), In.Coord());
-    case 9:
-      return Play(In.Byte(), In.Byte());
-    case 10:
-      return MarkGroup(In.Coord(), In.Coord(), In.Byte() % 3);
+    case 7: {
+      const auto [X, Y] = Point();
+      return HasNeighbour(X, Y);
+    }
+    case 8: {
+      const auto [X, Y] = Point();
+      return RemoveGroup(X, Y);
+    }
+    case 9: {
+      const std::uint8_t X = In.Byte();
+      return Play(X, In.Byte());
+    }
+    case 10: {
+      const auto [X, Y] = Point();
+      return MarkGroup(X, Y, In.Byte() % 3);
+    }
     case 11:
       return Recount();
     case 12:

@@ -368,7 +368,8 @@ private:
 
   // Runs Action inside the message loop, as the program's handlers run, and then the loop
   // until what Action posted has been delivered, a quit included. The context object drops
-  // the posted exit if the loop has ended otherwise.
+  // the posted exit if the loop has ended otherwise. A timer tick may still run in the
+  // loop's last round and ask for a repaint; it is delivered before anything is checked.
   void RunInLoop(const std::function<void()>& Action) {
     QObject Context;
     QTimer::singleShot(0, &Context, [&] {
@@ -377,6 +378,7 @@ private:
           &Context, [] { QCoreApplication::exit(); }, Qt::QueuedConnection);
     });
     QApplication::exec();
+    QCoreApplication::sendPostedEvents();
   }
 
   void CheckAfter(int Index, bool Quit, bool QuitExpected) {
