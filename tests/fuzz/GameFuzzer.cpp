@@ -159,13 +159,13 @@ struct TBoard {
         return false;
     return true;
   }
-  bool Solvable(std::set<std::vector<std::uint8_t>>& DeadEnds) const {
-    if (Cleared())
-      return true;
+  // Whether some sequence of removals, one at least, empties the board: an empty board
+  // allows no removal, so the search is stumped on it too.
+  bool Clearable(std::set<std::vector<std::uint8_t>>& DeadEnds) const {
     if (DeadEnds.count(Colors) != 0)
       return false;
     for (const TBoard& Next : Successors())
-      if (Next.Solvable(DeadEnds))
+      if (Next.Cleared() || Next.Clearable(DeadEnds))
         return true;
     DeadEnds.insert(Colors);
     return false;
@@ -509,7 +509,7 @@ private:
     if (State == ssStumped) {
       Expect(Copy.Current() == 0, "a stumped search did not step back to its start");
       std::set<std::vector<std::uint8_t>> DeadEnds;
-      Expect(!Small || !Slot.Start.Solvable(DeadEnds), "stumped on a board that can be cleared");
+      Expect(!Small || !Slot.Start.Clearable(DeadEnds), "stumped on a board that can be cleared");
     }
     Slot.Solver.reset();
   }
