@@ -6,14 +6,6 @@
 
 namespace {
 
-int ClampSize(int Value) {
-  if (Value > TMap::MaxSize)
-    Value = TMap::MaxSize;
-  if (Value < TMap::MinSize)
-    Value = TMap::MinSize;
-  return Value;
-}
-
 // Depth-first flood over the orthogonally connected cells for which Match holds,
 // applying Change to each. A cell is changed as it is pushed, and Change must make Match
 // false for it, so every cell is pushed at most once and the fixed stack cannot overflow.
@@ -194,7 +186,7 @@ TGame::TGame() {
 TGame::~TGame() = default;
 
 void TGame::SetWidth(int Value) {
-  Value = ClampSize(Value);
+  Value = TMap::ClampSize(Value);
   if (Value == FWidth)
     return;
   FWidth = Value;
@@ -202,7 +194,7 @@ void TGame::SetWidth(int Value) {
 }
 
 void TGame::SetHeight(int Value) {
-  Value = ClampSize(Value);
+  Value = TMap::ClampSize(Value);
   if (Value == FHeight)
     return;
   FHeight = Value;

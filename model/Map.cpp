@@ -4,16 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-int ClampSize(int Value) {
-  if (Value > TMap::MaxSize)
-    Value = TMap::MaxSize;
-  if (Value < TMap::MinSize)
-    Value = TMap::MinSize;
-  return Value;
-}
-} // namespace
-
 TMap::TMap() : FWidth(8), FHeight(8) {
   Reallocate();
 }

@@ -22,6 +22,11 @@ public:
   static constexpr int MaxSize = 16;
   static constexpr int MaxCells = MaxSize * MaxSize;
 
+  // Board sizes outside 3..16 are clamped into it, never refused.
+  static int ClampSize(int Value) {
+    return Value > MaxSize ? MaxSize : Value < MinSize ? MinSize : Value;
+  }
+
   TMap(); // 8 by 8, every byte 0
   virtual ~TMap();
   TMap(const TMap&) = delete;

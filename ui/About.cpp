@@ -181,7 +181,7 @@ void TLMDSimpleLabel::Click() {
 // underline and cursor stay as they were, and clicks fall through to what lies beneath.
 void TLMDSimpleLabel::TurnOff() {
   FJumpMode = jmNone;
-  FPressed = false;
+  FClick.Cancel();
   setEnabled(false);
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -217,18 +217,14 @@ void TLMDSimpleLabel::mousePressEvent(QMouseEvent* Event) {
   Event->accept();
   if (Event->button() != Qt::LeftButton)
     return;
-  FPressed = true;
+  FClick.Press(*Event);
   if (FJumpMode != jmNone)
     SetFontColor(FActiveColor);
 }
 
 void TLMDSimpleLabel::mouseReleaseEvent(QMouseEvent* Event) {
   Event->accept();
-  if (Event->button() != Qt::LeftButton)
-    return;
-  const bool WasPressed = FPressed;
-  FPressed = false;
-  if (WasPressed && rect().contains(Event->position().toPoint()))
+  if (FClick.Release(*Event, rect()))
     Click();
 }
 
@@ -333,18 +329,13 @@ void TAboutBox::keyPressEvent(QKeyEvent* Event) {
 }
 
 void TAboutBox::mousePressEvent(QMouseEvent* Event) {
-  if (Event->button() == Qt::LeftButton)
-    FPressed = true;
+  FClick.Press(*Event);
   Event->accept();
 }
 
 void TAboutBox::mouseReleaseEvent(QMouseEvent* Event) {
   Event->accept();
-  if (Event->button() != Qt::LeftButton)
-    return;
-  const bool WasPressed = FPressed;
-  FPressed = false;
-  if (WasPressed && rect().contains(Event->position().toPoint()))
+  if (FClick.Release(*Event, rect()))
     FormClick();
 }
 

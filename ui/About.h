@@ -2,6 +2,8 @@
 // The About box: a borderless picture with the version, the credits and two links,
 // shown modally by the main window's emblem. Also the link label it draws them with.
 
+#include "ui/HotSpot.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QFlags>
@@ -84,7 +86,7 @@ private:
   bool FJumpUnderline = true;
   TLMDLabelOptions FOptions;
   QColor FFontColor{Qt::black};
-  bool FPressed = false; // a left press began on us and has not been released yet
+  TClickTracker FClick;
 };
 
 class TAboutBox : public QDialog {
@@ -122,6 +124,6 @@ private:
                               const QString& Jump);
   void CenterOnScreen();
 
-  bool FPlaced = false;  // centred at the first showing, then left where it is
-  bool FPressed = false; // a left press began on the form (or a plain label on it)
+  bool FPlaced = false; // centred at the first showing, then left where it is
+  TClickTracker FClick; // on the form, or on a plain label on it
 };

@@ -12,21 +12,27 @@ void THotSpot::paintEvent(QPaintEvent* Event) {
   Event->accept();
 }
 
-void THotSpot::mousePressEvent(QMouseEvent* Event) {
-  if (Event->button() == Qt::LeftButton)
+void TClickTracker::Press(const QMouseEvent& Event) {
+  if (Event.button() == Qt::LeftButton)
     FPressed = true;
+}
+
+bool TClickTracker::Release(const QMouseEvent& Event, const QRect& Area) {
+  if (Event.button() != Qt::LeftButton)
+    return false;
+  const bool WasPressed = FPressed;
+  FPressed = false;
+  return WasPressed && Area.contains(Event.position().toPoint());
+}
+
+void THotSpot::mousePressEvent(QMouseEvent* Event) {
+  FClick.Press(*Event);
   Event->accept();
 }
 
 void THotSpot::mouseReleaseEvent(QMouseEvent* Event) {
-  if (Event->button() != Qt::LeftButton) {
-    Event->accept();
-    return;
-  }
-  const bool WasPressed = FPressed;
-  FPressed = false;
   Event->accept();
-  if (WasPressed && rect().contains(Event->position().toPoint()))
+  if (FClick.Release(*Event, rect()))
     emit Click();
 }
 

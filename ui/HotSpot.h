@@ -4,6 +4,22 @@
 
 #include <QWidget>
 
+class QMouseEvent;
+
+// A click as every clickable picture and label here counts it: a left press, then a left
+// release inside. The second press of a double click arrives as a double-click event and
+// is never passed to Press, so a double click counts once.
+class TClickTracker {
+public:
+  void Press(const QMouseEvent& Event);
+  // True when this release completes a click inside Area.
+  bool Release(const QMouseEvent& Event, const QRect& Area);
+  void Cancel() { FPressed = false; }
+
+private:
+  bool FPressed = false; // a left press began and has not been released yet
+};
+
 class THotSpot : public QWidget {
   Q_OBJECT
 
@@ -21,5 +37,5 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent* Event) override;
 
 private:
-  bool FPressed = false; // a left press began on us and has not been released yet
+  TClickTracker FClick;
 };

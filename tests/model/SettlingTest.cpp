@@ -1,6 +1,6 @@
 #include "model/Game.h"
 #include "model/Random.h"
-#include "tests/model/BoardText.h"
+#include "tests/BoardText.h"
 
 #include <array>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // offscreen platform; links open through a fake opener, never a browser.
 
 #include "ui/About.h"
-#include "tests/model/BoardText.h"
+#include "tests/BoardText.h"
 #include "ui/HotSpot.h"
 #include "ui/Main.h"
 #include "ui/PictureBox.h"

@@ -2,7 +2,7 @@
 // and a desktop without any font. Each must end in a clear error or in a window that
 // still works, never in a crash or a leak.
 
-#include "tests/model/BoardText.h"
+#include "tests/BoardText.h"
 #include "ui/About.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"

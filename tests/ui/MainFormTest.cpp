@@ -2,7 +2,7 @@
 
 #include "model/Game.h"
 #include "solver/Solver.h"
-#include "tests/model/BoardText.h"
+#include "tests/BoardText.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
 #include "ui/Main.h"
