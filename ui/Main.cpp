@@ -24,7 +24,6 @@ const std::array<TLevelPreset, 3> LevelPresets = {{{12, 12, 3}, {16, 16, 3}, {16
 
 namespace {
 
-constexpr int scCtrlKey = scCtrl;
 constexpr int AnimationInterval = 125; // ms per settling step
 constexpr QPoint StartGridPlace(236, 115);
 constexpr QPoint AdjustedGridPlace(173, 51);
@@ -76,21 +75,17 @@ void TMainForm::CreateControls() {
   Image1->LoadPicture(QStringLiteral(":/background.jpg"));
   Image1->move(0, 0);
 
-  Image2 = CreateHotSpot({56, 120, 77, 33}, &TMainForm::New1Click);
-  Image2->setAccessibleName(QStringLiteral("New game"));
-  Image3 = CreateHotSpot({58, 164, 99, 37}, &TMainForm::Image3Click);
-  Image3->setAccessibleName(QStringLiteral("Undo"));
-  Image4 = CreateHotSpot({56, 210, 105, 33}, &TMainForm::Exit1Click);
-  Image4->setAccessibleName(QStringLiteral("Quit"));
-  Image5 = CreateHotSpot({0, 296, 81, 61}, &TMainForm::Image5Click);
-  Image5->setAccessibleName(QStringLiteral("About"));
+  Image2 = CreateHotSpot({56, 120, 77, 33}, &TMainForm::New1Click, QStringLiteral("New game"));
+  Image3 = CreateHotSpot({58, 164, 99, 37}, &TMainForm::Image3Click, QStringLiteral("Undo"));
+  Image4 = CreateHotSpot({56, 210, 105, 33}, &TMainForm::Exit1Click, QStringLiteral("Quit"));
+  Image5 = CreateHotSpot({0, 296, 81, 61}, &TMainForm::Image5Click, QStringLiteral("About"));
   Image5->setToolTip(QStringLiteral("About"));
-  Image6 = CreateHotSpot({336, 316, 89, 34}, &TMainForm::SpeedButton1Click);
-  Image6->setAccessibleName(QStringLiteral("Easy level"));
-  Image7 = CreateHotSpot({216, 316, 101, 34}, &TMainForm::SpeedButton2Click);
-  Image7->setAccessibleName(QStringLiteral("Medium level"));
-  Image8 = CreateHotSpot({116, 312, 81, 38}, &TMainForm::SpeedButton3Click);
-  Image8->setAccessibleName(QStringLiteral("Hard level"));
+  Image6 = CreateHotSpot({336, 316, 89, 34}, &TMainForm::SpeedButton1Click,
+                         QStringLiteral("Easy level"));
+  Image7 = CreateHotSpot({216, 316, 101, 34}, &TMainForm::SpeedButton2Click,
+                         QStringLiteral("Medium level"));
+  Image8 = CreateHotSpot({116, 312, 81, 38}, &TMainForm::SpeedButton3Click,
+                         QStringLiteral("Hard level"));
 
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));
@@ -132,9 +127,12 @@ void TMainForm::CreateControls() {
   connect(Timer1, &QTimer::timeout, this, &TMainForm::AnimateMap);
 }
 
-THotSpot* TMainForm::CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)()) {
+THotSpot* TMainForm::CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
+                                   const QString& AccessibleName) {
   auto* Spot = new THotSpot(this);
   Spot->setGeometry(Bounds);
+  // Invisible, so a screen reader's name is all that tells what lies under it.
+  Spot->setAccessibleName(AccessibleName);
   connect(Spot, &THotSpot::Click, this, Handler);
   return Spot;
 }
@@ -154,7 +152,7 @@ void TMainForm::CreateMenu() {
 
   Game1 = MainMenu1.Add(QStringLiteral("Game1"), QStringLiteral("&Game"));
   Game1->SetVisible(false);
-  New1 = Bind(Game1->Add(QStringLiteral("New1"), QStringLiteral("&New"), scCtrlKey + 'N'),
+  New1 = Bind(Game1->Add(QStringLiteral("New1"), QStringLiteral("&New"), scCtrl + 'N'),
               &TMainForm::New1Click);
   Game1->Add(QStringLiteral("N3"), QStringLiteral("-"));
   Beginner1 = BindLevel(Game1->Add(QStringLiteral("Beginner1"), QStringLiteral("&Новачок")), 0);
@@ -163,27 +161,26 @@ void TMainForm::CreateMenu() {
   Expert1 = BindLevel(Game1->Add(QStringLiteral("Expert1"), QStringLiteral("&Професіонал")), 2);
   Beginner1->SetChecked(true);
   Game1->Add(QStringLiteral("N4"), QStringLiteral("-"))->SetGroupIndex(1);
-  Undo1 = Bind(Game1->Add(QStringLiteral("Undo1"), QStringLiteral("&Вернути хід"), scCtrlKey + 'Z'),
+  Undo1 = Bind(Game1->Add(QStringLiteral("Undo1"), QStringLiteral("&Вернути хід"), scCtrl + 'Z'),
                &TMainForm::Undo1Click);
   Undo1->SetGroupIndex(1);
   Undo1->SetEnabled(false);
-  Redo1 =
-      Bind(Game1->Add(QStringLiteral("Redo1"), QStringLiteral("&Повторити хід"), scCtrlKey + 'Y'),
-           &TMainForm::Redo1Click);
+  Redo1 = Bind(Game1->Add(QStringLiteral("Redo1"), QStringLiteral("&Повторити хід"), scCtrl + 'Y'),
+               &TMainForm::Redo1Click);
   Redo1->SetGroupIndex(1);
   Redo1->SetEnabled(false);
   Game1->Add(QStringLiteral("N5"), QStringLiteral("-"))->SetGroupIndex(1);
   Options1 = Bind(Game1->Add(QStringLiteral("Options1"), QStringLiteral("&Параметри")),
                   &TMainForm::Options1Click);
   Options1->SetGroupIndex(1);
-  Animation1 = Bind(
-      Options1->Add(QStringLiteral("Animation1"), QStringLiteral("&Animation"), scCtrlKey + 'A'),
-      &TMainForm::Animation1Click);
-  Color1 = Bind(Options1->Add(QStringLiteral("Color1"), QStringLiteral("&Color"), scCtrlKey + 'C'),
+  Animation1 =
+      Bind(Options1->Add(QStringLiteral("Animation1"), QStringLiteral("&Animation"), scCtrl + 'A'),
+           &TMainForm::Animation1Click);
+  Color1 = Bind(Options1->Add(QStringLiteral("Color1"), QStringLiteral("&Color"), scCtrl + 'C'),
                 &TMainForm::Color1Click);
-  Highlight1 = Bind(
-      Options1->Add(QStringLiteral("Highlight1"), QStringLiteral("&Highlight"), scCtrlKey + 'H'),
-      &TMainForm::Highlight1Click);
+  Highlight1 =
+      Bind(Options1->Add(QStringLiteral("Highlight1"), QStringLiteral("&Highlight"), scCtrl + 'H'),
+           &TMainForm::Highlight1Click);
   SolutionChecker1 =
       Bind(Options1->Add(QStringLiteral("SolutionChecker1"), QStringLiteral("&Solution Checker")),
            &TMainForm::SolutionChecker1Click);
@@ -474,35 +471,38 @@ void TMainForm::New1Click() {
   RefreshBoard();
 }
 
-void TMainForm::ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace) {
-  Label1->clear();
+// Each setter starts a new game only when its value changes, so the level in force keeps
+// the board and its history.
+void TMainForm::ApplyLevel(const TLevelPreset& Level) {
   FGame->SetWidth(Level.Width);
   FGame->SetHeight(Level.Height);
   FGame->SetColors(Level.Colors);
+}
+
+void TMainForm::ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace) {
+  Label1->clear();
+  ApplyLevel(Level);
   AdjustBoardSize();
   PuzzleGrid->move(GridPlace);
   RefreshBoard();
 }
 
 void TMainForm::SpeedButton1Click() {
-  ChooseLevel({12, 12, 3}, EasyGridPlace);
+  ChooseLevel(LevelPresets[0], EasyGridPlace);
 }
 
 void TMainForm::SpeedButton2Click() {
-  ChooseLevel({16, 16, 3}, LargeGridPlace);
+  ChooseLevel(LevelPresets[1], LargeGridPlace);
 }
 
 void TMainForm::SpeedButton3Click() {
-  ChooseLevel({16, 16, 5}, LargeGridPlace);
+  ChooseLevel(LevelPresets[2], LargeGridPlace);
 }
 
 void TMainForm::LevelClick(TMenuItem* Sender) {
   if (!Sender || Sender->Tag() < 0 || Sender->Tag() >= static_cast<int>(LevelPresets.size()))
     return;
-  const TLevelPreset& Level = LevelPresets[static_cast<std::size_t>(Sender->Tag())];
-  FGame->SetWidth(Level.Width);
-  FGame->SetHeight(Level.Height);
-  FGame->SetColors(Level.Colors);
+  ApplyLevel(LevelPresets[static_cast<std::size_t>(Sender->Tag())]);
   Sender->SetChecked(true);
   AdjustBoardSize();
   // The window is shown anew, centred, which places the grid for the start board again.

@@ -131,7 +131,9 @@ protected:
 private:
   void CreateControls();
   void CreateMenu();
-  THotSpot* CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)());
+  THotSpot* CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
+                          const QString& AccessibleName);
+  void ApplyLevel(const TLevelPreset& Level);
   void ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace);
   void UpdateUndoRedo();
   void CenterOnScreen();
