@@ -16,6 +16,17 @@ int SpanOf(int Coord, int Span, int Count) {
 
 constexpr int VirtualKeySpace = 32;
 
+// Qt hands a widget its pointer position rounded to whole logical pixels, which on a scaled
+// screen can be the next cell's. The window-relative position is exact; it is taken when it
+// is the same point, which is not so for events a test builds for the widget alone.
+QPointF ExactPosition(const QWidget& Widget, const QMouseEvent& Event) {
+  const QPointF Local = Event.position();
+  const QPointF Rounding = Event.scenePosition() - Widget.mapTo(Widget.window(), Local);
+  if (std::abs(Rounding.x()) < 1 && std::abs(Rounding.y()) < 1)
+    return Local + Rounding;
+  return Local;
+}
+
 } // namespace
 
 TPuzzleGrid::TPuzzleGrid(QWidget* Parent) : QWidget(Parent) {
@@ -88,7 +99,7 @@ void TPuzzleGrid::MouseToCell(int X, int Y, int& ACol, int& ARow) const {
 
 QPoint TPuzzleGrid::ToClient(const QMouseEvent* Event) const {
   // Floor, not round: on a scaled screen a point at 15.5 still lies in the first cell.
-  const QPointF Pos = Event->position();
+  const QPointF Pos = ExactPosition(*this, *Event);
   return QPoint(static_cast<int>(std::floor(Pos.x())), static_cast<int>(std::floor(Pos.y()))) -
          ClientOrigin();
 }
