@@ -56,9 +56,26 @@ void PaintEdges(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const QRe
 
 } // namespace
 
+// Grey boxes look raised only when the desktop's highlight is clearly lighter than its button
+// face, its shadow clearly darker, and the white current-cell frame stands out on the face.
+// "Clearly" is a grey-level step of at least MinContrast (1/8 of the range); today's flat
+// schemes (face #efefef under a white highlight) fail it and get the classic greys instead.
+bool TSystemColors::GivesRaisedLook() const {
+  constexpr int MinContrast = 32;
+  const int Face = qGray(BtnFace.rgb());
+  return qGray(BtnHighlight.rgb()) - Face >= MinContrast &&
+         Face - qGray(BtnShadow.rgb()) >= MinContrast && 255 - Face >= MinContrast;
+}
+
 TSystemColors TSystemColors::FromPalette(const QPalette& Source) {
-  return {Source.color(QPalette::Button), Source.color(QPalette::Light),
-          Source.color(QPalette::Dark), Source.color(QPalette::Base)};
+  TSystemColors Colors{Source.color(QPalette::Button), Source.color(QPalette::Light),
+                       Source.color(QPalette::Dark), Source.color(QPalette::Base)};
+  if (!Colors.GivesRaisedLook()) {
+    Colors.BtnFace = QColor(0xC0, 0xC0, 0xC0);
+    Colors.BtnHighlight = QColor(0xFF, 0xFF, 0xFF);
+    Colors.BtnShadow = QColor(0x80, 0x80, 0x80);
+  }
+  return Colors;
 }
 
 void PaintBoardCell(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const QRect& Rect,

@@ -35,7 +35,10 @@ struct TSystemColors {
   QColor BtnShadow;
   QColor Window;
 
+  // The desktop's button colours where they give grey boxes a visible raised look,
+  // otherwise the classic light grey with white and mid-grey shades.
   static TSystemColors FromPalette(const QPalette& Source);
+  bool GivesRaisedLook() const;
 };
 
 // Paints cell (ACol, ARow) of Map into Rect. HighlightMode: 0 filled frame, 1 outline frame,
