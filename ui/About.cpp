@@ -1,6 +1,7 @@
 #include "ui/About.h"
 
 #include "ui/PictureBox.h"
+#include "ui/Placement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -318,9 +319,7 @@ void TAboutBox::CenterOnScreen() {
   const QScreen* Screen = Active && Active->screen() ? Active->screen() : screen();
   if (!Screen)
     return;
-  QRect Frame = frameGeometry();
-  Frame.moveCenter(Screen->availableGeometry().center());
-  move(Frame.topLeft());
+  move(CentredPlace(frameGeometry().size(), Screen->availableGeometry()));
 }
 
 // No keyboard handling of its own: Escape, Enter and Space must not close the box.

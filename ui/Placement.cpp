@@ -1,0 +1,9 @@
+#include "ui/Placement.h"
+
+#include <algorithm>
+
+QPoint CentredPlace(const QSize& FrameSize, const QRect& Available) {
+  QRect Frame(QPoint(0, 0), FrameSize);
+  Frame.moveCenter(Available.center());
+  return {std::max(Frame.left(), Available.left()), std::max(Frame.top(), Available.top())};
+}
