@@ -7,6 +7,7 @@
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
 #include "ui/PictureBox.h"
+#include "ui/Placement.h"
 #include "ui/PuzzleGrid.h"
 
 #include <QApplication>
@@ -229,11 +230,16 @@ void TMainForm::FormDestroy() {
 }
 
 bool TMainForm::event(QEvent* Event) {
-  if (Event->type() == QEvent::WindowActivate && !FActivated) {
-    FActivated = true;
-    FormActivate();
-  }
+  if (Event->type() == QEvent::WindowActivate)
+    ActivateOnce();
   return QWidget::event(Event);
+}
+
+void TMainForm::ActivateOnce() {
+  if (FActivated)
+    return;
+  FActivated = true;
+  FormActivate();
 }
 
 void TMainForm::showEvent(QShowEvent* Event) {
@@ -243,6 +249,9 @@ void TMainForm::showEvent(QShowEvent* Event) {
     return;
   CenterOnScreen();
   FormShow();
+  // X11 activates a window only after its first expose, and a desktop may not activate it
+  // at all; the activation handler runs now, so the very first paint has no cell frame.
+  ActivateOnce();
 }
 
 bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
@@ -259,9 +268,7 @@ void TMainForm::CenterOnScreen() {
   const QScreen* Screen = screen() ? screen() : QGuiApplication::primaryScreen();
   if (!Screen)
     return;
-  QRect Frame = frameGeometry();
-  Frame.moveCenter(Screen->availableGeometry().center());
-  move(Frame.topLeft());
+  move(CentredPlace(frameGeometry().size(), Screen->availableGeometry()));
 }
 
 QString TMainForm::StatusText() const {

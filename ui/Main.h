@@ -137,6 +137,7 @@ private:
   void ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace);
   void UpdateUndoRedo();
   void CenterOnScreen();
+  void ActivateOnce(); // the activation handler, at the first showing or activation
 
   bool FAnimation = false;
   bool FColorMode = true;
@@ -144,7 +145,7 @@ private:
   bool FSolutionChecker = false;
   std::unique_ptr<TGame> FGame;
   std::unique_ptr<TSolver> FSolver;
-  bool FActivated = false; // the activation handler runs on the first activation only
+  bool FActivated = false; // the activation handler runs once only
   TAboutBox* FAboutBox = nullptr;
 };
 

@@ -2,6 +2,8 @@
 
 #include "ui/Main.h"
 #include "ui/About.h"
+#include "ui/StartFailure.h"
+#include "ui/X11KeyRepeat.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,37 +11,17 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace {
-
-// Qt ends the process with abort() when no platform can be opened (no display); say so
-// in one line and leave with an error code instead of a crash. The platform's own
-// warnings while it gives up are noise next to that line.
-void ReportFailedStart(QtMsgType Type, const QMessageLogContext&, const QString&) {
-  if (Type == QtFatalMsg) {
-    std::fprintf(stderr, "Quenlith cannot open its window: no display could be reached.\n");
-    std::_Exit(1);
-  }
-}
-
-bool HasDisplay() {
-  return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-  if (!HasDisplay()) {
-    std::fprintf(stderr,
-                 "Quenlith needs a graphical display, and none is set (DISPLAY is empty).\n");
+  if (!DisplayIsSet()) {
+    std::fprintf(stderr, "%s\n", qPrintable(NoDisplayLine()));
     return 1;
   }
-  qInstallMessageHandler(ReportFailedStart);
+  WatchPlatformStart();
   QApplication App(argc, argv);
-  qInstallMessageHandler(nullptr);
+  EndPlatformStartWatch();
+  RequestExactKeyReleases();
+  // No application display name: the desktop would append it to every window title.
   QApplication::setApplicationName(QStringLiteral("Quenlith"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Quenlith"));
   // The installed desktop entry is named after the AppStream id.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quenlith"));
 
@@ -48,7 +30,8 @@ int main(int argc, char** argv) {
   std::unique_ptr<TAboutBox> AboutBox;
   try {
     MainForm = std::make_unique<TMainForm>();
-    AboutBox = std::make_unique<TAboutBox>();
+    // A transient child of the main window, so compositors place it over the game.
+    AboutBox = std::make_unique<TAboutBox>(MainForm.get());
     MainForm->SetAboutBox(AboutBox.get());
   } catch (const std::exception& Error) {
     std::fprintf(stderr, "Quenlith cannot start: %s\n", Error.what());
