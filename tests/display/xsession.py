@@ -21,8 +21,9 @@ from Xlib.ext import xtest
 class XSession:
     """Context manager: `with XSession(wm=True) as s: game = s.start([binary])`."""
 
-    def __init__(self, width=800, height=600, wm=False, dbus=False):
+    def __init__(self, width=800, height=600, wm=False, dbus=False, server_args=()):
         self.size = (width, height)
+        self.server_args = list(server_args)  # extra Xvfb options, e.g. ["-ardelay", "150"]
         self.want_wm = wm
         self.want_dbus = dbus
         self.procs = []
@@ -35,7 +36,7 @@ class XSession:
         read_end, write_end = os.pipe()
         w, h = self.size
         self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{w}x{h}x24",
-                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
+                     "-nolisten", "tcp", "-noreset"] + self.server_args, pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             number = pipe.readline().strip()
@@ -134,7 +135,7 @@ class XSession:
         except Exception:  # a window that went away while we walked the tree
             return
 
-    def find_window(self, title, timeout=10.0, viewable=True):
+    def find_window(self, title, timeout=10.0, viewable=True, interval=0.01):
         """The client window whose title is exactly `title` (mapped unless
         viewable=False)."""
         def lookup():
@@ -146,7 +147,7 @@ class XSession:
                 except Exception:
                     continue
             return None
-        return self.wait_for(lookup, timeout, f"a window titled {title!r}")
+        return self.wait_for(lookup, timeout, f"a window titled {title!r}", interval)
 
     def geometry(self, win):
         """(x, y, width, height) of the window's client area in root coordinates."""
