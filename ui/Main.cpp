@@ -9,6 +9,7 @@
 #include "ui/PictureBox.h"
 #include "ui/Placement.h"
 #include "ui/PuzzleGrid.h"
+#include "ui/X11FrameExtents.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 #include <optional>
 
 const std::array<const char*, 4> SolverStateTexts = {"Idle.", "Solving...", "Solved!", "Stumped."};
@@ -26,6 +28,8 @@ const std::array<TLevelPreset, 3> LevelPresets = {{{12, 12, 3}, {16, 16, 3}, {16
 namespace {
 
 constexpr int AnimationInterval = 125; // ms per settling step
+constexpr int FrameWaitInterval = 50;  // ms between looks at the window manager's frame
+constexpr int FrameWaitTries = 20;
 constexpr QPoint StartGridPlace(236, 115);
 constexpr QPoint AdjustedGridPlace(173, 51);
 constexpr QPoint EasyGridPlace(206, 84);
@@ -230,9 +234,35 @@ void TMainForm::FormDestroy() {
 }
 
 bool TMainForm::event(QEvent* Event) {
-  if (Event->type() == QEvent::WindowActivate)
+  if (Event->type() == QEvent::WindowActivate) {
     ActivateOnce();
+    CenterWithFrame(FrameWaitTries);
+  }
   return QWidget::event(Event);
+}
+
+// A window manager adds its frame only after the window is first placed. From the activation
+// that follows on, the window is centred again once the frame is known (Qt may still report
+// none, or a bogus one, for a moment), unless the player has moved it meanwhile.
+void TMainForm::CenterWithFrame(int Tries) {
+  if (!FPlacedUnframed || geometry().topLeft() != *FPlacedUnframed)
+    return;
+  if (!FrameMargins().isNull())
+    CenterOnScreen();
+  else if (Tries > 1)
+    QTimer::singleShot(FrameWaitInterval, this, [this, Tries] { CenterWithFrame(Tries - 1); });
+}
+
+QMargins TMainForm::FrameMargins() const {
+  if (const QWindow* Handle = windowHandle())
+    if (const auto Extents = X11FrameExtents(*Handle))
+      return *Extents;
+  const QRect Frame = frameGeometry();
+  const QRect Client = geometry();
+  if (!Frame.contains(Client))
+    return {};
+  return {Client.left() - Frame.left(), Client.top() - Frame.top(), Frame.right() - Client.right(),
+          Frame.bottom() - Client.bottom()};
 }
 
 void TMainForm::ActivateOnce() {
@@ -268,7 +298,12 @@ void TMainForm::CenterOnScreen() {
   const QScreen* Screen = screen() ? screen() : QGuiApplication::primaryScreen();
   if (!Screen)
     return;
-  move(CentredPlace(frameGeometry().size(), Screen->availableGeometry()));
+  const QMargins Frame = FrameMargins();
+  const QPoint FrameTopLeft = CentredPlace(size().grownBy(Frame), Screen->availableGeometry());
+  setGeometry(QRect(FrameTopLeft + QPoint(Frame.left(), Frame.top()), size()));
+  FPlacedUnframed.reset();
+  if (Frame.isNull())
+    FPlacedUnframed = geometry().topLeft();
 }
 
 QString TMainForm::StatusText() const {

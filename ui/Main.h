@@ -4,10 +4,13 @@
 
 #include "ui/Menu.h"
 
+#include <QMargins>
+#include <QPoint>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QStatusBar;
@@ -138,6 +141,8 @@ private:
   void UpdateUndoRedo();
   void CenterOnScreen();
   void ActivateOnce(); // the activation handler, at the first showing or activation
+  void CenterWithFrame(int Tries);
+  QMargins FrameMargins() const; // the decorations' sizes, null while unknown
 
   bool FAnimation = false;
   bool FColorMode = true;
@@ -147,6 +152,7 @@ private:
   std::unique_ptr<TSolver> FSolver;
   bool FActivated = false; // the activation handler runs once only
   TAboutBox* FAboutBox = nullptr;
+  std::optional<QPoint> FPlacedUnframed; // where the window went before its frame was known
 };
 
 // Sets the application-wide cursor override, replacing the one in force if any.

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#if defined(QUENLITH_HAVE_XCB_XKB) && QT_CONFIG(xcb)
+#if defined(QUENLITH_HAVE_XCB) && QT_CONFIG(xcb)
 // The C header names a field "explicit"; rename it for the C++ compiler.
 #define explicit xcb_explicit
 #include <xcb/xkb.h>

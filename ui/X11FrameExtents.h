@@ -1,0 +1,11 @@
+#pragma once
+// The size of the decorations an X11 window manager puts round a window, as it announces
+// them itself (_NET_FRAME_EXTENTS). Qt's own guess can be wrong for a while after mapping.
+
+#include <QMargins>
+#include <optional>
+
+class QWindow;
+
+// Empty on other platforms and while the window manager has not announced them.
+std::optional<QMargins> X11FrameExtents(const QWindow& Window);
