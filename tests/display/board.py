@@ -9,8 +9,9 @@ CELL = 16
 
 
 def cell_origin(session, win, col, row, place=START_PLACE, scale=1):
-    """Screen position of a cell's top-left pixel (inside the view's one-pixel frame)."""
-    x, y, _, _ = session.geometry(win)
+    """Screen position of a cell's top-left pixel (inside the view's one-pixel frame). `win`
+    is an X window, or the screen position of the client area where X knows no window."""
+    x, y = win if isinstance(win, tuple) else session.geometry(win)[:2]
     return (x + round((place[0] + 1 + col * CELL) * scale),
             y + round((place[1] + 1 + row * CELL) * scale))
 
