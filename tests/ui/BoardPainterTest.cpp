@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -173,6 +174,28 @@ TEST(BoardPainter, LinesStayCrispOnAScaledScreen) {
   const QRgb Column[] = {Palette[2].Edge, Palette[2].Edge, White, White, Palette[2].Fill};
   for (int Y = 0; Y < 5; ++Y)
     EXPECT_EQ(Board.pixel(16, Y), Column[Y]) << "device row " << Y;
+}
+
+// Grey boxes need a highlight clearly lighter and a shadow clearly darker than the face, and a
+// face the white frame stands out on; otherwise the classic greys replace the desktop's.
+TEST(BoardPainter, GreyModeKeepsDesktopColoursOnlyWhereTheyLookRaised) {
+  auto Scheme = [](QRgb Face, QRgb Light, QRgb Dark) {
+    QPalette Colors;
+    Colors.setColor(QPalette::Button, QColor(Face));
+    Colors.setColor(QPalette::Light, QColor(Light));
+    Colors.setColor(QPalette::Dark, QColor(Dark));
+    const TSystemColors Used = TSystemColors::FromPalette(Colors);
+    return std::vector<QRgb>{Used.BtnFace.rgb(), Used.BtnHighlight.rgb(), Used.BtnShadow.rgb()};
+  };
+  const std::vector<QRgb> Classic{qRgb(0xC0, 0xC0, 0xC0), qRgb(0xFF, 0xFF, 0xFF),
+                                  qRgb(0x80, 0x80, 0x80)};
+  EXPECT_EQ(Scheme(qRgb(0xEF, 0xEF, 0xEF), qRgb(0xFF, 0xFF, 0xFF), qRgb(0x9F, 0x9F, 0x9F)), Classic)
+      << "light and flat: the highlight vanishes on the face";
+  EXPECT_EQ(Scheme(qRgb(0x35, 0x35, 0x35), qRgb(0x42, 0x42, 0x42), qRgb(0x23, 0x23, 0x23)), Classic)
+      << "dark and flat";
+  const std::vector<QRgb> Dark{qRgb(0x40, 0x40, 0x48), qRgb(0x70, 0x70, 0x78),
+                               qRgb(0x18, 0x18, 0x20)};
+  EXPECT_EQ(Scheme(Dark[0], Dark[1], Dark[2]), Dark) << "dark with a clear raised look: kept";
 }
 
 } // namespace

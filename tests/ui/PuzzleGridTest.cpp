@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -134,6 +135,32 @@ TEST_F(PuzzleGridTest, NavigationKeysMoveTheCurrentCellWithinTheBoard) {
     QTest::keyClick(&Grid, S.Key, S.Mods);
     EXPECT_EQ(Current(), S.Expected) << QKeySequence(S.Key | S.Mods).toString().toStdString();
   }
+}
+
+// On a scaled screen the window gets fractional logical positions, and Qt rounds them for
+// the widget: 16.5 in the window must still be client 15.5, the first cell, never the second.
+TEST_F(PuzzleGridTest, FractionalPointerPositionsAreFlooredNotRounded) {
+  QSignalSpy Moves(&Grid, &TPuzzleGrid::MouseMove);
+  QSignalSpy Ups(&Grid, &TPuzzleGrid::MouseUp);
+  auto Send = [this](QEvent::Type Type, QPointF InWindow) {
+    const Qt::MouseButton Button = Type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent Event(Type, InWindow, InWindow, Grid.mapToGlobal(InWindow), Button,
+                      Type == QEvent::MouseButtonPress ? Button : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Grid.windowHandle(), &Event);
+  };
+  const QPointF Origin(TPuzzleGrid::ClientOrigin());
+  const QPointF Points[] = {{15.5, 8}, {15.99, 8}, {8, 31.5}, {-0.5, 8}, {63.5, 8}};
+  const QPoint Expected[] = {{15, 8}, {15, 8}, {8, 31}, {-1, 8}, {63, 8}};
+  for (int I = 0; I < 5; ++I) {
+    Send(QEvent::MouseMove, Origin + Points[I]);
+    ASSERT_EQ(Moves.count(), I + 1);
+    EXPECT_EQ(QPoint(Moves.last().at(1).toInt(), Moves.last().at(2).toInt()), Expected[I]) << I;
+  }
+  Send(QEvent::MouseButtonPress, Origin + QPointF(31.5, 8));
+  Send(QEvent::MouseButtonRelease, Origin + QPointF(31.5, 8));
+  ASSERT_EQ(Ups.count(), 1);
+  EXPECT_EQ(Ups.last().at(2).toInt(), 31);
+  EXPECT_EQ(Current(), QPoint(1, 0)) << "the press selects the cell it lies in";
 }
 
 TEST_F(PuzzleGridTest, HeldSpaceReportsOneKeyUp) {
