@@ -46,5 +46,20 @@ def restore(s, win):
     ask_manager(s, win, "_NET_ACTIVE_WINDOW", [2, X.CurrentTime])  # 2: from a pager
 
 
-def close(s, win):
-    ask_manager(s, win, "_NET_CLOSE_WINDOW", [X.CurrentTime, 2])
+def states(s, win):
+    prop = win.get_full_property(s.conn.intern_atom("_NET_WM_STATE"), Xatom.ATOM)
+    return {s.conn.get_atom_name(a) for a in prop.value} if prop else set()
+
+
+def barrier(s, win):
+    """Waits until the manager has handled everything sent to it before: it handles its
+    requests in order, and this one (keep the window above others) shows in the state."""
+    ask_manager(s, win, "_NET_WM_STATE", [1, s.conn.intern_atom("_NET_WM_STATE_ABOVE"), 0, 2])
+    s.wait_for(lambda: "_NET_WM_STATE_ABOVE" in states(s, win), what="the window manager")
+
+
+def title_button(s, win, from_right):
+    """Screen point of a title bar button, counted from the right (openbox's theme: close,
+    then maximise, then minimise, 18 pixels apart)."""
+    x, y, w, _ = frame(s, win)
+    return (x + w - 11 - 18 * from_right, y + 10)

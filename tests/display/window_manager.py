@@ -48,6 +48,13 @@ def main(binary):
         check(not actions & {"_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ",
                              "_NET_WM_ACTION_MAXIMIZE_VERT"},
               f"the window may be resized or maximised: {sorted(actions)}")
+        before = s.geometry(win)
+        s.click(*D.title_button(s, win, 1))  # the maximise button openbox shows anyway
+        D.ask_manager(s, win, "_NET_WM_STATE", [1, s.conn.intern_atom(
+            "_NET_WM_STATE_MAXIMIZED_VERT"), s.conn.intern_atom("_NET_WM_STATE_MAXIMIZED_HORZ"), 2])
+        D.barrier(s, win)
+        check(s.geometry(win) == before and not any("MAXIMIZED" in a for a in D.states(s, win)),
+              f"the window was maximised: {s.geometry(win)}, {sorted(D.states(s, win))}")
 
         # The easy level, highlight mode 0 and a current cell, then minimise and restore.
         x, y, _, _ = s.geometry(win)
@@ -81,7 +88,7 @@ def main(binary):
         s.click(ax + aw // 2, ay + ah // 2)
         s.wait_for(lambda: not D.viewable(about), what="the About box closed")
 
-        D.close(s, win)
+        s.click(*D.title_button(s, win, 0))  # the close box
         try:
             status = game.wait(timeout=5)
         except Exception:
