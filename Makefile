@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install what is missing, then build with CMake and Ninja into build/.
 # `make fuzz` fuzzes the game and the solver for FUZZ_SECONDS seconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page must name every shortcut the window's menu knows, so that a shortcut
 // added to the menu without a line in the page fails here.
 
