@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What went wrong when no window could be opened, told to the player in one line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The size of the decorations an X11 window manager puts round a window, as it announces
 // them itself (_NET_FRAME_EXTENTS). Qt's own guess can be wrong for a while after mapping.

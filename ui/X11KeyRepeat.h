@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact key releases on X11. By default the X server sends a release before every repeated
 // press of a held key, and Qt only guesses which releases are real by looking ahead in its

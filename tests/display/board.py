@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game's board as the screen shows it, and the game's rules to predict a move.
 
 Reads colour mode at any scale: the colour of a cell's centre pixel names its box."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a window manager shows of a window: its frame, its state, its allowed actions, and
 the requests a task bar or pager sends it (EWMH and ICCCM client messages to the root)."""
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every frame of the board the game sends to the X server, the first one included, has no
 current-cell frame, whenever the window's activation arrives. The X server's RECORD
 extension keeps every image the game puts (shared memory is off for it, so the pixels travel

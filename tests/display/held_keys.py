@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Held keys on a real X server with auto-repeat on. Holding Space and releasing it once
 plays exactly one move, on an idle machine and with both cores busy (the X server sends a
 release before every repeat, and telling those from the real one must not depend on timing).

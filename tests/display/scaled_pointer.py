@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pointing at scale 2 on a real X server: every device pixel selects the cell whose span
 contains it. The second device pixel of a cell's last logical pixel still belongs to that
 cell, the inner device pixel of the view's frame and the spare strip select nothing, and a

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """On a screen smaller than the window (400 by 300, under openbox) the window's frame keeps
 its top-left corner on the screen, so its title bar and the painted buttons near it stay
 reachable."""

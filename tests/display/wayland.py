@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private Wayland compositor for tests: weston, shown in a window of a private X server.
 
 Weston's headless backend would need no X server, but Debian's weston ships no way to give

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game in a Wayland session (weston): it starts as a native Wayland client by itself,
 paints its board, plays one move for a held Space (Qt makes the repeats there), opens its
 About box as a child of the main window titled "QUENLITH", closes it, quits with status 0,

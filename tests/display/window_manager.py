@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game under a window manager (openbox): the window is centred with its decorations,
 cannot be resized or maximised, keeps the grid's place on the easy level and the highlight
 mode through minimise and restore; the About box is titled "QUENLITH", is the main window's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a usable display the game says in one line what failed and exits with 1, never a
 # crash: no display named, a display that cannot be reached, a platform plugin that is missing.
 set -u
