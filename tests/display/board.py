@@ -3,6 +3,8 @@
 
 Reads colour mode at any scale: the colour of a cell's centre pixel names its box."""
 
+import time
+
 PALETTE = [(0x00, 0x00, 0x00), (0xFF, 0x7F, 0x7F), (0x7F, 0xFF, 0x7F), (0x7F, 0x7F, 0xFF),
            (0x61, 0xC0, 0x61), (0x74, 0xBA, 0xCB), (0xFF, 0xFF, 0x7F), (0x7F, 0xFF, 0xFF)]
 START_PLACE = (236, 115)  # the board view in the window at start-up, 8 by 8
@@ -32,6 +34,15 @@ def read_board(session, win, cols=8, rows=8, place=START_PLACE, scale=1):
             line.append(PALETTE.index(rgb))
         board.append(line)
     return board
+
+
+def steady_board(session, win, *args, **kwargs):
+    """The board once two reads 50 ms apart agree (a repaint may be on its way to the
+    screen in parts), or None; use inside wait_for."""
+    first = read_board(session, win, *args, **kwargs)
+    time.sleep(0.05)
+    return first if first is not None and first == read_board(session, win, *args, **kwargs) \
+        else None
 
 
 def _group(board, col, row):

@@ -18,7 +18,7 @@ HOLD = 0.8  # seconds: with the server's 150 ms delay and 20 ms interval, some 3
 
 
 def board_now(s, win):
-    return s.wait_for(lambda: B.read_board(s, win), what="the board on screen")
+    return s.wait_for(lambda: B.steady_board(s, win), what="the board on screen")
 
 
 def settled(s, win, expected, timeout=5.0):
@@ -39,7 +39,7 @@ def best_cell(s, win):
         if B.chain(start, col, row) >= 2:
             return start, col, row
         s.tap("n", ["Control_L"])  # a new board
-        s.wait_for(lambda: B.read_board(s, win) not in (None, start), what="a new board")
+        s.wait_for(lambda: B.steady_board(s, win) not in (None, start), what="a new board")
     raise AssertionError("no board with two moves in a row at one cell")
 
 
@@ -86,8 +86,8 @@ def main(binary):
         # Undo: a few more moves, then Ctrl+Z held goes back through all of them.
         before = board_now(s, win)
         s.tap("n", ["Control_L"])  # a new game, whose history holds only what follows
-        boards = [s.wait_for(lambda: B.read_board(s, win) not in (None, before)
-                             and B.read_board(s, win), what="a new board")]
+        boards = [s.wait_for(lambda: (b := B.steady_board(s, win)) not in (None, before) and b,
+                             what="a new board")]
         while len(boards) < 4:
             start, col, row = best_cell(s, win)
             if start != boards[-1]:  # another new game began: count from it

@@ -56,7 +56,7 @@ def main(binary):
         point(8 * edge + 3, 7 * edge + 1, (7, 3), "the strip's last device pixel")
 
         # A release on a cell's last device pixel plays that cell, not its neighbour.
-        start = B.read_board(s, win, scale=SCALE)
+        start = s.wait_for(lambda: B.steady_board(s, win, scale=SCALE), what="the board")
         cells = [(c, r) for r in range(8) for c in range(7)
                  if B.play(start, c, r) is not None and B.play(start, c, r) != B.play(start, c + 1, r)]
         if cells:
