@@ -96,8 +96,8 @@ def main(binary):
             s.move(*park)
             s.wait_for(lambda: changed_box(before, s.grab(0, 0, w, h)) is None,
                        what="the About box gone")
-            s.tap("F10")
-            status = game.wait(timeout=5)
+            s.click(origin[0] + 108, origin[1] + 226)  # the quit button
+            status = game.wait(timeout=10)
     log.seek(0)
     lines = log.read().splitlines()
     protocol = [line for line in lines if re.match(r"^\[\s*\d+\.\d+\]", line)]
