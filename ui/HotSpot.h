@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An invisible, empty picture control laid over a button painted on the window's
 // background; it draws nothing and only turns left clicks into Click().

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the background picture with its hot spots, the board view, the
 // message line, the hidden menu with its shortcuts, the options and the solver glue.

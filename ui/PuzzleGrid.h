@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board view: an owner-drawn grid of fixed 16-pixel cells inside a flat one-pixel frame,
 // with a current cell, no scrolling, and pointer and key events in client coordinates.

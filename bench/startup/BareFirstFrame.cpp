@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a bare Qt Widgets window that shows the same background picture.
 
 #include "bench/startup/FirstFrame.h"

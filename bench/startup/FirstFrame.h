@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends the message loop right after a widget's first paint and reports what the
 // process has used so far, so start-up programs can be compared.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's start-up, up to the first painted frame of the board.
 
 #include "bench/startup/FirstFrame.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up to the first painted frame and peak memory: the game against a bare Qt window
 # showing one picture. Usage: bench/startup/compare.sh [build folder] [runs]
 set -euo pipefail
