@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board as a screen reader sees it: a table of cells named by their colour, the
 // current cell as the focused one, and one signal per change of the board. Nothing here

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one-line message above the board. A screen reader hears a message when it appears:
 // the line counts as shown only while it holds text, and says so when text arrives.
