@@ -75,6 +75,9 @@ QAccessibleInterface* ControlsAccessibleFactory(const QString& ClassName, QObjec
 
 } // namespace
 
+// The factories answer whether or not an assistive technology is listening: Qt 6.4 looks up
+// the interface of every widget it shows, before the desktop bridge is up, and keeps the
+// first answer for the widget's life.
 void InstallAccessibleFactories() {
   QAccessible::installFactory(ControlsAccessibleFactory);
   QAccessible::installFactory(BoardAccessibleFactory);

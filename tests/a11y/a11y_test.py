@@ -66,9 +66,14 @@ def check_table(s, a11y, app, frame, board):
     assert (table.nRows, table.nColumns, board.childCount) == (8, 8, 64)
     names = lambda: [cell.name for cell in cells(board)]  # noqa: E731
     a11y.wait_for(lambda: names() == on_screen(s, a11y, board), what="names matching the screen")
+    a11y.events.clear()
     play(s, a11y, board, playable(board))
     a11y.wait_for(lambda: names() == on_screen(s, a11y, board), what="names after a move")
     assert "empty" in names()
+    a11y.pump(0.2)
+    changes = [src.getRoleName() for kind, src, _ in a11y.events
+               if kind.startswith("object:property-change") and src.getRoleName() != "label"]
+    assert changes == ["table"], f"one change signal per move, not {changes}"
 
 
 def check_focus(s, a11y, app, frame, board):
@@ -130,7 +135,7 @@ def main():
     case, binary = sys.argv[1], sys.argv[2]
     with XSession(dbus=True) as s, AtSpi(s) as a11y:
         s.move(0, 0)  # the pointer selects the cell under it; keep it off the board
-        a11y.record("focus:", "object:state-changed:showing")
+        a11y.record("focus:", "object:state-changed:showing", "object:property-change")
         s.start([binary])
         app = a11y.app("Quenlith")
         frame = a11y.wait_for(lambda: a11y.find(app, "frame", "Quenlith"), what="the frame")
