@@ -29,6 +29,14 @@ def centre(a11y, obj):
     return x + w // 2, y + h // 2
 
 
+def names(board):
+    return [cell.name for cell in cells(board)]
+
+
+def boxes(board):
+    return int(board.description.split()[1])  # "Boxes: 64  Groups: 20"
+
+
 def on_screen(s, a11y, board):
     """The colour word of every cell, read from the screen at the cell's centre."""
     return [WORDS.get(s.pixel(*centre(a11y, cell))) for cell in cells(board)]
@@ -64,23 +72,31 @@ def check_buttons(s, a11y, app, frame, board):
 def check_table(s, a11y, app, frame, board):
     table = board.queryTable()
     assert (table.nRows, table.nColumns, board.childCount) == (8, 8, 64)
-    names = lambda: [cell.name for cell in cells(board)]  # noqa: E731
-    a11y.wait_for(lambda: names() == on_screen(s, a11y, board), what="names matching the screen")
+    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names as on screen")
+    before, cell = boxes(board), playable(board)
+    group = int(cell.description.split()[-2])  # "Can be played, a group of 5 boxes"
     a11y.events.clear()
-    play(s, a11y, board, playable(board))
-    a11y.wait_for(lambda: names() == on_screen(s, a11y, board), what="names after a move")
-    assert "empty" in names()
+    play(s, a11y, board, cell)
+    assert before - boxes(board) == group, (before, boxes(board), group)
+    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names after a move")
+    assert "empty" in names(board)
     a11y.pump(0.2)
     changes = [src.getRoleName() for kind, src, _ in a11y.events
                if kind.startswith("object:property-change") and src.getRoleName() != "label"]
     assert changes == ["table"], f"one change signal per move, not {changes}"
+    # Five colours, both greens among them, on a board of another size.
+    a11y.press(a11y.find(frame, "push button", "Hard level"))
+    a11y.wait_for(lambda: board.queryTable().nRows == 16, what="the hard board")
+    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="the hard board's names")
+    assert {"light green", "dark green", "teal"} <= set(names(board))
 
 
 def check_focus(s, a11y, app, frame, board):
     table = board.queryTable()
 
     def focused_cell():
-        found = [src for kind, src, _ in a11y.events if src.getRoleName() == "table cell"]
+        found = [src for kind, src, _ in a11y.events if kind == "focus:"
+                 and src.getRoleName() == "table cell"]
         if not found:
             return None
         index = found[-1].getIndexInParent()

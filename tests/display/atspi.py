@@ -17,7 +17,6 @@ process: libatspi reads the bus address once.
 """
 
 import os
-import subprocess
 import time
 
 
