@@ -32,8 +32,7 @@ class AtSpi:
         self._glib = GLib
         # In-memory settings: the launcher keeps the switches without touching dconf.
         self.session.env["GSETTINGS_BACKEND"] = "memory"
-        self.session._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                            env=self.session.env)
+        self.session.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         bus = Gio.DBusConnection.new_for_address_sync(
             self.session.env["DBUS_SESSION_BUS_ADDRESS"],
             Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
