@@ -27,6 +27,9 @@ class THotSpot : public QWidget {
 public:
   explicit THotSpot(QWidget* Parent = nullptr);
 
+  // Whether a click runs anything; screen readers are offered a press action only then.
+  bool Clickable() const;
+
 signals:
   // A left-button press followed by a left-button release inside the control.
   void Click();

@@ -4,6 +4,7 @@
 // message line, the hidden menu with its shortcuts, the options and the solver glue.
 
 #include "ui/Menu.h"
+#include "ui/MessageLine.h"
 
 #include <QMargins>
 #include <QPoint>
@@ -59,6 +60,8 @@ public:
   void SetAboutBox(TAboutBox* Value) { FAboutBox = Value; }
 
   TGame& Game() { return *FGame; }
+  // None before creation and after destruction.
+  const TGame* CurrentGame() const { return FGame.get(); }
   TSolver* CurrentSolver() { return FSolver.get(); }
   QString StatusText() const;
 
@@ -104,7 +107,7 @@ public:
   THotSpot* Image6 = nullptr;
   THotSpot* Image7 = nullptr;
   THotSpot* Image8 = nullptr;
-  QLabel* Label1 = nullptr;
+  TMessageLine* Label1 = nullptr;
   TPuzzleGrid* PuzzleGrid = nullptr;
   QStatusBar* StatusBar = nullptr;
   QLabel* StatusPanel = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PuzzleGrid.h"
 
+#include "ui/AccessibleBoard.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -75,6 +77,7 @@ void TPuzzleGrid::MoveCurrent(int ACol, int ARow) {
   FCol = ACol;
   FRow = ARow;
   InvalidateCell(FCol, FRow);
+  SignalCurrentCell(*this);
 }
 
 void TPuzzleGrid::InvalidateCell(int ACol, int ARow) {
@@ -213,4 +216,9 @@ void TPuzzleGrid::keyReleaseEvent(QKeyEvent* Event) {
   }
   const int Key = Event->key() == Qt::Key_Space ? VirtualKeySpace : Event->key();
   emit KeyUp(Key, Event->modifiers());
+}
+
+void TPuzzleGrid::focusInEvent(QFocusEvent* Event) {
+  QWidget::focusInEvent(Event);
+  SignalFocusEntered(*this);
 }

@@ -54,6 +54,7 @@ protected:
   void mouseReleaseEvent(QMouseEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
   void keyReleaseEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
 
 private:
   QPoint ToClient(const QMouseEvent* Event) const;
