@@ -17,7 +17,7 @@ process: libatspi reads the bus address once.
 """
 
 import os
-import time
+from xsession import wait_until
 
 
 class AtSpi:
@@ -83,14 +83,7 @@ class AtSpi:
         self._atspi.event_main()
 
     def wait_for(self, predicate, timeout=15.0, what="a condition"):
-        deadline = time.monotonic() + timeout
-        while True:
-            value = predicate()
-            if value:
-                return value
-            if time.monotonic() > deadline:
-                raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
-            self.pump(0.02)
+        return wait_until(predicate, timeout, what, lambda: self.pump(0.02))
 
     # -- the tree ----------------------------------------------------------------------
 

@@ -11,11 +11,25 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
 from Xlib import X, XK, display as xdisplay
 from Xlib.ext import xtest
+
+
+def wait_until(predicate, timeout, what, pause):
+    """Calls `predicate` until it returns something true, and returns that; between calls
+    `pause()` waits or delivers events. Raises TimeoutError naming `what`."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
+        pause()
 
 
 class XSession:
@@ -101,14 +115,13 @@ class XSession:
 
     def wait_for(self, predicate, timeout=10.0, what="a condition", interval=0.01):
         """Polls `predicate` until it returns something true, and returns that."""
-        deadline = time.monotonic() + timeout
-        while True:
-            value = predicate()
-            if value:
-                return value
-            if time.monotonic() > deadline:
-                raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
-            time.sleep(interval)
+        return wait_until(predicate, timeout, what, lambda: time.sleep(interval))
+
+    def quit_game(self, game):
+        """Ends the game through its F10 shortcut and fails the test unless it exits 0."""
+        self.tap("F10")
+        if game.wait(timeout=5) != 0:
+            sys.exit(f"the game ended with status {game.returncode}")
 
     # -- windows -----------------------------------------------------------------------
 
