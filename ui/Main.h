@@ -10,7 +10,6 @@
 #include <memory>
 
 class QLabel;
-class QStatusBar;
 class QTimer;
 class TAboutBox;
 class TGame;
@@ -18,6 +17,7 @@ class THotSpot;
 class TPictureBox;
 class TPuzzleGrid;
 class TSolver;
+class TStatusBar;
 
 // Display names of the solver states, indexed by TSolver::State().
 extern const std::array<const char*, 4> SolverStateTexts;
@@ -102,7 +102,7 @@ public:
   THotSpot* Image8 = nullptr;
   QLabel* Label1 = nullptr;
   TPuzzleGrid* PuzzleGrid = nullptr;
-  QStatusBar* StatusBar = nullptr;
+  TStatusBar* StatusBar = nullptr;
   QLabel* StatusPanel = nullptr;
   QTimer* Timer1 = nullptr;
 

@@ -2,9 +2,11 @@
 
 #include "ui/JpegImage.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPixmap>
 #include <stdexcept>
 
 TPictureBox::TPictureBox(QWidget* Parent) : THotSpot(Parent) {
@@ -45,10 +47,15 @@ void TPictureBox::paintEvent(QPaintEvent*) {
 }
 
 void ApplyWindowLook(QWidget& Window) {
-  QIcon Icon;
-  Icon.addFile(QStringLiteral(":/icon32.png"));
-  Icon.addFile(QStringLiteral(":/icon256.png"));
-  Window.setWindowIcon(Icon);
+  // One icon for the program, decoded once, and shown by every window without its own.
+  // Naming the format spares the reader from asking each image plug-in whether it knows
+  // the file, which would load them all before the first frame.
+  if (QApplication::windowIcon().isNull()) {
+    QIcon Icon;
+    for (const char* Path : {":/icon32.png", ":/icon256.png"})
+      Icon.addPixmap(QPixmap::fromImage(QImage(QString::fromLatin1(Path), "PNG")));
+    QApplication::setWindowIcon(Icon);
+  }
   QPalette Colors = Window.palette();
   Colors.setColor(QPalette::Window, QColor(0, 0, 128));
   Window.setPalette(Colors);
