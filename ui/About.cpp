@@ -1,6 +1,7 @@
 #include "ui/About.h"
 
 #include "ui/PictureBox.h"
+#include "ui/PngImage.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -27,9 +28,8 @@ QFont SmallSans() {
 
 // The pointing hand of our own, drawn for the screen's density; hot spot on the fingertip.
 QCursor HandCursor(qreal PixelRatio) {
-  // The format named, so no image plug-in is loaded to guess it.
-  QPixmap Hand(PixelRatio > 1.0 ? QStringLiteral(":/hand@2x.png") : QStringLiteral(":/hand.png"),
-               "PNG");
+  QPixmap Hand = QPixmap::fromImage(LoadPngResource(
+      PixelRatio > 1.0 ? QStringLiteral(":/hand@2x.png") : QStringLiteral(":/hand.png")));
   if (Hand.isNull())
     return QCursor(Qt::PointingHandCursor);
   if (PixelRatio <= 1.0)

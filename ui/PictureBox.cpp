@@ -1,6 +1,7 @@
 #include "ui/PictureBox.h"
 
 #include "ui/JpegImage.h"
+#include "ui/PngImage.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -48,12 +49,10 @@ void TPictureBox::paintEvent(QPaintEvent*) {
 
 void ApplyWindowLook(QWidget& Window) {
   // One icon for the program, decoded once, and shown by every window without its own.
-  // Naming the format spares the reader from asking each image plug-in whether it knows
-  // the file, which would load them all before the first frame.
   if (QApplication::windowIcon().isNull()) {
     QIcon Icon;
     for (const char* Path : {":/icon32.png", ":/icon256.png"})
-      Icon.addPixmap(QPixmap::fromImage(QImage(QString::fromLatin1(Path), "PNG")));
+      Icon.addPixmap(QPixmap::fromImage(LoadPngResource(QString::fromLatin1(Path))));
     QApplication::setWindowIcon(Icon);
   }
   QPalette Colors = Window.palette();

@@ -64,6 +64,7 @@ protected:
 
 // The box does not grow past its picture, so every text must fit inside it.
 TEST_F(AboutBoxTest, EveryTextFitsInsideThePicture) {
+  Box.Prepare(); // the links take their size from their captions
   EXPECT_EQ(Box.size(), Box.Image1->size());
   for (const QWidget* Link : {Box.LMDSimpleLabel14, Box.LMDSimpleLabel15})
     EXPECT_TRUE(Box.rect().contains(Link->geometry())) << Link->objectName().toStdString();
