@@ -51,12 +51,19 @@ void ApplyWindowLook(QWidget& Window) {
   // One icon for the program, decoded once, and shown by every window without its own.
   if (QApplication::windowIcon().isNull()) {
     QIcon Icon;
-    for (const char* Path : {":/icon32.png", ":/icon256.png"})
-      Icon.addPixmap(QPixmap::fromImage(LoadPngResource(QString::fromLatin1(Path))));
+    Icon.addPixmap(QPixmap::fromImage(LoadPngResource(QStringLiteral(":/icon32.png"))));
     QApplication::setWindowIcon(Icon);
   }
   QPalette Colors = Window.palette();
   Colors.setColor(QPalette::Window, QColor(0, 0, 128));
   Window.setPalette(Colors);
   Window.setAutoFillBackground(true);
+}
+
+void AddLargeProgramIcon() {
+  QIcon Icon = QApplication::windowIcon();
+  if (Icon.isNull() || Icon.availableSizes().contains(QSize(256, 256)))
+    return;
+  Icon.addPixmap(QPixmap::fromImage(LoadPngResource(QStringLiteral(":/icon256.png"))));
+  QApplication::setWindowIcon(Icon);
 }

@@ -3,6 +3,7 @@
 #include "ui/Main.h"
 #include "ui/About.h"
 #include "ui/FirstFrame.h"
+#include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 
 #include <QApplication>
@@ -58,8 +59,11 @@ int main(int argc, char** argv) {
                           QStringLiteral("Quenlith cannot start:\n%1").arg(Error.what()));
     return 1;
   }
-  // The box's texts wait until the board is on the screen.
-  AfterFirstPaint(MainForm->PuzzleGrid, [Box = AboutBox.get()] { Box->Prepare(); });
+  // What nobody sees before the board is on the screen waits until it is there.
+  AfterFirstPaint(MainForm->PuzzleGrid, [Box = AboutBox.get()] {
+    AddLargeProgramIcon();
+    Box->Prepare();
+  });
   MainForm->show();
   // Without a window manager nobody hands the new window the focus; ask for it.
   MainForm->activateWindow();
