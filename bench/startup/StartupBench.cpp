@@ -46,8 +46,19 @@ constexpr int ProbeY = 115 + 1 + 8;
 constexpr std::array<std::uint32_t, 3> BoardFills = {0xFF7F7F, 0x7FFF7F, 0x7F7FFF};
 constexpr auto RunTimeout = std::chrono::seconds(10);
 
+pid_t ServerPid = -1; // ended on every way out, so no server outlives a failed run
+
+void StopServer() {
+  if (ServerPid > 0) {
+    kill(ServerPid, SIGTERM);
+    waitpid(ServerPid, nullptr, 0);
+    ServerPid = -1;
+  }
+}
+
 [[noreturn]] void Fail(const std::string& Message) {
   std::fprintf(stderr, "startup_bench: %s\n", Message.c_str());
+  StopServer();
   std::exit(1);
 }
 
@@ -65,9 +76,12 @@ TServer StartServer() {
   Server.Pid = fork();
   if (Server.Pid == 0) {
     close(Pipe[0]);
-    // It reports every display it finds taken on its way to a free one.
-    if (const int Null = open("/dev/null", O_WRONLY); Null >= 0)
+    // It reports every display it finds taken on its way to a free one; and it must not
+    // hold our output open.
+    if (const int Null = open("/dev/null", O_WRONLY); Null >= 0) {
+      dup2(Null, STDOUT_FILENO);
       dup2(Null, STDERR_FILENO);
+    }
     const std::string Fd = std::to_string(Pipe[1]);
     execlp("Xvfb", "Xvfb", "-displayfd", Fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
            "1280x1024x24", static_cast<char*>(nullptr));
@@ -155,8 +169,10 @@ public:
         Window = reinterpret_cast<xcb_map_notify_event_t*>(Event)->window;
       free(Event);
     }
-    usleep(1500 * 1000);
-    const std::optional<std::uint32_t> Pixel = ReadPixel(Window);
+    usleep(1000 * 1000);
+    std::optional<std::uint32_t> Pixel;
+    for (int Try = 0; Try < 50 && !Pixel; ++Try, usleep(100 * 1000))
+      Pixel = ReadPixel(Window);
     Stop(Child, Window);
     if (!Pixel)
       Fail(Program + ": its window cannot be read");
@@ -307,6 +323,7 @@ int main(int argc, char** argv) {
       setenv("XDG_RUNTIME_DIR", Folder, 1);
   }
   const TServer Server = StartServer();
+  ServerPid = Server.Pid;
   std::vector<TRun> GameRuns;
   std::vector<TRun> BareRuns;
   {
@@ -323,8 +340,7 @@ int main(int argc, char** argv) {
       BareRuns.push_back(Watcher.Measure(Bare, Server.Display, IsPicture));
     }
   }
-  kill(Server.Pid, SIGTERM);
-  waitpid(Server.Pid, nullptr, 0);
+  StopServer();
 
   const TSummary GameSummary = Summarise("game", GameRuns);
   const TSummary BareSummary = Summarise("bare", BareRuns);
