@@ -2,6 +2,7 @@
 
 #include "ui/Main.h"
 #include "ui/About.h"
+#include "ui/BusWarmUp.h"
 #include "ui/FirstFrame.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
@@ -50,10 +51,18 @@ int main(int argc, char** argv) {
   std::unique_ptr<TMainForm> MainForm;
   std::unique_ptr<TAboutBox> AboutBox;
   try {
+    const TBusWarmUp Bus;
     MainForm = std::make_unique<TMainForm>();
+    // Shown before the box is built, which then happens while the desktop maps the
+    // window; the first frame is painted from the message loop, after both exist.
+    MainForm->show();
+    // Without a window manager nobody hands the new window the focus; ask for it.
+    MainForm->activateWindow();
     AboutBox = std::make_unique<TAboutBox>();
     MainForm->SetAboutBox(AboutBox.get());
   } catch (const std::exception& Error) {
+    if (MainForm)
+      MainForm->hide();
     std::fprintf(stderr, "Quenlith cannot start: %s\n", Error.what());
     QMessageBox::critical(nullptr, QStringLiteral("Quenlith"),
                           QStringLiteral("Quenlith cannot start:\n%1").arg(Error.what()));
@@ -64,8 +73,5 @@ int main(int argc, char** argv) {
     AddLargeProgramIcon();
     Box->Prepare();
   });
-  MainForm->show();
-  // Without a window manager nobody hands the new window the focus; ask for it.
-  MainForm->activateWindow();
   return App.exec();
 }

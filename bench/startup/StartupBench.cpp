@@ -46,57 +46,71 @@ constexpr int ProbeY = 115 + 1 + 8;
 constexpr std::array<std::uint32_t, 3> BoardFills = {0xFF7F7F, 0x7FFF7F, 0x7F7FFF};
 constexpr auto RunTimeout = std::chrono::seconds(10);
 
-pid_t ServerPid = -1; // ended on every way out, so no server outlives a failed run
+// Ended on every way out, so no server outlives a failed run.
+pid_t ServerPid = -1;
+pid_t BusPid = -1;
 
-void StopServer() {
-  if (ServerPid > 0) {
-    kill(ServerPid, SIGTERM);
-    waitpid(ServerPid, nullptr, 0);
-    ServerPid = -1;
+void StopServers() {
+  for (pid_t* Pid : {&BusPid, &ServerPid}) {
+    if (*Pid > 0) {
+      kill(*Pid, SIGTERM);
+      waitpid(*Pid, nullptr, 0);
+      *Pid = -1;
+    }
   }
 }
 
 [[noreturn]] void Fail(const std::string& Message) {
   std::fprintf(stderr, "startup_bench: %s\n", Message.c_str());
-  StopServer();
+  StopServers();
   std::exit(1);
 }
 
-struct TServer {
-  pid_t Pid = -1;
-  std::string Display;
-};
-
-// Xvfb picks a free display and writes its number to the pipe, so runs can go side by side.
-TServer StartServer() {
+// Starts a server that tells where it listens in one line on a file descriptor, whose
+// number goes at the end of the last argument, and returns that line.
+std::string StartAndReadLine(pid_t& Pid, std::vector<std::string> Command) {
   int Pipe[2];
   if (pipe(Pipe) != 0)
     Fail("no pipe");
-  TServer Server;
-  Server.Pid = fork();
-  if (Server.Pid == 0) {
+  Command.back() += std::to_string(Pipe[1]);
+  Pid = fork();
+  if (Pid == 0) {
     close(Pipe[0]);
-    // It reports every display it finds taken on its way to a free one; and it must not
-    // hold our output open.
+    // Xvfb reports every display it finds taken on its way to a free one; and neither
+    // may hold our output open.
     if (const int Null = open("/dev/null", O_WRONLY); Null >= 0) {
       dup2(Null, STDOUT_FILENO);
       dup2(Null, STDERR_FILENO);
     }
-    const std::string Fd = std::to_string(Pipe[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", Fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
-           "1280x1024x24", static_cast<char*>(nullptr));
+    std::vector<char*> Argv;
+    for (std::string& Part : Command)
+      Argv.push_back(Part.data());
+    Argv.push_back(nullptr);
+    execvp(Argv[0], Argv.data());
     _exit(127);
   }
   close(Pipe[1]);
-  std::string Number;
+  std::string Line;
   char Char = 0;
   while (read(Pipe[0], &Char, 1) == 1 && Char != '\n')
-    Number += Char;
+    Line += Char;
   close(Pipe[0]);
-  if (Number.empty())
-    Fail("Xvfb did not start (is it installed?)");
-  Server.Display = ":" + Number;
-  return Server;
+  if (Line.empty())
+    Fail(Command.front() + " did not start (is it installed?)");
+  return Line;
+}
+
+// Xvfb picks a free display, so runs can go side by side.
+std::string StartServer() {
+  return ":" + StartAndReadLine(ServerPid, {"Xvfb", "-noreset", "-nolisten", "tcp", "-screen", "0",
+                                            "1280x1024x24", "-displayfd", ""});
+}
+
+// A desktop session has a bus. Without one, each Qt program would start a bus launcher
+// on its way up, and both programs would be timed with it.
+std::string StartBus() {
+  return StartAndReadLine(
+      BusPid, {"dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address="});
 }
 
 struct TRun {
@@ -322,25 +336,25 @@ int main(int argc, char** argv) {
     if (mkdtemp(Folder))
       setenv("XDG_RUNTIME_DIR", Folder, 1);
   }
-  const TServer Server = StartServer();
-  ServerPid = Server.Pid;
+  const std::string Display = StartServer();
+  setenv("DBUS_SESSION_BUS_ADDRESS", StartBus().c_str(), 1);
   std::vector<TRun> GameRuns;
   std::vector<TRun> BareRuns;
   {
-    TWatcher Watcher(Server.Display);
+    TWatcher Watcher(Display);
     const auto IsBoard = [](std::uint32_t Pixel) {
       return std::find(BoardFills.begin(), BoardFills.end(), Pixel) != BoardFills.end();
     };
     // Also warms the caches: these runs are not counted.
-    const std::uint32_t Picture = Watcher.SettledPixel(Bare, Server.Display);
+    const std::uint32_t Picture = Watcher.SettledPixel(Bare, Display);
     const auto IsPicture = [Picture](std::uint32_t Pixel) { return Pixel == Picture; };
-    Watcher.Measure(Game, Server.Display, IsBoard);
+    Watcher.Measure(Game, Display, IsBoard);
     for (int Run = 0; Run < Runs; ++Run) {
-      GameRuns.push_back(Watcher.Measure(Game, Server.Display, IsBoard));
-      BareRuns.push_back(Watcher.Measure(Bare, Server.Display, IsPicture));
+      GameRuns.push_back(Watcher.Measure(Game, Display, IsBoard));
+      BareRuns.push_back(Watcher.Measure(Bare, Display, IsPicture));
     }
   }
-  StopServer();
+  StopServers();
 
   const TSummary GameSummary = Summarise("game", GameRuns);
   const TSummary BareSummary = Summarise("bare", BareRuns);
