@@ -177,6 +177,21 @@ TEST(LinkLabelTest, TargetRules) {
   }
 }
 
+// A label out of sight measures its caption only once it is shown (the font system is
+// slow to start), and from then on whenever the caption changes.
+TEST(LinkLabelTest, SizedToItsCaptionWhenShownAndAfterChanges) {
+  TLMDSimpleLabel Link;
+  Link.SetCaption("Short");
+  Link.show();
+  EXPECT_EQ(Link.size(), Link.sizeHint());
+  Link.SetCaption("x");
+  EXPECT_EQ(Link.size(), Link.sizeHint());
+  Link.hide();
+  Link.SetCaption("A caption far longer than the first");
+  Link.show();
+  EXPECT_EQ(Link.size(), Link.sizeHint());
+}
+
 TEST(LinkLabelTest, JumpModeSetsColourUnderlineAndCursor) {
   TLMDSimpleLabel Link;
   Link.SetCaption("x");
