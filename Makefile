@@ -1,13 +1,15 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install what is missing, then build with CMake and Ninja into build/.
 # `make fuzz` fuzzes the game and the solver for FUZZ_SECONDS seconds.
+# `make deb` builds the Debian package from the committed tree into build-deb/.
 
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test fuzz bench format clean
+.PHONY: deps configure build run test deb fuzz bench format clean
 
 deps:
 	@tools/install-deps
@@ -23,6 +25,9 @@ run: build
 
 test: build
 	@tools/run-tests $(BUILD_DIR)
+
+deb: deps
+	@tools/make-deb
 
 fuzz: deps
 	@tools/run-fuzz $(FUZZ_SECONDS) $(BUILD_DIR)-fuzz

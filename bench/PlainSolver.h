@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search written the plain way, as the yardstick for TSolver: a new map for every
 // removal, recursive flood fills and full recounting passes, with no other tuning.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the solution checker: nanoseconds per tried removal, against the plain version
 // of the same search; time to finish small boards; and how long a stop blocks its caller.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One game of the puzzle: its settings, the history of whole boards with the index of
 // the current one, and the rules that work on the current board.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One board position: a grid of cells, each a colour byte and a scratch mark byte.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solution checker: a depth-first search, on a thread of its own, for a sequence of
 // removals that empties a private copy of the player's board.

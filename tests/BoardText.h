@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Boards written as text, one string per row: '.' is empty, '1'..'7' a box colour.
 

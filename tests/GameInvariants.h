@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules a game must obey between any two operations, checked from the outside with
 // counts of our own. Shared by the fuzz target and the monkey player; without GoogleTest,

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/About.h"
 
 #include "ui/PictureBox.h"
 #include "ui/PngImage.h"
+#include "ui/Version.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -274,7 +276,8 @@ void TAboutBox::CreateControls() {
   connect(Image1, &TPictureBox::Click, this, &TAboutBox::FormClick);
 
   Label1 = CreateTextLabel(QStringLiteral("Label1"), {180, 68, 189, 17},
-                           QStringLiteral("Quenlith v.1.1  "), Qt::AlignRight | Qt::AlignTop);
+                           QStringLiteral("Quenlith v.%1  ").arg(QLatin1String(QuenlithVersion)),
+                           Qt::AlignRight | Qt::AlignTop);
   Label4 = CreateTextLabel(QStringLiteral("Label4"), {176, 84, 194, 57}, Credits,
                            Qt::AlignHCenter | Qt::AlignTop);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: a borderless picture with the version, the credits and two links,
 // shown modally by the main window's emblem. Also the link label it draws them with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints one cell of the board: a box filled from the palette, edge lines only where the
 // group ends, and the optional white frame of the current cell.

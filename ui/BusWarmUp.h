@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's accessibility bridge connects to the session bus when the first widget
 // gets a name, and the program waits for that connection. Connecting from a thread of

@@ -1,11 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/HotSpot.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 THotSpot::THotSpot(QWidget* Parent) : QWidget(Parent) {
   // The parent's picture must show through: no background fill of our own.
   setAutoFillBackground(false);
   setAttribute(Qt::WA_NoSystemBackground);
+}
+
+bool THotSpot::Clickable() const {
+  return isSignalConnected(QMetaMethod::fromSignal(&THotSpot::Click));
 }
 
 void THotSpot::paintEvent(QPaintEvent* Event) {

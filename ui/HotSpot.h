@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An invisible, empty picture control laid over a button painted on the window's
 // background; it draws nothing and only turns left clicks into Click().
@@ -25,6 +26,9 @@ class THotSpot : public QWidget {
 
 public:
   explicit THotSpot(QWidget* Parent = nullptr);
+
+  // Whether a click runs anything; screen readers are offered a press action only then.
+  bool Clickable() const;
 
 signals:
   // A left-button press followed by a left-button release inside the control.

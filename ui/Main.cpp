@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Main.h"
 
 #include "model/Game.h"
 #include "model/Random.h"
 #include "solver/Solver.h"
 #include "ui/About.h"
+#include "ui/AccessibleBoard.h"
+#include "ui/AccessibleControls.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
 #include "ui/PictureBox.h"
@@ -47,6 +50,8 @@ void SetCursorOverride(Qt::CursorShape Shape) {
 }
 
 TMainForm::TMainForm(QWidget* Parent) : QWidget(Parent) {
+  // Before any control exists, so none gets the toolkit's generic interface cached.
+  InstallAccessibleFactories();
   CreateControls();
   CreateMenu();
   FormCreate();
@@ -87,7 +92,7 @@ void TMainForm::CreateControls() {
   Image8 = CreateHotSpot({116, 312, 81, 38}, &TMainForm::SpeedButton3Click,
                          QStringLiteral("Hard level"));
 
-  Label1 = new QLabel(this);
+  Label1 = new TMessageLine(this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(152, 12, 321, 21);
   Label1->setAlignment(Qt::AlignCenter);
@@ -279,6 +284,7 @@ void TMainForm::RefreshBoard() {
   PuzzleGrid->update();
   StatusPanel->setText(
       QString::asprintf("Boxes: %d  Groups: %d", FGame->BoxCount(), FGame->GroupCount()));
+  SignalBoardChanged(*PuzzleGrid);
 }
 
 void TMainForm::SetAnimation(bool Value) {
@@ -414,9 +420,9 @@ void TMainForm::AnimateMap() {
 
 void TMainForm::CheckGameOver() {
   if (FGame->BoxCount() == 0)
-    Label1->setText(QStringLiteral("Congratulation! You win"));
+    Label1->Announce(QStringLiteral("Congratulation! You win"));
   else if (FGame->BoxCount() == FGame->GroupCount() && !Timer1->isActive())
-    Label1->setText(QStringLiteral("You lose! Tvy again."));
+    Label1->Announce(QStringLiteral("You lose! Tvy again."));
 }
 
 void TMainForm::Undo1Click() {

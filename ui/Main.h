@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the background picture with its hot spots, the board view, the
 // message line, the hidden menu with its shortcuts, the options and the solver glue.
 
 #include "ui/Menu.h"
+#include "ui/MessageLine.h"
 
 #include <QWidget>
 #include <array>
@@ -55,6 +57,8 @@ public:
   void SetAboutBox(TAboutBox* Value) { FAboutBox = Value; }
 
   TGame& Game() { return *FGame; }
+  // None before creation and after destruction.
+  const TGame* CurrentGame() const { return FGame.get(); }
   TSolver* CurrentSolver() { return FSolver.get(); }
   QString StatusText() const;
 
@@ -100,7 +104,7 @@ public:
   THotSpot* Image6 = nullptr;
   THotSpot* Image7 = nullptr;
   THotSpot* Image8 = nullptr;
-  QLabel* Label1 = nullptr;
+  TMessageLine* Label1 = nullptr;
   TPuzzleGrid* PuzzleGrid = nullptr;
   TStatusBar* StatusBar = nullptr;
   QLabel* StatusPanel = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A menu tree that is never shown but whose shortcut keys still work.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture control: shows one stored picture at its natural size. On dense screens it
 // shows the copy drawn at twice the size instead, so nothing is scaled up and blurred.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // PNG pictures (the icons and the cursor) decoded with libpng into QImage. Qt's reader
 // would first scan and ask its image plug-ins, which costs start-up time and memory.

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PuzzleGrid.h"
+
+#include "ui/AccessibleBoard.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -63,6 +66,7 @@ void TPuzzleGrid::MoveCurrent(int ACol, int ARow) {
   FCol = ACol;
   FRow = ARow;
   InvalidateCell(FCol, FRow);
+  SignalCurrentCell(*this);
 }
 
 void TPuzzleGrid::InvalidateCell(int ACol, int ARow) {
@@ -201,4 +205,9 @@ void TPuzzleGrid::keyReleaseEvent(QKeyEvent* Event) {
   }
   const int Key = Event->key() == Qt::Key_Space ? VirtualKeySpace : Event->key();
   emit KeyUp(Key, Event->modifiers());
+}
+
+void TPuzzleGrid::focusInEvent(QFocusEvent* Event) {
+  QWidget::focusInEvent(Event);
+  SignalFocusEntered(*this);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board view: an owner-drawn grid of fixed 16-pixel cells inside a flat one-pixel frame,
 // with a current cell, no scrolling, and pointer and key events in client coordinates.
@@ -53,6 +54,7 @@ protected:
   void mouseReleaseEvent(QMouseEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
   void keyReleaseEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
 
 private:
   QPoint ToClient(const QMouseEvent* Event) const;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A status bar of fixed-width text panels along the bottom of a window. Unlike Qt's own,
 // it lays nothing out by the font when it is built, so the window's first frame does not

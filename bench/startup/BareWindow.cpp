@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a bare Qt Widgets window that shows the game's background
 // picture, decoded the same way, and nothing else.
 

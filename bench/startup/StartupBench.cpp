@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up on a real X server: the game against a bare Qt window that shows one picture.
 // Starts a private Xvfb, then both programs alternately; each run is timed from the spawn
 // to the moment the server shows the first board pixel, read back from the window, and the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How long the first opening of the About box takes on a real X server.
 
     /usr/bin/python3 bench/startup/first_about.py build/ui/quenlith [runs]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads its input as a sequence of operations on a game, on a second game it copies the
 // settings of, and on solvers started from it, and checks the game after every operation:
 // its invariants, what each operation must have done (worked out here on plain arrays, not

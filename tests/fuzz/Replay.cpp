@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the fuzz target without libFuzzer, in every build of the tests: over the committed
 // corpus, then over a fixed number of inputs drawn from a fixed seed.
 

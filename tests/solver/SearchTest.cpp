@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search against an independent exhaustive check, and stopping long searches.
 
 #include "Boards.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's copy of the board and the search on small hand-made boards.
 
 #include "solver/Solver.h"

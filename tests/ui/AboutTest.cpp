@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box and its link labels, driven with real widgets and window events on the
 // offscreen platform; links open through a fake opener, never a browser.
 

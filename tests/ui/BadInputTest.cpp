@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program meets at its edges: pictures missing from the resources or damaged,
 // and a desktop without any font. Each must end in a clear error or in a window that
 // still works, never in a crash or a leak.

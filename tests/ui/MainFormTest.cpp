@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven with real widgets and events on the offscreen platform.
 
 #include "model/Game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monkey player: the real main window, with its About box, takes thousands of random
 // pointer, key and timer events from a fixed seed, and after each one the board on screen,
 // the menu states, the message line, the options and the game's invariants are checked.

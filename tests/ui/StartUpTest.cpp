@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up leaves for after the first frame what that frame does not need: the font
 // system and the image plug-ins each take longer than the whole rest of the frame.
 

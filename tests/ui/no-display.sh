@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a reachable display the game says so in one line and exits with 1, never a crash.
 set -u
 game=$1

@@ -1,0 +1,167 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The game played through the desktop's accessibility bus, as a screen reader plays it:
+a private X server and D-Bus session, the AT-SPI bus switched on as a desktop does, and
+the real game. Usage: a11y_test.py CASE GAME_BINARY, CASE one of those at the end."""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "display"))
+from atspi import AtSpi  # noqa: E402
+from xsession import XSession  # noqa: E402
+
+# What each fill colour of the board is called.
+WORDS = {(0, 0, 0): "empty", (255, 127, 127): "red", (127, 255, 127): "light green",
+         (127, 127, 255): "blue", (97, 192, 97): "dark green", (116, 186, 203): "teal",
+         (255, 255, 127): "yellow", (127, 255, 255): "cyan"}
+BUTTONS = ["New game", "Undo", "Quit", "About", "Easy level", "Medium level", "Hard level"]
+LOSS = "You lose! Tvy again."
+
+
+def cells(board):
+    table = board.queryTable()
+    return [table.getAccessibleAt(r, c) for r in range(table.nRows)
+            for c in range(table.nColumns)]
+
+
+def centre(a11y, obj):
+    x, y, w, h = a11y.extents(obj)
+    return x + w // 2, y + h // 2
+
+
+def names(board):
+    return [cell.name for cell in cells(board)]
+
+
+def boxes(board):
+    return int(board.description.split()[1])  # "Boxes: 64  Groups: 20"
+
+
+def on_screen(s, a11y, board):
+    """The colour word of every cell, read from the screen at the cell's centre."""
+    return [WORDS.get(s.pixel(*centre(a11y, cell))) for cell in cells(board)]
+
+
+def playable(board):
+    return next((c for c in cells(board) if c.description.startswith("Can be")), None)
+
+
+def play(s, a11y, board, cell):
+    before = board.description
+    s.click(*centre(a11y, cell))
+    a11y.wait_for(lambda: board.description != before, what="the board to change")
+
+
+def check_buttons(s, a11y, app, frame, board):
+    for name in BUTTONS:
+        button = a11y.find(frame, "push button", name)
+        assert button is not None, f"no push button {name!r}"
+        assert a11y.actions(button) == ["Press"], (name, a11y.actions(button))
+        assert not button.getState().contains(a11y.pyatspi.STATE_FOCUSABLE), name
+    shown = a11y.wait_for(lambda: on_screen(s, a11y, board), what="the board on screen")
+    a11y.press(a11y.find(frame, "push button", "New game"))
+    a11y.wait_for(lambda: on_screen(s, a11y, board) != shown, what="a new board on screen")
+    a11y.press(a11y.find(frame, "push button", "Easy level"))
+
+    def easy_board_shown():
+        words = on_screen(s, a11y, board)
+        return len(words) == 144 and None not in words
+    a11y.wait_for(easy_board_shown, what="a 12 by 12 board on screen")
+
+
+def check_table(s, a11y, app, frame, board):
+    table = board.queryTable()
+    assert (table.nRows, table.nColumns, board.childCount) == (8, 8, 64)
+    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names as on screen")
+    before, cell = boxes(board), playable(board)
+    group = int(cell.description.split()[-2])  # "Can be played, a group of 5 boxes"
+    a11y.events.clear()
+    play(s, a11y, board, cell)
+    assert before - boxes(board) == group, (before, boxes(board), group)
+    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names after a move")
+    assert "empty" in names(board)
+    a11y.pump(0.2)
+    changes = [src.getRoleName() for kind, src, _ in a11y.events
+               if kind.startswith("object:property-change") and src.getRoleName() != "label"]
+    assert changes == ["table"], f"one change signal per move, not {changes}"
+    # Five colours, both greens among them, on a board of another size.
+    a11y.press(a11y.find(frame, "push button", "Hard level"))
+    a11y.wait_for(lambda: board.queryTable().nRows == 16, what="the hard board")
+    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="the hard board's names")
+    assert {"light green", "dark green", "teal"} <= set(names(board))
+
+
+def check_focus(s, a11y, app, frame, board):
+    table = board.queryTable()
+
+    def focused_cell():
+        found = [src for kind, src, _ in a11y.events if kind == "focus:"
+                 and src.getRoleName() == "table cell"]
+        if not found:
+            return None
+        index = found[-1].getIndexInParent()
+        return (table.getRowAtIndex(index), table.getColumnAtIndex(index)), found[-1]
+    (row, col), _ = a11y.wait_for(focused_cell, what="the current cell as the focus")
+    for key, step in [("Right", (0, 1)), ("Down", (1, 0)), ("Left", (0, -1)), ("Up", (-1, 0))]:
+        row = min(max(row + step[0], 0), 7) if step[0] else row
+        col = min(max(col + step[1], 0), 7) if step[1] else col
+        a11y.events.clear()
+        s.tap(key)
+        place, cell = a11y.wait_for(focused_cell, what=f"a focus event after {key}")
+        assert place == (row, col), (key, place, (row, col))
+        assert cell.name == WORDS[s.pixel(*centre(a11y, cell))]
+
+
+def check_loss(s, a11y, app, frame, board):
+    message = a11y.find(frame, "notification")
+    assert message is not None and not a11y.showing(message)
+
+    def announced():
+        return [src.name for kind, src, shown in a11y.events
+                if src.getRoleName() == "notification" and shown]
+    for _ in range(20):  # games: a random one is lost far more often than won
+        while (cell := playable(board)) is not None:
+            play(s, a11y, board, cell)
+        if board.description.startswith("Boxes: 0 "):  # won: that was announced too
+            a11y.wait_for(announced, what="the win announced")
+            a11y.events.clear()
+            a11y.press(a11y.find(frame, "push button", "New game"))
+            a11y.wait_for(lambda: not board.description.startswith("Boxes: 0 "), what="new game")
+            continue
+        heard = a11y.wait_for(announced, what="the loss announced")
+        assert heard == [LOSS], heard
+        assert message.name == LOSS and a11y.showing(message)
+        return
+    raise AssertionError("no game was lost")
+
+
+def check_about(s, a11y, app, frame, board):
+    a11y.press(a11y.find(frame, "push button", "About"))
+    dialog = a11y.wait_for(lambda: a11y.find(app, "dialog", "QUENLITH"), what="the About box")
+    a11y.wait_for(lambda: a11y.showing(dialog), what="the About box shown")
+    area = a11y.extents(dialog)
+    shown = s.grab(*area).data
+    assert [link.getRoleName() for link in (dialog.getChildAtIndex(i)
+            for i in range(dialog.childCount))].count("link") == 2
+    picture = a11y.find(dialog, "image")
+    assert a11y.actions(picture) == ["Press"]
+    a11y.press(picture)
+    a11y.wait_for(lambda: not a11y.showing(dialog), what="the About box to close")
+    s.wait_for(lambda: s.grab(*area).data != shown, what="the About box gone from the screen")
+
+
+def main():
+    case, binary = sys.argv[1], sys.argv[2]
+    with XSession(dbus=True) as s, AtSpi(s) as a11y:
+        s.move(0, 0)  # the pointer selects the cell under it; keep it off the board
+        a11y.record("focus:", "object:state-changed:showing", "object:property-change")
+        s.start([binary])
+        app = a11y.app("Quenlith")
+        frame = a11y.wait_for(lambda: a11y.find(app, "frame", "Quenlith"), what="the frame")
+        board = a11y.find(frame, "table", "Board")
+        globals()["check_" + case](s, a11y, app, frame, board)
+    print(f"{case}: ok")
+
+
+if __name__ == "__main__":
+    main()

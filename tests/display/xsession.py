@@ -1,0 +1,219 @@
+"""A private X server for tests that run the real game on a real display.
+
+Each XSession starts its own Xvfb (the server picks a free display number through
+-displayfd, so tests run side by side), optionally a window manager and a private D-Bus
+session, and gives the test real input through XTEST and the screen's pixels through
+GetImage. Every wait polls what the server shows, with a time limit; nothing here sleeps
+for a fixed time and hopes.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+from Xlib import X, XK, display as xdisplay
+from Xlib.ext import xtest
+
+
+class XSession:
+    """Context manager: `with XSession(wm=True) as s: game = s.start([binary])`."""
+
+    def __init__(self, width=800, height=600, wm=False, dbus=False):
+        self.size = (width, height)
+        self.want_wm = wm
+        self.want_dbus = dbus
+        self.procs = []
+        self.tmp = tempfile.mkdtemp(prefix="quenlith-x-")
+        os.chmod(self.tmp, 0o700)
+
+    # -- lifetime --------------------------------------------------------------------
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        w, h = self.size
+        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{w}x{h}x24",
+                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number
+        self.env = {k: v for k, v in os.environ.items()
+                    if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR",
+                                 "DBUS_SESSION_BUS_ADDRESS", "QT_ACCESSIBILITY")}
+        self.env.update(DISPLAY=self.display, XDG_RUNTIME_DIR=self.tmp,
+                        XAUTHORITY=os.path.join(self.tmp, "no-auth"))
+        self.conn = xdisplay.Display(self.display)
+        self.root = self.conn.screen().root
+        if self.want_dbus:
+            self._start_dbus()
+        if self.want_wm:
+            self._spawn(["openbox", "--sm-disable", "--config-file", "/dev/null"],
+                        env=self.env)
+            self.wait_for(lambda: self._root_atom("_NET_SUPPORTING_WM_CHECK"), what="openbox")
+        return self
+
+    def __exit__(self, *exc):
+        for proc in reversed(self.procs):
+            if proc.poll() is None:
+                proc.send_signal(signal.SIGTERM)
+        for proc in reversed(self.procs):
+            try:
+                proc.wait(timeout=3)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait()
+        try:
+            self.conn.close()
+        except Exception:
+            pass
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def _spawn(self, argv, env=None, **kwargs):
+        proc = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs)
+        self.procs.append(proc)
+        return proc
+
+    def _start_dbus(self):
+        proc = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, env=self.env)
+        self.procs.append(proc)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = proc.stdout.readline().decode().strip()
+
+    def start(self, argv, env=None, output=None):
+        """Starts a program on this display; it is ended with the session. `env` adds
+        variables; `output` is a file for its stdout and stderr (default: discarded)."""
+        full_env = dict(self.env, **(env or {}))
+        sink = output if output is not None else subprocess.DEVNULL
+        proc = subprocess.Popen(argv, env=full_env, stdin=subprocess.DEVNULL, stdout=sink,
+                                stderr=subprocess.STDOUT)
+        self.procs.append(proc)
+        return proc
+
+    # -- waiting -----------------------------------------------------------------------
+
+    def wait_for(self, predicate, timeout=10.0, what="a condition", interval=0.01):
+        """Polls `predicate` until it returns something true, and returns that."""
+        deadline = time.monotonic() + timeout
+        while True:
+            value = predicate()
+            if value:
+                return value
+            if time.monotonic() > deadline:
+                raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
+            time.sleep(interval)
+
+    # -- windows -----------------------------------------------------------------------
+
+    def _atom(self, name):
+        return self.conn.intern_atom(name)
+
+    def _root_atom(self, name):
+        prop = self.root.get_full_property(self._atom(name), X.AnyPropertyType)
+        return prop is not None and len(prop.value) > 0
+
+    def title(self, win):
+        prop = win.get_full_property(self._atom("_NET_WM_NAME"), self._atom("UTF8_STRING"))
+        if prop is not None:
+            return prop.value.decode("utf-8", "replace")
+        name = win.get_wm_name()
+        return name if isinstance(name, str) else None
+
+    def _clients(self, win):
+        try:
+            if win.get_wm_state() is not None or win.get_wm_name() is not None:
+                yield win
+            for child in win.query_tree().children:
+                yield from self._clients(child)
+        except Exception:  # a window that went away while we walked the tree
+            return
+
+    def find_window(self, title, timeout=10.0, viewable=True):
+        """The client window whose title is exactly `title` (mapped unless
+        viewable=False)."""
+        def lookup():
+            for win in self._clients(self.root):
+                try:
+                    if self.title(win) == title and (
+                            not viewable or win.get_attributes().map_state == X.IsViewable):
+                        return win
+                except Exception:
+                    continue
+            return None
+        return self.wait_for(lookup, timeout, f"a window titled {title!r}")
+
+    def geometry(self, win):
+        """(x, y, width, height) of the window's client area in root coordinates."""
+        geo = win.get_geometry()
+        pos = win.translate_coords(self.root, 0, 0)
+        return (-pos.x, -pos.y, geo.width, geo.height)
+
+    # -- screen ------------------------------------------------------------------------
+
+    def grab(self, x, y, w, h):
+        """The screen's pixels in a rectangle, as a Pixels object."""
+        image = self.root.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF)
+        return Pixels(image.data, w, h)
+
+    def pixel(self, x, y):
+        return self.grab(x, y, 1, 1).at(0, 0)
+
+    # -- input (XTEST) -----------------------------------------------------------------
+
+    def _keycode(self, name):
+        keysym = XK.string_to_keysym(name)
+        if keysym == 0:
+            raise ValueError(f"unknown key name {name!r}")
+        return self.conn.keysym_to_keycode(keysym)
+
+    def move(self, x, y):
+        xtest.fake_input(self.conn, X.MotionNotify, x=x, y=y)
+        self.conn.sync()
+
+    def button(self, down, number=1):
+        xtest.fake_input(self.conn, X.ButtonPress if down else X.ButtonRelease, number)
+        self.conn.sync()
+
+    def click(self, x, y, number=1):
+        self.move(x, y)
+        self.button(True, number)
+        self.button(False, number)
+
+    def key(self, name, down):
+        """Presses (down=True) or releases an X key named like XK ('space', 'Control_L')."""
+        xtest.fake_input(self.conn, X.KeyPress if down else X.KeyRelease, self._keycode(name))
+        self.conn.sync()
+
+    def tap(self, name, modifiers=()):
+        for mod in modifiers:
+            self.key(mod, True)
+        self.key(name, True)
+        self.key(name, False)
+        for mod in reversed(modifiers):
+            self.key(mod, False)
+
+    def set_auto_repeat(self, on):
+        self.conn.change_keyboard_control(
+            auto_repeat_mode=X.AutoRepeatModeOn if on else X.AutoRepeatModeOff)
+        self.conn.sync()
+
+
+class Pixels:
+    """A grabbed rectangle of a 24-bit TrueColor screen; at(x, y) gives (r, g, b)."""
+
+    def __init__(self, data, width, height):
+        self.data = data if isinstance(data, bytes) else bytes(data, "latin-1")
+        self.width = width
+        self.height = height
+        self.stride = len(self.data) // height if height else 0
+
+    def at(self, x, y):
+        offset = y * self.stride + x * 4
+        b, g, r = self.data[offset], self.data[offset + 1], self.data[offset + 2]
+        return (r, g, b)
