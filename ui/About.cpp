@@ -3,6 +3,7 @@
 
 #include "ui/PictureBox.h"
 #include "ui/Placement.h"
+#include "ui/PngImage.h"
 #include "ui/Version.h"
 
 #include <QAccessible>
@@ -30,7 +31,8 @@ QFont SmallSans() {
 
 // The pointing hand of our own, drawn for the screen's density; hot spot on the fingertip.
 QCursor HandCursor(qreal PixelRatio) {
-  QPixmap Hand(PixelRatio > 1.0 ? QStringLiteral(":/hand@2x.png") : QStringLiteral(":/hand.png"));
+  QPixmap Hand = QPixmap::fromImage(LoadPngResource(
+      PixelRatio > 1.0 ? QStringLiteral(":/hand@2x.png") : QStringLiteral(":/hand.png")));
   if (Hand.isNull())
     return QCursor(Qt::PointingHandCursor);
   if (PixelRatio <= 1.0)
@@ -106,14 +108,31 @@ TLMDSimpleLabel::TLMDSimpleLabel(QWidget* Parent) : QWidget(Parent) {
   setFocusPolicy(Qt::NoFocus);
   setAutoFillBackground(false);
   setAttribute(Qt::WA_NoSystemBackground);
-  resize(sizeHint());
+  FitToCaption();
+}
+
+// Measuring the caption starts the font system, which takes longer than all the rest of
+// a window's first frame; so a label out of sight waits until it is shown.
+void TLMDSimpleLabel::FitToCaption() {
+  if (isVisible())
+    resize(sizeHint());
+  else
+    FFitPending = true;
+}
+
+void TLMDSimpleLabel::showEvent(QShowEvent* Event) {
+  if (FFitPending) {
+    FFitPending = false;
+    resize(sizeHint());
+  }
+  QWidget::showEvent(Event);
 }
 
 void TLMDSimpleLabel::SetCaption(const QString& Value) {
   if (Value == FCaption)
     return;
   FCaption = Value;
-  resize(sizeHint());
+  FitToCaption();
   update();
   if (QAccessible::isActive()) {
     QAccessibleEvent Changed(this, QAccessible::NameChanged);
@@ -209,7 +228,7 @@ void TLMDSimpleLabel::paintEvent(QPaintEvent*) {
 
 void TLMDSimpleLabel::changeEvent(QEvent* Event) {
   if (Event->type() == QEvent::FontChange) {
-    resize(sizeHint());
+    FitToCaption();
     update();
   }
   QWidget::changeEvent(Event);
@@ -307,7 +326,21 @@ void TAboutBox::FormClick() {
   reject();
 }
 
+void TAboutBox::Prepare() {
+  if (FPrepared)
+    return;
+  FPrepared = true;
+  // Sizes the links, and lays out and draws every text once off the screen, so the first
+  // showing finds the fonts loaded and the glyphs cached.
+  LMDSimpleLabel14->adjustSize();
+  LMDSimpleLabel15->adjustSize();
+  QImage Scratch(size(), QImage::Format_RGB32);
+  render(&Scratch);
+}
+
 void TAboutBox::setVisible(bool Visible) {
+  if (Visible)
+    Prepare();
   // Placed before the first showing, so the dialog's own placement leaves it alone and
   // later showings find it where it was.
   if (Visible && !FPlaced) {

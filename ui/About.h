@@ -22,7 +22,8 @@ Q_DECLARE_FLAGS(TLMDLabelOptions, TLMDLabelOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TLMDLabelOptions)
 
 // A transparent one-line label that acts as a link unless its JumpMode is jmNone. It
-// sizes itself to its caption and never takes the keyboard focus.
+// sizes itself to its caption (out of sight: when shown, or by adjustSize()) and never
+// takes the keyboard focus.
 class TLMDSimpleLabel : public QWidget {
   Q_OBJECT
 
@@ -69,6 +70,7 @@ signals:
   void Clicked();
 
 protected:
+  void showEvent(QShowEvent* Event) override;
   void paintEvent(QPaintEvent* Event) override;
   void changeEvent(QEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
@@ -76,6 +78,7 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent* Event) override;
 
 private:
+  void FitToCaption();
   void SetUnderline(bool Value);
   void TurnOff();
 
@@ -88,6 +91,7 @@ private:
   TLMDLabelOptions FOptions;
   QColor FFontColor{Qt::black};
   TClickTracker FClick;
+  bool FFitPending = false;
 };
 
 class TAboutBox : public QDialog {
@@ -102,6 +106,10 @@ public:
 
   // Closes the box with the cancel result.
   void FormClick();
+
+  // What the first showing needs and the creation leaves out, as the texts' layout by the
+  // font. Done once, at the latest when the box is first shown.
+  void Prepare();
 
   void setVisible(bool Visible) override;
 
@@ -126,5 +134,6 @@ private:
   void CenterOnScreen();
 
   bool FPlaced = false; // centred at the first showing, then left where it is
+  bool FPrepared = false;
   TClickTracker FClick; // on the form, or on a plain label on it
 };

@@ -13,13 +13,13 @@
 #include "ui/Placement.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/X11FrameExtents.h"
+#include "ui/StatusBar.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
 #include <optional>
@@ -124,12 +124,10 @@ void TMainForm::CreateControls() {
   // The only control that takes the keyboard, so Space plays whenever the window is active.
   PuzzleGrid->setFocus();
 
-  StatusBar = new QStatusBar(this);
-  StatusBar->setSizeGripEnabled(false);
-  StatusBar->setGeometry(0, ClientHeight - 19, ClientWidth, 19);
-  StatusPanel = new QLabel(StatusBar);
-  StatusPanel->setFixedWidth(128);
-  StatusBar->addWidget(StatusPanel);
+  StatusBar = new TStatusBar(this);
+  StatusBar->setGeometry(0, ClientHeight - TStatusBar::DefaultHeight, ClientWidth,
+                         TStatusBar::DefaultHeight);
+  StatusPanel = StatusBar->AddPanel(128);
   StatusBar->hide();
 
   Timer1 = new QTimer(this);

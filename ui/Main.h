@@ -15,7 +15,6 @@
 #include <optional>
 
 class QLabel;
-class QStatusBar;
 class QTimer;
 class TAboutBox;
 class TGame;
@@ -23,6 +22,7 @@ class THotSpot;
 class TPictureBox;
 class TPuzzleGrid;
 class TSolver;
+class TStatusBar;
 
 // Display names of the solver states, indexed by TSolver::State().
 extern const std::array<const char*, 4> SolverStateTexts;
@@ -109,7 +109,7 @@ public:
   THotSpot* Image8 = nullptr;
   TMessageLine* Label1 = nullptr;
   TPuzzleGrid* PuzzleGrid = nullptr;
-  QStatusBar* StatusBar = nullptr;
+  TStatusBar* StatusBar = nullptr;
   QLabel* StatusPanel = nullptr;
   QTimer* Timer1 = nullptr;
 

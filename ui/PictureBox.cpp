@@ -2,10 +2,13 @@
 #include "ui/PictureBox.h"
 
 #include "ui/JpegImage.h"
+#include "ui/PngImage.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPixmap>
 #include <stdexcept>
 
 TPictureBox::TPictureBox(QWidget* Parent) : THotSpot(Parent) {
@@ -46,12 +49,22 @@ void TPictureBox::paintEvent(QPaintEvent*) {
 }
 
 void ApplyWindowLook(QWidget& Window) {
-  QIcon Icon;
-  Icon.addFile(QStringLiteral(":/icon32.png"));
-  Icon.addFile(QStringLiteral(":/icon256.png"));
-  Window.setWindowIcon(Icon);
+  // One icon for the program, decoded once, and shown by every window without its own.
+  if (QApplication::windowIcon().isNull()) {
+    QIcon Icon;
+    Icon.addPixmap(QPixmap::fromImage(LoadPngResource(QStringLiteral(":/icon32.png"))));
+    QApplication::setWindowIcon(Icon);
+  }
   QPalette Colors = Window.palette();
   Colors.setColor(QPalette::Window, QColor(0, 0, 128));
   Window.setPalette(Colors);
   Window.setAutoFillBackground(true);
+}
+
+void AddLargeProgramIcon() {
+  QIcon Icon = QApplication::windowIcon();
+  if (Icon.isNull() || Icon.availableSizes().contains(QSize(256, 256)))
+    return;
+  Icon.addPixmap(QPixmap::fromImage(LoadPngResource(QStringLiteral(":/icon256.png"))));
+  QApplication::setWindowIcon(Icon);
 }

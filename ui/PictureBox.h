@@ -34,3 +34,6 @@ private:
 
 // The look both windows share: the navy background and the program's icon.
 void ApplyWindowLook(QWidget& Window);
+// The program's icon drawn large, for docks and window switchers. Left out of the start,
+// where decoding it and handing it to the desktop would delay the first frame.
+void AddLargeProgramIcon();

@@ -3,6 +3,10 @@
 
 #include "ui/Main.h"
 #include "ui/About.h"
+#include "ui/BusWarmUp.h"
+#include "ui/FirstFrame.h"
+#include "ui/PictureBox.h"
+#include "ui/PuzzleGrid.h"
 #include "ui/StartFailure.h"
 #include "ui/X11KeyRepeat.h"
 
@@ -30,18 +34,28 @@ int main(int argc, char** argv) {
   std::unique_ptr<TMainForm> MainForm;
   std::unique_ptr<TAboutBox> AboutBox;
   try {
+    const TBusWarmUp Bus;
     MainForm = std::make_unique<TMainForm>();
+    // Shown before the box is built, which then happens while the desktop maps the
+    // window; the first frame is painted from the message loop, after both exist.
+    MainForm->show();
+    // Without a window manager nobody hands the new window the focus; ask for it.
+    MainForm->activateWindow();
     // A transient child of the main window, so compositors place it over the game.
     AboutBox = std::make_unique<TAboutBox>(MainForm.get());
     MainForm->SetAboutBox(AboutBox.get());
   } catch (const std::exception& Error) {
+    if (MainForm)
+      MainForm->hide();
     std::fprintf(stderr, "Quenlith cannot start: %s\n", Error.what());
     QMessageBox::critical(nullptr, QStringLiteral("Quenlith"),
                           QStringLiteral("Quenlith cannot start:\n%1").arg(Error.what()));
     return 1;
   }
-  MainForm->show();
-  // Without a window manager nobody hands the new window the focus; ask for it.
-  MainForm->activateWindow();
+  // What nobody sees before the board is on the screen waits until it is there.
+  AfterFirstPaint(MainForm->PuzzleGrid, [Box = AboutBox.get()] {
+    AddLargeProgramIcon();
+    Box->Prepare();
+  });
   return App.exec();
 }

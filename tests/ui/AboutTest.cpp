@@ -65,6 +65,7 @@ protected:
 
 // The box does not grow past its picture, so every text must fit inside it.
 TEST_F(AboutBoxTest, EveryTextFitsInsideThePicture) {
+  Box.Prepare(); // the links take their size from their captions
   EXPECT_EQ(Box.size(), Box.Image1->size());
   for (const QWidget* Link : {Box.LMDSimpleLabel14, Box.LMDSimpleLabel15})
     EXPECT_TRUE(Box.rect().contains(Link->geometry())) << Link->objectName().toStdString();
@@ -175,6 +176,21 @@ TEST(LinkLabelTest, TargetRules) {
     QTest::mouseClick(&Link, Qt::LeftButton);
     EXPECT_EQ(Opener.Targets, QStringList{Case.Target}) << Case.Caption.toStdString();
   }
+}
+
+// A label out of sight measures its caption only once it is shown (the font system is
+// slow to start), and from then on whenever the caption changes.
+TEST(LinkLabelTest, SizedToItsCaptionWhenShownAndAfterChanges) {
+  TLMDSimpleLabel Link;
+  Link.SetCaption("Short");
+  Link.show();
+  EXPECT_EQ(Link.size(), Link.sizeHint());
+  Link.SetCaption("x");
+  EXPECT_EQ(Link.size(), Link.sizeHint());
+  Link.hide();
+  Link.SetCaption("A caption far longer than the first");
+  Link.show();
+  EXPECT_EQ(Link.size(), Link.sizeHint());
 }
 
 TEST(LinkLabelTest, JumpModeSetsColourUnderlineAndCursor) {

@@ -9,11 +9,11 @@
 #include "ui/Main.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
+#include "ui/StatusBar.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>

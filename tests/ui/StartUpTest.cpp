@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The start-up leaves for after the first frame what that frame does not need: the font
+// system and the image plug-ins each take longer than the whole rest of the frame.
+
+#include "ui/About.h"
+#include "ui/FirstFrame.h"
+#include "ui/Main.h"
+#include "ui/PictureBox.h"
+#include "ui/PuzzleGrid.h"
+
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr const char* FontCache = ".cache-";
+
+// Whether a file whose path holds Part is mapped into the process: fontconfig maps its
+// caches (".cache-8"), and a loaded plug-in is mapped like any library.
+bool Mapped(const char* Part) {
+  QFile Maps(QStringLiteral("/proc/self/maps"));
+  return Maps.open(QIODevice::ReadOnly) && Maps.readAll().contains(Part);
+}
+
+} // namespace
+
+TEST(StartUp, FirstFrameWaitsForNoFontAndNoImagePlugin) {
+  if (Mapped(FontCache))
+    GTEST_SKIP() << "an earlier test in this process has started the font system";
+  TMainForm Form;
+  TAboutBox Box;
+  Form.SetAboutBox(&Box);
+  // As the program does it.
+  AfterFirstPaint(Form.PuzzleGrid, [&] {
+    AddLargeProgramIcon();
+    Box.Prepare();
+  });
+  bool Checked = false;
+  // The filter installed last sees the paint first: this check runs before the above.
+  AfterFirstPaint(Form.PuzzleGrid, [&] {
+    EXPECT_FALSE(Mapped(FontCache)) << "the first frame waited for the fonts";
+    EXPECT_FALSE(Mapped("imageformats")) << "the first frame waited for an image plug-in";
+    Checked = true;
+  });
+  Form.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Checked; }));
+  QCoreApplication::processEvents();
+  if (!qEnvironmentVariableIsSet("QUENLITH_EXPECT_NO_FONTS")) {
+    EXPECT_TRUE(Mapped(FontCache)) << "the About box is prepared after the first frame";
+  }
+  EXPECT_TRUE(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
+}
