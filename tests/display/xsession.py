@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X server for tests that run the real game on a real display.
 
 Each XSession starts its own Xvfb (the server picks a free display number through
