@@ -4,6 +4,8 @@
 #include "model/Random.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 TMap::TMap() : FWidth(8), FHeight(8) {
   Reallocate();
@@ -66,6 +68,32 @@ void TMap::Assign(const TMap& Source) {
   if (Source.FWidth != FWidth || Source.FHeight != FHeight)
     throw EMapException("Can not copy between maps of different sizes.");
   std::copy_n(Source.FCells.get(), CellCount(), FCells.get());
+}
+
+int TMap::GroupSize(int X, int Y) const {
+  if (!Contains(X, Y) || GetColor(X, Y) == 0)
+    return 0;
+  const std::uint8_t Color = GetColor(X, Y);
+  std::vector<bool> Seen(static_cast<std::size_t>(CellCount()));
+  std::vector<std::pair<int, int>> Pending{{X, Y}};
+  Seen[static_cast<std::size_t>(X + Y * FWidth)] = true;
+  int Size = 0;
+  while (!Pending.empty()) {
+    const auto [CX, CY] = Pending.back();
+    Pending.pop_back();
+    ++Size;
+    for (const auto& [DX, DY] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, {0, -1}}) {
+      const int NX = CX + DX, NY = CY + DY;
+      if (!Contains(NX, NY) || GetColor(NX, NY) != Color)
+        continue;
+      const auto Index = static_cast<std::size_t>(NX + NY * FWidth);
+      if (!Seen[Index]) {
+        Seen[Index] = true;
+        Pending.emplace_back(NX, NY);
+      }
+    }
+  }
+  return Size;
 }
 
 void TMap::ClearMarks() {

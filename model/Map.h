@@ -53,6 +53,9 @@ public:
   // Copies both bytes of every cell from a map of the same size; counters are not copied.
   void Assign(const TMap& Source);
   void ClearMarks();
+  // The boxes joined to (X, Y) through same-coloured orthogonal neighbours, itself
+  // included; 0 for an empty cell or a point off the map. Reads only; marks are untouched.
+  int GroupSize(int X, int Y) const;
 
   bool Contains(int X, int Y) const { return X >= 0 && X < FWidth && Y >= 0 && Y < FHeight; }
   int CellCount() const { return FWidth * FHeight; }

@@ -11,7 +11,6 @@
 #include <QWindow>
 #include <map>
 #include <utility>
-#include <vector>
 
 const std::array<const char*, 8> ColorWords = {"empty",      "red",  "light green", "blue",
                                                "dark green", "teal", "yellow",      "cyan"};
@@ -25,34 +24,6 @@ const TGameMap* MapOf(const TPuzzleGrid* Grid) {
   return Game ? &Game->CurrentMap() : nullptr;
 }
 
-// The boxes connected to (X, Y) through same-coloured orthogonal neighbours, itself
-// included; 0 for an empty cell. A group of two or more is what a move removes.
-int GroupSize(const TMap& Map, int X, int Y) {
-  const std::uint8_t Color = Map.GetColor(X, Y);
-  if (Color == 0)
-    return 0;
-  std::vector<bool> Seen(static_cast<std::size_t>(Map.CellCount()));
-  std::vector<std::pair<int, int>> Pending{{X, Y}};
-  Seen[static_cast<std::size_t>(X + Y * Map.Width())] = true;
-  int Size = 0;
-  while (!Pending.empty()) {
-    const auto [CX, CY] = Pending.back();
-    Pending.pop_back();
-    ++Size;
-    for (const auto& [DX, DY] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, {0, -1}}) {
-      const int NX = CX + DX, NY = CY + DY;
-      if (!Map.Contains(NX, NY) || Map.GetColor(NX, NY) != Color)
-        continue;
-      const auto Index = static_cast<std::size_t>(NX + NY * Map.Width());
-      if (!Seen[Index]) {
-        Seen[Index] = true;
-        Pending.emplace_back(NX, NY);
-      }
-    }
-  }
-  return Size;
-}
-
 QString CellName(const TGameMap* Map, int X, int Y) {
   if (!Map || !Map->Contains(X, Y))
     return {};
@@ -63,7 +34,7 @@ QString CellName(const TGameMap* Map, int X, int Y) {
 QString CellDescription(const TGameMap* Map, int X, int Y) {
   if (!Map || !Map->Contains(X, Y))
     return {};
-  const int Size = GroupSize(*Map, X, Y);
+  const int Size = Map->GroupSize(X, Y);
   if (Size == 0)
     return QStringLiteral("Cannot be played");
   if (Size == 1)

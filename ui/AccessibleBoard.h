@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board as a screen reader sees it: a table of cells named by their colour, the
-// current cell as the focused one, and one signal per change of the board. Nothing here
-// runs unless an assistive technology is listening.
+// current cell as the focused one, and one signal per change of the board. Cells and
+// events are made only while an assistive technology is listening.
 
 #include <QString>
 #include <array>

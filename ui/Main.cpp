@@ -12,8 +12,8 @@
 #include "ui/PictureBox.h"
 #include "ui/Placement.h"
 #include "ui/PuzzleGrid.h"
-#include "ui/X11FrameExtents.h"
 #include "ui/StatusBar.h"
+#include "ui/X11FrameExtents.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -254,6 +254,8 @@ void TMainForm::CenterWithFrame(int Tries) {
     CenterOnScreen();
   else if (Tries > 1)
     QTimer::singleShot(FrameWaitInterval, this, [this, Tries] { CenterWithFrame(Tries - 1); });
+  else
+    FPlacedUnframed.reset(); // no frame is coming: no window manager, or not on X11
 }
 
 QMargins TMainForm::FrameMargins() const {
@@ -367,7 +369,7 @@ void TMainForm::RestartSolver() {
 }
 
 void TMainForm::Exit1Click() {
-  Label1->clear();
+  Label1->Clear();
   // Posted, so the handler in progress finishes before the message loop ends.
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
@@ -482,7 +484,7 @@ void TMainForm::Redo1Click() {
 }
 
 void TMainForm::Image3Click() {
-  Label1->clear();
+  Label1->Clear();
   FGame->Undo();
   RestartSolver();
   RefreshBoard();
@@ -511,7 +513,7 @@ void TMainForm::Image5Click() {
 }
 
 void TMainForm::New1Click() {
-  Label1->clear();
+  Label1->Clear();
   FGame->NewGame();
   RestartSolver();
   RefreshBoard();
@@ -526,7 +528,7 @@ void TMainForm::ApplyLevel(const TLevelPreset& Level) {
 }
 
 void TMainForm::ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace) {
-  Label1->clear();
+  Label1->Clear();
   ApplyLevel(Level);
   AdjustBoardSize();
   PuzzleGrid->move(GridPlace);

@@ -13,4 +13,6 @@ public:
 
   // Shows Text and announces it, unless it is already the message shown.
   void Announce(const QString& Text);
+  // Empties the line; a screen reader learns that the message has gone.
+  void Clear();
 };

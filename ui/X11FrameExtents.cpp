@@ -30,9 +30,10 @@ std::optional<QMargins> X11FrameExtents(const QWindow& Window) {
   std::optional<QMargins> Extents;
   if (Reply && Reply->format == 32 && xcb_get_property_value_length(Reply) == 16) {
     const auto* Value = static_cast<const std::uint32_t*>(xcb_get_property_value(Reply));
-    // Left, right, top, bottom.
-    Extents = QMargins(static_cast<int>(Value[0]), static_cast<int>(Value[2]),
-                       static_cast<int>(Value[1]), static_cast<int>(Value[3]));
+    // Left, right, top, bottom, in device pixels; the window is placed in logical ones.
+    const qreal Ratio = Window.devicePixelRatio();
+    const auto Logical = [Ratio](std::uint32_t Device) { return qRound(Device / Ratio); };
+    Extents = QMargins(Logical(Value[0]), Logical(Value[2]), Logical(Value[1]), Logical(Value[3]));
   }
   std::free(Reply);
   return Extents;

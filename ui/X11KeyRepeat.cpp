@@ -17,11 +17,19 @@ bool RequestExactKeyReleases() {
   if (!X11 || !X11->connection())
     return false;
   xcb_connection_t* Connection = X11->connection();
-  // XKB requests count only after the client has announced the extension; Qt has done so,
-  // and announcing it again is harmless.
-  std::free(xcb_xkb_use_extension_reply(
+  // A request to an extension the server lacks would close Qt's connection.
+  const xcb_query_extension_reply_t* Xkb = xcb_get_extension_data(Connection, &xcb_xkb_id);
+  if (!Xkb || !Xkb->present)
+    return false;
+  // XKB requests count only after the client has announced the extension; announcing it
+  // again is harmless.
+  auto* Use = xcb_xkb_use_extension_reply(
       Connection, xcb_xkb_use_extension(Connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION),
-      nullptr));
+      nullptr);
+  const bool Supported = Use && Use->supported;
+  std::free(Use);
+  if (!Supported)
+    return false;
   constexpr std::uint32_t Detectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
   auto* Reply =
       xcb_xkb_per_client_flags_reply(Connection,

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   QApplication App(argc, argv);
   EndPlatformStartWatch();
   RequestExactKeyReleases();
-  // No application display name: the desktop would append it to every window title.
+  // No application display name: Qt would append it to every title that lacks it.
   QApplication::setApplicationName(QStringLiteral("Quenlith"));
   // The installed desktop entry is named after the AppStream id.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quenlith"));

@@ -196,6 +196,35 @@ TEST(Game, MarkGroupMarksExactlyTheRegion) {
   }
 }
 
+// The screen reader's group size must be the region a move removes, and reading it must
+// leave the marks a removal relies on alone.
+TEST(Game, GroupSizeIsTheRegionMarkGroupMarks) {
+  SeedRandom(11);
+  TGame Game;
+  Game.SetWidth(9);
+  Game.SetHeight(7);
+  Game.RemoveGroup(4, 6); // holes and a settled board are part of what is measured
+  Game.Collapse();
+  TGameMap& Map = Game.CurrentMap();
+  for (int Y = 0; Y < Map.Height(); ++Y)
+    for (int X = 0; X < Map.Width(); ++X) {
+      const int Size = Map.GroupSize(X, Y);
+      EXPECT_TRUE(AllMarksZero(Map));
+      if (Map.GetColor(X, Y) == 0) {
+        EXPECT_EQ(Size, 0) << X << "," << Y;
+        continue;
+      }
+      Game.MarkGroup(X, Y, 1);
+      int Marked = 0;
+      for (int I = 0; I < Map.CellCount(); ++I)
+        Marked += Map.Cells()[I].Mark;
+      Map.ClearMarks();
+      EXPECT_EQ(Size, Marked) << X << "," << Y;
+    }
+  EXPECT_EQ(Map.GroupSize(-1, 0), 0);
+  EXPECT_EQ(Map.GroupSize(0, Map.Height()), 0);
+}
+
 TEST(Game, RecountCountsGroupsOrOnlyBoxesWithQuickCount) {
   TGame Game;
   LoadBoard(Game, {"1212", "2121", "1212"});
