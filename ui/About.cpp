@@ -2,9 +2,9 @@
 #include "ui/About.h"
 
 #include "ui/PictureBox.h"
-#include "ui/Placement.h"
-#include "ui/PngImage.h"
 #include "ui/Version.h"
+#include "ui/desktop/Placement.h"
+#include "ui/images/PngImage.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

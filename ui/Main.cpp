@@ -5,15 +5,15 @@
 #include "model/Random.h"
 #include "solver/Solver.h"
 #include "ui/About.h"
-#include "ui/AccessibleBoard.h"
-#include "ui/AccessibleControls.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
 #include "ui/PictureBox.h"
-#include "ui/Placement.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/StatusBar.h"
-#include "ui/X11FrameExtents.h"
+#include "ui/access/AccessibleBoard.h"
+#include "ui/access/AccessibleControls.h"
+#include "ui/desktop/Placement.h"
+#include "ui/desktop/X11FrameExtents.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PictureBox.h"
 
-#include "ui/JpegImage.h"
-#include "ui/PngImage.h"
+#include "ui/images/JpegImage.h"
+#include "ui/images/PngImage.h"
 
 #include <QApplication>
 #include <QIcon>

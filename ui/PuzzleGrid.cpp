@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PuzzleGrid.h"
 
-#include "ui/AccessibleBoard.h"
+#include "ui/access/AccessibleBoard.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

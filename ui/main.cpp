@@ -3,12 +3,12 @@
 
 #include "ui/Main.h"
 #include "ui/About.h"
-#include "ui/BusWarmUp.h"
-#include "ui/FirstFrame.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
-#include "ui/StartFailure.h"
-#include "ui/X11KeyRepeat.h"
+#include "ui/desktop/BusWarmUp.h"
+#include "ui/desktop/FirstFrame.h"
+#include "ui/desktop/StartFailure.h"
+#include "ui/desktop/X11KeyRepeat.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 // The yardstick for start-up: a bare Qt Widgets window that shows the game's background
 // picture, decoded the same way, and nothing else.
 
-#include "ui/JpegImage.h"
+#include "ui/images/JpegImage.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/JpegImage.h"
+#include "ui/images/JpegImage.h"
 
 #include <QColor>
 #include <QTemporaryFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PictureBox.h"
-#include "ui/JpegImage.h"
+#include "ui/images/JpegImage.h"
 
 #include <QDir>
 #include <QFile>

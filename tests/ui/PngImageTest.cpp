@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/PngImage.h"
+#include "ui/images/PngImage.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -3,10 +3,10 @@
 // system and the image plug-ins each take longer than the whole rest of the frame.
 
 #include "ui/About.h"
-#include "ui/FirstFrame.h"
 #include "ui/Main.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
+#include "ui/desktop/FirstFrame.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Placement.h"
+#include "ui/desktop/Placement.h"
 
 #include <algorithm>
 

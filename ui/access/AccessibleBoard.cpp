@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/AccessibleBoard.h"
+#include "ui/access/AccessibleBoard.h"
 
 #include "model/Game.h"
 #include "ui/Main.h"

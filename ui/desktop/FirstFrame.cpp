@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/FirstFrame.h"
+#include "ui/desktop/FirstFrame.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/StartFailure.h"
+#include "ui/desktop/StartFailure.h"
 
 #include <QRegularExpression>
 #include <cstdio>

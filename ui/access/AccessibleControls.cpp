@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/AccessibleControls.h"
+#include "ui/access/AccessibleControls.h"
 
-#include "ui/AccessibleBoard.h"
 #include "ui/HotSpot.h"
 #include "ui/Main.h"
 #include "ui/MessageLine.h"
 #include "ui/PictureBox.h"
+#include "ui/access/AccessibleBoard.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/X11FrameExtents.h"
+#include "ui/desktop/X11FrameExtents.h"
 
 #include <QGuiApplication>
 #include <QWindow>

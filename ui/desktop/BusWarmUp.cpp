@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/BusWarmUp.h"
+#include "ui/desktop/BusWarmUp.h"
 
 #include <QDBusConnection>
 
