@@ -272,8 +272,8 @@ void TAboutBox::CreateControls() {
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->LoadPicture(QStringLiteral(":/about.jpg"));
   Image1->move(0, 0);
-  Image1->setAccessibleName(QStringLiteral("About Quenlith"));
-  Image1->setAccessibleDescription(QStringLiteral("Click to close"));
+  Image1->setAccessibleName(tr("About Quenlith"));
+  Image1->setAccessibleDescription(tr("Click to close"));
   connect(Image1, &TPictureBox::Click, this, &TAboutBox::FormClick);
 
   Label1 = CreateTextLabel(QStringLiteral("Label1"), {180, 68, 189, 17},

@@ -24,7 +24,10 @@
 #include <QWindow>
 #include <optional>
 
-const std::array<const char*, 4> SolverStateTexts = {"Idle.", "Solving...", "Solved!", "Stumped."};
+// Translated where shown, in the TMainForm context.
+const std::array<const char*, 4> SolverStateTexts = {
+    QT_TRANSLATE_NOOP("TMainForm", "Idle."), QT_TRANSLATE_NOOP("TMainForm", "Solving..."),
+    QT_TRANSLATE_NOOP("TMainForm", "Solved!"), QT_TRANSLATE_NOOP("TMainForm", "Stumped.")};
 
 const std::array<TLevelPreset, 3> LevelPresets = {{{12, 12, 3}, {16, 16, 3}, {16, 16, 5}}};
 
@@ -85,17 +88,31 @@ void TMainForm::CreateControls() {
   Image1->LoadPicture(QStringLiteral(":/background.jpg"));
   Image1->move(0, 0);
 
-  Image2 = CreateHotSpot({56, 120, 77, 33}, &TMainForm::New1Click, QStringLiteral("New game"));
-  Image3 = CreateHotSpot({58, 164, 99, 37}, &TMainForm::Image3Click, QStringLiteral("Undo"));
-  Image4 = CreateHotSpot({56, 210, 105, 33}, &TMainForm::Exit1Click, QStringLiteral("Quit"));
-  Image5 = CreateHotSpot({0, 296, 81, 61}, &TMainForm::Image5Click, QStringLiteral("About"));
-  Image5->setToolTip(QStringLiteral("About"));
+  Image2 = CreateHotSpot({56, 120, 77, 33}, &TMainForm::New1Click,
+                         //: A button: starts a new game
+                         tr("New game"));
+  Image3 = CreateHotSpot({58, 164, 99, 37}, &TMainForm::Image3Click,
+                         //: A button: takes the last move back
+                         tr("Undo"));
+  Image4 = CreateHotSpot({56, 210, 105, 33}, &TMainForm::Exit1Click,
+                         //: A button: ends the game
+                         tr("Quit"));
+  Image5 = CreateHotSpot({0, 296, 81, 61}, &TMainForm::Image5Click,
+                         //: A button: shows who made the game
+                         tr("About"));
+  Image5->setToolTip(Image5->accessibleName());
   Image6 = CreateHotSpot({336, 316, 89, 34}, &TMainForm::SpeedButton1Click,
-                         QStringLiteral("Easy level"));
+
+                         //: A button: plays the small board
+                         tr("Easy level"));
   Image7 = CreateHotSpot({216, 316, 101, 34}, &TMainForm::SpeedButton2Click,
-                         QStringLiteral("Medium level"));
+
+                         //: A button: plays the large board in three colours
+                         tr("Medium level"));
   Image8 = CreateHotSpot({116, 312, 81, 38}, &TMainForm::SpeedButton3Click,
-                         QStringLiteral("Hard level"));
+
+                         //: A button: plays the large board in five colours
+                         tr("Hard level"));
 
   Label1 = new TMessageLine(this);
   Label1->setObjectName(QStringLiteral("Label1"));
@@ -112,7 +129,9 @@ void TMainForm::CreateControls() {
 
   PuzzleGrid = new TPuzzleGrid(this);
   PuzzleGrid->setObjectName(QStringLiteral("PuzzleGrid"));
-  PuzzleGrid->setAccessibleName(QStringLiteral("Board"));
+  PuzzleGrid->setAccessibleName(
+      //: The playing field, a table of coloured boxes
+      tr("Board"));
   PuzzleGrid->OnDrawCell = [this](QPainter& Canvas, int ACol, int ARow, const QRect& Rect,
                                   bool Selected) {
     PuzzleGridDrawCell(Canvas, ACol, ARow, Rect, Selected);
@@ -327,7 +346,8 @@ void TMainForm::AdjustBoardSize() {
 void TMainForm::RefreshBoard() {
   PuzzleGrid->update();
   StatusPanel->setText(
-      QString::asprintf("Boxes: %d  Groups: %d", FGame->BoxCount(), FGame->GroupCount()));
+      //: What is left on the board; two blanks between the counts
+      tr("Boxes: %1  Groups: %2").arg(FGame->BoxCount()).arg(FGame->GroupCount()));
   SignalBoardChanged(*PuzzleGrid);
 }
 
@@ -464,9 +484,11 @@ void TMainForm::AnimateMap() {
 
 void TMainForm::CheckGameOver() {
   if (FGame->BoxCount() == 0)
-    Label1->Announce(QStringLiteral("Congratulation! You win"));
+    //: The board is empty; a short line, it must fit the message line
+    Label1->Announce(tr("Congratulation! You win"));
   else if (FGame->BoxCount() == FGame->GroupCount() && !Timer1->isActive())
-    Label1->Announce(QStringLiteral("You lose! Tvy again."));
+    //: Only single boxes are left; the English misspelling is not to be copied
+    Label1->Announce(tr("You lose! Tvy again."));
 }
 
 void TMainForm::Undo1Click() {

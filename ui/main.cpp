@@ -8,6 +8,7 @@
 #include "ui/desktop/BusWarmUp.h"
 #include "ui/desktop/FirstFrame.h"
 #include "ui/desktop/StartFailure.h"
+#include "ui/desktop/Translation.h"
 #include "ui/desktop/X11KeyRepeat.h"
 
 #include <QApplication>
@@ -18,12 +19,17 @@
 
 int main(int argc, char** argv) {
   if (!DisplayIsSet()) {
+    // Enough of an application to say it in the player's language, without a display.
+    const QCoreApplication Core(argc, argv);
+    InstallTranslations();
     std::fprintf(stderr, "%s\n", qPrintable(NoDisplayLine()));
     return 1;
   }
   WatchPlatformStart();
   QApplication App(argc, argv);
   EndPlatformStartWatch();
+  // Before the first window, which takes its texts as it is built.
+  InstallTranslations();
   RequestExactKeyReleases();
   // No application display name: Qt would append it to every title that lacks it.
   QApplication::setApplicationName(QStringLiteral("Quenlith"));
@@ -47,9 +53,13 @@ int main(int argc, char** argv) {
   } catch (const std::exception& Error) {
     if (MainForm)
       MainForm->hide();
-    std::fprintf(stderr, "Quenlith cannot start: %s\n", Error.what());
-    QMessageBox::critical(nullptr, QStringLiteral("Quenlith"),
-                          QStringLiteral("Quenlith cannot start:\n%1").arg(Error.what()));
+    const QString Reason = QString::fromLocal8Bit(Error.what());
+    std::fprintf(
+        stderr, "%s\n",
+        qPrintable(QCoreApplication::translate("main", "Quenlith cannot start: %1").arg(Reason)));
+    QMessageBox::critical(
+        nullptr, QStringLiteral("Quenlith"),
+        QCoreApplication::translate("main", "Quenlith cannot start:\n%1").arg(Reason));
     return 1;
   }
   // What nobody sees before the board is on the screen waits until it is there.

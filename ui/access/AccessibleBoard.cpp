@@ -7,13 +7,30 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWindow>
 #include <map>
 #include <utility>
 
-const std::array<const char*, 8> ColorWords = {"empty",      "red",  "light green", "blue",
-                                               "dark green", "teal", "yellow",      "cyan"};
+// A cell's name, in the Board context: the colour of its box.
+const std::array<const char*, 8> ColorWords = {
+    //: A cell without a box
+    QT_TRANSLATE_NOOP("Board", "empty"),
+    //: The colour of a box (a cell's name)
+    QT_TRANSLATE_NOOP("Board", "red"),
+    //: The colour of a box (a cell's name)
+    QT_TRANSLATE_NOOP("Board", "light green"),
+    //: The colour of a box (a cell's name)
+    QT_TRANSLATE_NOOP("Board", "blue"),
+    //: The colour of a box (a cell's name)
+    QT_TRANSLATE_NOOP("Board", "dark green"),
+    //: The colour of a box (a cell's name): blue-green
+    QT_TRANSLATE_NOOP("Board", "teal"),
+    //: The colour of a box (a cell's name)
+    QT_TRANSLATE_NOOP("Board", "yellow"),
+    //: The colour of a box (a cell's name): light blue-green
+    QT_TRANSLATE_NOOP("Board", "cyan")};
 
 namespace {
 
@@ -28,7 +45,7 @@ QString CellName(const TGameMap* Map, int X, int Y) {
   if (!Map || !Map->Contains(X, Y))
     return {};
   const std::uint8_t Color = Map->GetColor(X, Y);
-  return QString::fromLatin1(ColorWords[Color < ColorWords.size() ? Color : 0]);
+  return QCoreApplication::translate("Board", ColorWords[Color < ColorWords.size() ? Color : 0]);
 }
 
 QString CellDescription(const TGameMap* Map, int X, int Y) {
@@ -36,10 +53,13 @@ QString CellDescription(const TGameMap* Map, int X, int Y) {
     return {};
   const int Size = Map->GroupSize(X, Y);
   if (Size == 0)
-    return QStringLiteral("Cannot be played");
+    //: An empty cell
+    return QCoreApplication::translate("Board", "Cannot be played");
   if (Size == 1)
-    return QStringLiteral("Cannot be played, a single box");
-  return QStringLiteral("Can be played, a group of %1 boxes").arg(Size);
+    //: A box with no neighbour of its colour
+    return QCoreApplication::translate("Board", "Cannot be played, a single box");
+  //: A box whose group would go if played; always two or more boxes
+  return QCoreApplication::translate("Board", "Can be played, a group of %n boxes", nullptr, Size);
 }
 
 // One cell; it reads the board whenever asked, so only a change of size can outdate it.

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/StartFailure.h"
 
+#include "ui/desktop/Translation.h"
+
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-const QString Prefix = QStringLiteral("Quenlith cannot open its window: ");
 
 QStringList& Heard() {
   static QStringList Messages;
@@ -21,6 +22,8 @@ void ReportFailedStart(QtMsgType Type, const QMessageLogContext&, const QString&
     Heard().append(Message);
     return;
   }
+  // The application object exists by now, but nothing has installed its translators yet.
+  InstallTranslations();
   std::fprintf(stderr, "%s\n", qPrintable(DescribeFailedStart(Heard())));
   std::_Exit(1);
 }
@@ -32,12 +35,18 @@ QString EnvOr(const char* Name, const QString& Fallback) {
 
 QString UnreachableLine(const QString& Plugin) {
   if (Plugin.startsWith(QStringLiteral("wayland")))
-    return Prefix + QStringLiteral("the Wayland display \"%1\" cannot be reached.")
-                        .arg(EnvOr("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
+    return QCoreApplication::translate(
+               "StartFailure",
+               "Quenlith cannot open its window: the Wayland display \"%1\" cannot be reached.")
+        .arg(EnvOr("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
   const QString X = qEnvironmentVariable("DISPLAY");
   if (X.isEmpty())
-    return Prefix + QStringLiteral("no X display is set (DISPLAY is empty).");
-  return Prefix + QStringLiteral("the X display \"%1\" cannot be reached.").arg(X);
+    return QCoreApplication::translate(
+        "StartFailure", "Quenlith cannot open its window: no X display is set (DISPLAY is empty).");
+  return QCoreApplication::translate(
+             "StartFailure",
+             "Quenlith cannot open its window: the X display \"%1\" cannot be reached.")
+      .arg(X);
 }
 
 } // namespace
@@ -49,7 +58,10 @@ bool DisplayIsSet() {
 }
 
 QString NoDisplayLine() {
-  return Prefix + QStringLiteral("no display is set (DISPLAY and WAYLAND_DISPLAY are empty).");
+  return QCoreApplication::translate(
+      "StartFailure",
+      "Quenlith cannot open its window: no display is set (DISPLAY and WAYLAND_DISPLAY are "
+      "empty).");
 }
 
 void WatchPlatformStart() {
@@ -75,13 +87,20 @@ QString DescribeFailedStart(const QStringList& Messages) {
     if (NoConnection.match(Message).hasMatch())
       Unreachable = true;
     if (const auto Match = Missing.match(Message); Match.hasMatch())
-      return Prefix + QStringLiteral("the display platform plugin \"%1\" is not installed.")
-                          .arg(Match.captured(1));
+      return QCoreApplication::translate(
+                 "StartFailure",
+                 "Quenlith cannot open its window: the display platform plugin \"%1\" is not "
+                 "installed.")
+          .arg(Match.captured(1));
     if (const auto Match = Failed.match(Message); Match.hasMatch())
       return Unreachable
                  ? UnreachableLine(Match.captured(1))
-                 : Prefix + QStringLiteral("the display platform plugin \"%1\" failed to load.")
-                                .arg(Match.captured(1));
+                 : QCoreApplication::translate(
+                       "StartFailure",
+                       "Quenlith cannot open its window: the display platform plugin \"%1\" "
+                       "failed to load.")
+                       .arg(Match.captured(1));
   }
-  return Prefix + QStringLiteral("no display could be reached.");
+  return QCoreApplication::translate(
+      "StartFailure", "Quenlith cannot open its window: no display could be reached.");
 }

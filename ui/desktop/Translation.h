@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The game's texts in the desktop's language: the first of the player's languages
+// (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) that the game has a translation for, and Qt's own
+// texts in the same language where they are installed. English needs nothing: it is the
+// language of the sources.
+
+#include <QString>
+#include <QStringList>
+
+// Installs the translators on the application; call once, before the first window exists.
+// Returns the language in force, e.g. "de" or "pt_BR", or an empty string for English.
+QString InstallTranslations();
+
+// The translation files to try for one of the player's languages, most specific first:
+// "de-AT" gives {"de_AT", "de"}. Empty for English, which ends the search.
+QStringList TranslationCandidates(const QString& UiLanguage);
