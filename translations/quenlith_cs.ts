@@ -1,65 +1,65 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="cs_CZ">
+<TS version="2.1" language="cs">
 <context>
     <name>Board</name>
     <message>
         <source>empty</source>
         <extracomment>A cell without a box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>prázdné</translation>
     </message>
     <message>
         <source>red</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>červená</translation>
     </message>
     <message>
         <source>light green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>světle zelená</translation>
     </message>
     <message>
         <source>blue</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>modrá</translation>
     </message>
     <message>
         <source>dark green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tmavě zelená</translation>
     </message>
     <message>
         <source>teal</source>
         <extracomment>The colour of a box (a cell&apos;s name): blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>modrozelená</translation>
     </message>
     <message>
         <source>yellow</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>žlutá</translation>
     </message>
     <message>
         <source>cyan</source>
         <extracomment>The colour of a box (a cell&apos;s name): light blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>azurová</translation>
     </message>
     <message>
         <source>Cannot be played</source>
         <extracomment>An empty cell</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zahrát</translation>
     </message>
     <message>
         <source>Cannot be played, a single box</source>
         <extracomment>A box with no neighbour of its colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zahrát, osamocená kostka</translation>
     </message>
     <message numerus="yes">
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lze zahrát, ve skupině je %n kostka</numerusform>
+            <numerusform>Lze zahrát, ve skupině jsou %n kostky</numerusform>
+            <numerusform>Lze zahrát, ve skupině je %n kostek</numerusform>
         </translation>
     </message>
 </context>
@@ -67,128 +67,129 @@
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith nemůže otevřít své okno: displej Wayland „%1“ není dostupný.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no X display is set (DISPLAY is empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith nemůže otevřít své okno: není nastaven žádný displej X (proměnná DISPLAY je prázdná).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the X display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith nemůže otevřít své okno: displej X „%1“ není dostupný.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith nemůže otevřít své okno: není nastaven žádný displej (proměnné DISPLAY a WAYLAND_DISPLAY jsou prázdné).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith nemůže otevřít své okno: zásuvný modul zobrazení „%1“ není nainstalován.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; failed to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith nemůže otevřít své okno: zásuvný modul zobrazení „%1“ se nepodařilo načíst.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display could be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith nemůže otevřít své okno: žádný displej není dostupný.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About Quenlith</source>
-        <translation type="unfinished"></translation>
+        <translation>O hře Quenlith</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím zavřete</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nečinný.</translation>
     </message>
     <message>
         <source>Solving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledám řešení…</translation>
     </message>
     <message>
         <source>Solved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyřešeno!</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Řešení nenalezeno.</translation>
     </message>
     <message>
         <source>New game</source>
         <extracomment>A button: starts a new game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nová hra</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>A button: takes the last move back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>A button: ends the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>A button: shows who made the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O hře</translation>
     </message>
     <message>
         <source>Easy level</source>
         <extracomment>A button: plays the small board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snadná úroveň</translation>
     </message>
     <message>
         <source>Medium level</source>
         <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Střední úroveň</translation>
     </message>
     <message>
         <source>Hard level</source>
         <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Těžká úroveň</translation>
     </message>
     <message>
         <source>Board</source>
         <extracomment>The playing field, a table of coloured boxes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hrací plocha</translation>
     </message>
     <message>
         <source>Boxes: %1  Groups: %2</source>
         <extracomment>What is left on the board; two blanks between the counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kostky: %1  Skupiny: %2</translation>
     </message>
     <message>
         <source>Congratulation! You win</source>
         <extracomment>The board is empty; a short line, it must fit the message line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gratulujeme! Vyhráli jste</translation>
     </message>
     <message>
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prohráli jste! Zkuste to znovu.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quenlith cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith nelze spustit: %1</translation>
     </message>
     <message>
         <source>Quenlith cannot start:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith nelze spustit:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -1,64 +1,64 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>Board</name>
     <message>
         <source>empty</source>
         <extracomment>A cell without a box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>red</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>light green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hellgrün</translation>
     </message>
     <message>
         <source>blue</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>blau</translation>
     </message>
     <message>
         <source>dark green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dunkelgrün</translation>
     </message>
     <message>
         <source>teal</source>
         <extracomment>The colour of a box (a cell&apos;s name): blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>petrol</translation>
     </message>
     <message>
         <source>yellow</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <source>cyan</source>
         <extracomment>The colour of a box (a cell&apos;s name): light blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>türkis</translation>
     </message>
     <message>
         <source>Cannot be played</source>
         <extracomment>An empty cell</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht spielbar</translation>
     </message>
     <message>
         <source>Cannot be played, a single box</source>
         <extracomment>A box with no neighbour of its colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht spielbar, ein einzelnes Kästchen</translation>
     </message>
     <message numerus="yes">
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Spielbar, eine Gruppe aus %n Kästchen</numerusform>
+            <numerusform>Spielbar, eine Gruppe aus %n Kästchen</numerusform>
         </translation>
     </message>
 </context>
@@ -66,128 +66,129 @@
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith kann sein Fenster nicht öffnen: Die Wayland-Anzeige „%1“ ist nicht erreichbar.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no X display is set (DISPLAY is empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith kann sein Fenster nicht öffnen: Es ist keine X-Anzeige festgelegt (DISPLAY ist leer).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the X display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith kann sein Fenster nicht öffnen: Die X-Anzeige „%1“ ist nicht erreichbar.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith kann sein Fenster nicht öffnen: Es ist keine Anzeige festgelegt (DISPLAY und WAYLAND_DISPLAY sind leer).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith kann sein Fenster nicht öffnen: Das Anzeige-Plugin „%1“ ist nicht installiert.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; failed to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith kann sein Fenster nicht öffnen: Das Anzeige-Plugin „%1“ konnte nicht geladen werden.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display could be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith kann sein Fenster nicht öffnen: Keine Anzeige ist erreichbar.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About Quenlith</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quenlith</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Schließen klicken</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit.</translation>
     </message>
     <message>
         <source>Solving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gelöst …</translation>
     </message>
     <message>
         <source>Solved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöst!</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Lösung gefunden.</translation>
     </message>
     <message>
         <source>New game</source>
         <extracomment>A button: starts a new game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>A button: takes the last move back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>A button: ends the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>A button: shows who made the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Easy level</source>
         <extracomment>A button: plays the small board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leichte Stufe</translation>
     </message>
     <message>
         <source>Medium level</source>
         <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Stufe</translation>
     </message>
     <message>
         <source>Hard level</source>
         <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schwere Stufe</translation>
     </message>
     <message>
         <source>Board</source>
         <extracomment>The playing field, a table of coloured boxes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>Boxes: %1  Groups: %2</source>
         <extracomment>What is left on the board; two blanks between the counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kästchen: %1  Gruppen: %2</translation>
     </message>
     <message>
         <source>Congratulation! You win</source>
         <extracomment>The board is empty; a short line, it must fit the message line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Glückwunsch! Du hast gewonnen</translation>
     </message>
     <message>
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verloren! Versuch es noch einmal.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quenlith cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith kann nicht starten: %1</translation>
     </message>
     <message>
         <source>Quenlith cannot start:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith kann nicht starten:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -1,64 +1,64 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="es_ES">
+<TS version="2.1" language="es">
 <context>
     <name>Board</name>
     <message>
         <source>empty</source>
         <extracomment>A cell without a box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>red</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rojo</translation>
     </message>
     <message>
         <source>light green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verde claro</translation>
     </message>
     <message>
         <source>blue</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>dark green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verde oscuro</translation>
     </message>
     <message>
         <source>teal</source>
         <extracomment>The colour of a box (a cell&apos;s name): blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verde azulado</translation>
     </message>
     <message>
         <source>yellow</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>amarillo</translation>
     </message>
     <message>
         <source>cyan</source>
         <extracomment>The colour of a box (a cell&apos;s name): light blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cian</translation>
     </message>
     <message>
         <source>Cannot be played</source>
         <extracomment>An empty cell</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede jugar</translation>
     </message>
     <message>
         <source>Cannot be played, a single box</source>
         <extracomment>A box with no neighbour of its colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede jugar, una caja suelta</translation>
     </message>
     <message numerus="yes">
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se puede jugar, un grupo de %n caja</numerusform>
+            <numerusform>Se puede jugar, un grupo de %n cajas</numerusform>
         </translation>
     </message>
 </context>
@@ -66,128 +66,129 @@
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith no puede abrir su ventana: no se puede acceder a la pantalla Wayland «%1».</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no X display is set (DISPLAY is empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith no puede abrir su ventana: no hay ninguna pantalla X definida (DISPLAY está vacía).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the X display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith no puede abrir su ventana: no se puede acceder a la pantalla X «%1».</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith no puede abrir su ventana: no hay ninguna pantalla definida (DISPLAY y WAYLAND_DISPLAY están vacías).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith no puede abrir su ventana: el complemento de pantalla «%1» no está instalado.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; failed to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith no puede abrir su ventana: no se pudo cargar el complemento de pantalla «%1».</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display could be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith no puede abrir su ventana: no se pudo acceder a ninguna pantalla.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About Quenlith</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quenlith</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para cerrar</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>En espera.</translation>
     </message>
     <message>
         <source>Solving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolviendo…</translation>
     </message>
     <message>
         <source>Solved!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Resuelto!</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin solución.</translation>
     </message>
     <message>
         <source>New game</source>
         <extracomment>A button: starts a new game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partida nueva</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>A button: takes the last move back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>A button: ends the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>A button: shows who made the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Easy level</source>
         <extracomment>A button: plays the small board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nivel fácil</translation>
     </message>
     <message>
         <source>Medium level</source>
         <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nivel medio</translation>
     </message>
     <message>
         <source>Hard level</source>
         <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nivel difícil</translation>
     </message>
     <message>
         <source>Board</source>
         <extracomment>The playing field, a table of coloured boxes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
     <message>
         <source>Boxes: %1  Groups: %2</source>
         <extracomment>What is left on the board; two blanks between the counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cajas: %1  Grupos: %2</translation>
     </message>
     <message>
         <source>Congratulation! You win</source>
         <extracomment>The board is empty; a short line, it must fit the message line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Enhorabuena! Has ganado</translation>
     </message>
     <message>
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Has perdido! Inténtalo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quenlith cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith no puede iniciarse: %1</translation>
     </message>
     <message>
         <source>Quenlith cannot start:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith no puede iniciarse:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -1,64 +1,64 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR">
+<TS version="2.1" language="fr">
 <context>
     <name>Board</name>
     <message>
         <source>empty</source>
         <extracomment>A cell without a box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>red</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>light green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vert clair</translation>
     </message>
     <message>
         <source>blue</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <source>dark green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vert foncé</translation>
     </message>
     <message>
         <source>teal</source>
         <extracomment>The colour of a box (a cell&apos;s name): blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bleu canard</translation>
     </message>
     <message>
         <source>yellow</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jaune</translation>
     </message>
     <message>
         <source>cyan</source>
         <extracomment>The colour of a box (a cell&apos;s name): light blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <source>Cannot be played</source>
         <extracomment>An empty cell</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non jouable</translation>
     </message>
     <message>
         <source>Cannot be played, a single box</source>
         <extracomment>A box with no neighbour of its colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non jouable, une boîte isolée</translation>
     </message>
     <message numerus="yes">
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jouable, un groupe de %n boîte</numerusform>
+            <numerusform>Jouable, un groupe de %n boîtes</numerusform>
         </translation>
     </message>
 </context>
@@ -66,128 +66,129 @@
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith ne peut pas ouvrir sa fenêtre&#xa0;: l’affichage Wayland «&#xa0;%1&#xa0;» n’est pas joignable.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no X display is set (DISPLAY is empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith ne peut pas ouvrir sa fenêtre&#xa0;: aucun affichage X n’est défini (DISPLAY est vide).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the X display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith ne peut pas ouvrir sa fenêtre&#xa0;: l’affichage X «&#xa0;%1&#xa0;» n’est pas joignable.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith ne peut pas ouvrir sa fenêtre&#xa0;: aucun affichage n’est défini (DISPLAY et WAYLAND_DISPLAY sont vides).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith ne peut pas ouvrir sa fenêtre&#xa0;: le module d’affichage «&#xa0;%1&#xa0;» n’est pas installé.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; failed to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith ne peut pas ouvrir sa fenêtre&#xa0;: le module d’affichage «&#xa0;%1&#xa0;» n’a pas pu être chargé.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display could be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith ne peut pas ouvrir sa fenêtre&#xa0;: aucun affichage n’a pu être joint.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About Quenlith</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quenlith</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour fermer</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente.</translation>
     </message>
     <message>
         <source>Solving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution…</translation>
     </message>
     <message>
         <source>Solved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolu&#xa0;!</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune solution trouvée.</translation>
     </message>
     <message>
         <source>New game</source>
         <extracomment>A button: starts a new game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>A button: takes the last move back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>A button: ends the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>A button: shows who made the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Easy level</source>
         <extracomment>A button: plays the small board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveau facile</translation>
     </message>
     <message>
         <source>Medium level</source>
         <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveau moyen</translation>
     </message>
     <message>
         <source>Hard level</source>
         <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveau difficile</translation>
     </message>
     <message>
         <source>Board</source>
         <extracomment>The playing field, a table of coloured boxes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
     <message>
         <source>Boxes: %1  Groups: %2</source>
         <extracomment>What is left on the board; two blanks between the counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Boîtes&#xa0;: %1  Groupes&#xa0;: %2</translation>
     </message>
     <message>
         <source>Congratulation! You win</source>
         <extracomment>The board is empty; a short line, it must fit the message line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations&#xa0;! Vous avez gagné</translation>
     </message>
     <message>
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perdu&#xa0;! Essayez encore.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quenlith cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith ne peut pas démarrer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Quenlith cannot start:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith ne peut pas démarrer&#xa0;:
+%1</translation>
     </message>
 </context>
 </TS>

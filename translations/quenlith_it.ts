@@ -1,64 +1,64 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="it_IT">
+<TS version="2.1" language="it">
 <context>
     <name>Board</name>
     <message>
         <source>empty</source>
         <extracomment>A cell without a box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vuota</translation>
     </message>
     <message>
         <source>red</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rosso</translation>
     </message>
     <message>
         <source>light green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verde chiaro</translation>
     </message>
     <message>
         <source>blue</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>blu</translation>
     </message>
     <message>
         <source>dark green</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verde scuro</translation>
     </message>
     <message>
         <source>teal</source>
         <extracomment>The colour of a box (a cell&apos;s name): blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verde petrolio</translation>
     </message>
     <message>
         <source>yellow</source>
         <extracomment>The colour of a box (a cell&apos;s name)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>giallo</translation>
     </message>
     <message>
         <source>cyan</source>
         <extracomment>The colour of a box (a cell&apos;s name): light blue-green</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ciano</translation>
     </message>
     <message>
         <source>Cannot be played</source>
         <extracomment>An empty cell</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non giocabile</translation>
     </message>
     <message>
         <source>Cannot be played, a single box</source>
         <extracomment>A box with no neighbour of its colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non giocabile, un blocco isolato</translation>
     </message>
     <message numerus="yes">
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giocabile, un gruppo di %n blocco</numerusform>
+            <numerusform>Giocabile, un gruppo di %n blocchi</numerusform>
         </translation>
     </message>
 </context>
@@ -66,128 +66,129 @@
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith non può aprire la sua finestra: il display Wayland «%1» non è raggiungibile.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no X display is set (DISPLAY is empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith non può aprire la sua finestra: nessun display X impostato (DISPLAY è vuota).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the X display &quot;%1&quot; cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith non può aprire la sua finestra: il display X «%1» non è raggiungibile.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith non può aprire la sua finestra: nessun display impostato (DISPLAY e WAYLAND_DISPLAY sono vuote).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith non può aprire la sua finestra: il plugin di visualizzazione «%1» non è installato.</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; failed to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith non può aprire la sua finestra: impossibile caricare il plugin di visualizzazione «%1».</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display could be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith non può aprire la sua finestra: nessun display raggiungibile.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About Quenlith</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Quenlith</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per chiudere</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa.</translation>
     </message>
     <message>
         <source>Solving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione in corso…</translation>
     </message>
     <message>
         <source>Solved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Risolto!</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna soluzione.</translation>
     </message>
     <message>
         <source>New game</source>
         <extracomment>A button: starts a new game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>A button: takes the last move back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Quit</source>
         <extracomment>A button: ends the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>A button: shows who made the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Easy level</source>
         <extracomment>A button: plays the small board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Livello facile</translation>
     </message>
     <message>
         <source>Medium level</source>
         <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Livello medio</translation>
     </message>
     <message>
         <source>Hard level</source>
         <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Livello difficile</translation>
     </message>
     <message>
         <source>Board</source>
         <extracomment>The playing field, a table of coloured boxes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Campo di gioco</translation>
     </message>
     <message>
         <source>Boxes: %1  Groups: %2</source>
         <extracomment>What is left on the board; two blanks between the counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blocchi: %1  Gruppi: %2</translation>
     </message>
     <message>
         <source>Congratulation! You win</source>
         <extracomment>The board is empty; a short line, it must fit the message line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Complimenti! Hai vinto</translation>
     </message>
     <message>
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hai perso! Riprova.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quenlith cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith non può avviarsi: %1</translation>
     </message>
     <message>
         <source>Quenlith cannot start:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlith non può avviarsi:
+%1</translation>
     </message>
 </context>
 </TS>
