@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Which translation a player's language setting leads to: a regional variant falls back to
+// the language, English anywhere before a translated language keeps the sources' texts.
+
+#include "ui/desktop/Translation.h"
+
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+TEST(Translation, RegionalVariantsFallBackToTheLanguageAndEnglishEndsTheSearch) {
+  EXPECT_EQ(TranslationCandidates(QStringLiteral("de-AT")),
+            (QStringList{QStringLiteral("de_AT"), QStringLiteral("de")}));
+  EXPECT_EQ(TranslationCandidates(QStringLiteral("pt_BR.UTF-8")),
+            (QStringList{QStringLiteral("pt_BR"), QStringLiteral("pt")}));
+  EXPECT_EQ(
+      TranslationCandidates(QStringLiteral("zh-Hans-CN")),
+      (QStringList{QStringLiteral("zh_CN"), QStringLiteral("zh_Hans"), QStringLiteral("zh")}));
+  EXPECT_EQ(TranslationCandidates(QStringLiteral("sr_RS@latin")),
+            (QStringList{QStringLiteral("sr_RS"), QStringLiteral("sr")}));
+  for (const char* English : {"en", "en-GB", "en_US.UTF-8", "C", "POSIX"})
+    EXPECT_TRUE(TranslationCandidates(QString::fromLatin1(English)).isEmpty()) << English;
+}
+
+TEST(Translation, EveryCandidateOfAShippedLanguageIsBuiltIn) {
+  for (const char* Language : {"de-AT", "pt-BR", "zh-Hans-CN", "uk-UA", "ja-JP"}) {
+    bool Found = false;
+    for (const QString& Candidate : TranslationCandidates(QString::fromLatin1(Language)))
+      Found = Found || QTranslator().load(QStringLiteral(":/i18n/quenlith_") + Candidate);
+    EXPECT_TRUE(Found) << Language;
+  }
+}
