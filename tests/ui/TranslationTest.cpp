@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which translation a player's language setting leads to: a regional variant falls back to
-// the language, English anywhere before a translated language keeps the sources' texts.
+// the language, English anywhere before a translated language keeps the sources' texts. And
+// what each language says fits where it is shown.
 
 #include "ui/desktop/Translation.h"
+#include "ui/Main.h"
+#include "ui/MessageLine.h"
 
+#include <QDir>
+#include <QFontMetrics>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -27,5 +32,24 @@ TEST(Translation, EveryCandidateOfAShippedLanguageIsBuiltIn) {
     for (const QString& Candidate : TranslationCandidates(QString::fromLatin1(Language)))
       Found = Found || QTranslator().load(QStringLiteral(":/i18n/quenlith_") + Candidate);
     EXPECT_TRUE(Found) << Language;
+  }
+}
+
+// The message line is one line: a game-over message too long for it in some language would be
+// cut off at both ends.
+TEST(Translation, EveryLanguagesGameOverMessagesFitTheMessageLine) {
+  TMainForm Form;
+  const QFontMetrics Metrics(Form.Label1->font());
+  const QStringList Files = QDir(QStringLiteral(":/i18n")).entryList();
+  ASSERT_FALSE(Files.isEmpty());
+  for (const QString& File : Files) {
+    QTranslator Translator;
+    ASSERT_TRUE(Translator.load(File, QStringLiteral(":/i18n")));
+    for (const char* Message : {"Congratulation! You win", "You lose! Tvy again."}) {
+      const QString Text = Translator.translate("TMainForm", Message);
+      EXPECT_FALSE(Text.isEmpty()) << qPrintable(File) << ": " << Message;
+      EXPECT_LE(Metrics.horizontalAdvance(Text), Form.Label1->contentsRect().width())
+          << qPrintable(File) << ": " << qPrintable(Text);
+    }
   }
 }
