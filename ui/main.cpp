@@ -7,6 +7,7 @@
 #include "ui/PuzzleGrid.h"
 #include "ui/access/AccessibleControls.h"
 #include "ui/desktop/BusWarmUp.h"
+#include "ui/desktop/CommandLine.h"
 #include "ui/desktop/FirstFrame.h"
 #include "ui/desktop/StartFailure.h"
 #include "ui/desktop/X11KeyRepeat.h"
@@ -18,7 +19,12 @@
 #include <stdexcept>
 
 int main(int argc, char** argv) {
-  if (!DisplayIsSet()) {
+  const TCommandLine Line = ParseCommandLine(argc, argv);
+  if (Line.ExitStatus) {
+    PrintAnswer(Line);
+    return *Line.ExitStatus;
+  }
+  if (!DisplayIsSet() && !Line.NamesDisplay()) {
     std::fprintf(stderr, "%s\n", qPrintable(NoDisplayLine()));
     return 1;
   }
