@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     const TBusWarmUp Bus;
     InstallAccessibleFactories();
     MainForm = std::make_unique<TMainForm>();
+    MainForm->SetSymbols(Line.Symbols);
     AttachScreenReader(*MainForm);
     // Shown before the box is built, which then happens while the desktop maps the
     // window; the first frame is painted from the message loop, after both exist.
