@@ -75,9 +75,11 @@ bool Ring(double U, double V) {
   return R >= 0.45 && R <= 1.0;
 }
 
-// Indexed like Palette; the empty cell has none.
-constexpr std::array<TShape, 8> Shapes{nullptr, Disc, Triangle, Square,
-                                       Diamond, Plus, Saltire,  Ring};
+// Indexed like Palette; the empty cell has none. The colours that colour-blind eyes confuse
+// most (red with dark green, dark green with teal, light green with yellow) get the shapes
+// that differ most.
+constexpr std::array<TShape, 8> Shapes{nullptr, Disc,    Triangle, Square,
+                                       Plus,    Diamond, Saltire,  Ring};
 
 // Relative luminance of an sRGB colour, as contrast ratios are defined on it.
 double Luminance(const QColor& Color) {
