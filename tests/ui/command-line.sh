@@ -9,47 +9,37 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 run() {
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" \
-    "$game" "$@" >"$runtime/out" 2>"$runtime/err" </dev/null
-  rc=$?
-  out=$(cat "$runtime/out") err=$(cat "$runtime/err")
+    timeout 10 "$game" "$@" >"$runtime/out" 2>"$runtime/err" </dev/null
+  rc=$? out=$(cat "$runtime/out") err=$(cat "$runtime/err")
 }
-fail() { echo "FAIL ($1): exit $rc"; echo "stdout: $out"; echo "stderr: $err"; failed=1; }
+check() { # WHAT CONDITION...
+  local what=$1; shift
+  if "$@"; then echo "ok ($what)"; else
+    echo "FAIL ($what): exit $rc"; echo "stdout: $out"; echo "stderr: $err"; failed=1; fi
+}
+has() { printf '%s' "$1" | grep -qF -- "$2"; }
 
-for help in --help -h; do
+for help in --help -h "-platform offscreen -style Fusion --help"; do
   run $help
-  if [ $rc -ne 0 ] || [ -n "$err" ]; then fail "$help"; continue; fi
-  for want in "Usage: quenlith" "--symbols" "Ctrl+1" "Ctrl+S" "F10" "-platform"; do
-    printf '%s' "$out" | grep -qF -- "$want" || fail "$help names $want"
+  check "$help" [ $rc -eq 0 -a -z "$err" ]
+  for want in "Usage: quenlith" --symbols Ctrl+1 Ctrl+S F10 -platform; do
+    check "$help names $want" has "$out" "$want"
   done
 done
-
 run --version
-[ $rc -eq 0 ] && [ "$out" = "quenlith $version" ] && [ -z "$err" ] || fail "--version"
+check --version [ $rc -eq 0 -a "$out" = "quenlith $version" -a -z "$err" ]
 
-# Qt's options are accepted beside ours; the help still comes without a display.
-run -platform offscreen -style Fusion --help
-[ $rc -eq 0 ] && printf '%s' "$out" | grep -q "^Usage:" || fail "Qt options with --help"
-
-for wrong in "--bogus" "-bogus" "--symbols=yes" "stray" "-platform"; do
+for wrong in --bogus -bogus --symbols=yes stray -platform; do
   run $wrong
-  if [ $rc -ne 2 ] || [ -n "$out" ] || [ "$(printf '%s\n' "$err" | wc -l)" -ne 1 ] ||
-     ! printf '%s' "$err" | grep -qF -- "--help"; then
-    fail "refuse $wrong"
-  elif [ "$wrong" != "-platform" ] && ! printf '%s' "$err" | grep -qF -- "'${wrong%%=*}'"; then
-    fail "$wrong named in the line"
-  else
-    echo "ok (refuse $wrong): $err"
-  fi
+  check "refuse $wrong" [ $rc -eq 2 -a -z "$out" -a "$(printf '%s\n' "$err" | wc -l)" -eq 1 ]
+  check "$wrong: usage hint" has "$err" "--help"
+  check "$wrong: named" has "$err" "'${wrong%%=*}'"
 done
 
-# -platform names a display: it gets past the display check to Qt, which reads it.
+# -platform names a display: the game gets past its display check to Qt, which reads it,
+# and starts on it (still running when stopped).
 run -platform nosuchplatform
-[ $rc -eq 1 ] && printf '%s' "$err" | grep -q 'platform plugin "nosuchplatform" is not installed' ||
-  fail "-platform reaches Qt"
-# And the game starts on it; still running when stopped means it got past every check.
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" \
-  timeout 10 "$game" -platform offscreen --symbols >"$runtime/out" 2>&1 </dev/null
-rc=$?
-out=$(cat "$runtime/out") err=""
-[ $rc -eq 124 ] || fail "-platform offscreen starts the game"
+check "-platform reaches Qt" has "$err" 'platform plugin "nosuchplatform" is not installed'
+run -platform offscreen --symbols
+check "-platform offscreen starts" [ $rc -eq 124 ]
 exit $failed
