@@ -94,8 +94,7 @@ double Luminance(const QColor& Color) {
 // Black or white, whichever stands out more from Ground: luminance survives every kind of
 // colour blindness and grey mode alike.
 const QColor& InkFor(const QColor& Ground) {
-  // Above this luminance black has the higher contrast ratio, (L + 0.05) / 0.05 > 1.05 / (L +
-  // 0.05).
+  // Above it black contrasts more than white: (L + 0.05) / 0.05 > 1.05 / (L + 0.05).
   constexpr double EqualContrast = 0.179;
   return Luminance(Ground) > EqualContrast ? Black : White;
 }
