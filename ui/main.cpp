@@ -37,9 +37,10 @@ int main(int argc, char** argv) {
   // The installed desktop entry is named after the AppStream id.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quenlith"));
 
-  // Both windows live until the end of the run; the box goes first, the main window last.
+  // Both windows live until the end of the run. The main window owns the box as its Qt
+  // child, and takes it along when it goes, after its own members.
   std::unique_ptr<TMainForm> MainForm;
-  std::unique_ptr<TAboutBox> AboutBox;
+  TAboutBox* AboutBox = nullptr;
   try {
     const TBusWarmUp Bus;
     InstallAccessibleFactories();
@@ -52,8 +53,8 @@ int main(int argc, char** argv) {
     // Without a window manager nobody hands the new window the focus; ask for it.
     MainForm->activateWindow();
     // A transient child of the main window, so compositors place it over the game.
-    AboutBox = std::make_unique<TAboutBox>(MainForm.get());
-    MainForm->SetAboutBox(AboutBox.get());
+    AboutBox = new TAboutBox(MainForm.get());
+    MainForm->SetAboutBox(AboutBox);
   } catch (const std::exception& Error) {
     if (MainForm)
       MainForm->hide();
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   // What nobody sees before the board is on the screen waits until it is there.
-  AfterFirstPaint(MainForm->PuzzleGrid, [Box = AboutBox.get()] {
+  AfterFirstPaint(MainForm->PuzzleGrid, [Box = AboutBox] {
     AddLargeProgramIcon();
     Box->Prepare();
   });

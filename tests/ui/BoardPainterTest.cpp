@@ -80,7 +80,7 @@ std::string Lines(const QImage& Img, QRgb Edge) {
 }
 
 TEST(BoardPainter, EveryColourUsesItsOwnFillAndEdge) {
-  // Entries 4 and 5 pair a fill with an unrelated edge; the edge is never derived.
+  // Entries 4 and 7 pair a fill with an unrelated edge; the edge is never derived.
   const QRgb Fill[] = {0, 0xFF7F7F, 0x7FFF7F, 0x7F7FFF, 0x61C061, 0x74BACB, 0xFFFF7F, 0x7FFFFF};
   const QRgb Edge[] = {0, 0x7F3F3F, 0x3F7F3F, 0x3F3F7F, 0x7F3F7F, 0x3F7F7F, 0x7F7F3F, 0x3F3F3F};
   TMap Map;
