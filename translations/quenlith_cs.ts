@@ -64,6 +64,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 Více vypíše „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Klávesy:
+  Mezerník              Zahrát aktuální kostku (po uvolnění).
+  Šipky, Home, End, Page Up, Page Down
+                        Posunout aktuální kostku.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Snadná, střední nebo těžká úroveň.
+  Ctrl+N                Nová hra se stejnou velikostí plochy a barvami.
+  Ctrl+Z                Vrátit poslední tah.
+  Ctrl+Y                Zopakovat naposledy vrácený tah.
+  Ctrl+A                Zapnout nebo vypnout animaci padání.
+  Ctrl+C                Barevné nebo šedé kostky.
+  Ctrl+H                Rámeček aktuální kostky: vyplněný, obrys, nebo žádný.
+  Ctrl+S                Zapnout nebo vypnout symboly na kostkách.
+  F10                   Opustit hru.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Vyčistěte plochu od barevných kostek, skupinu po skupině.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Zobrazit tuto nápovědu s klávesami hry a skončit.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>Zobrazit verzi a skončit.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Začít se symbolem na každé kostce, jeden tvar pro každou barvu (Ctrl+S přepíná).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>neznámá volba „%1“.</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jako v každém programu v Qt.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>neočekávaný argument „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

@@ -63,6 +63,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 Mehr dazu mit „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Tasten:
+  Leertaste             Das aktuelle Kästchen spielen (beim Loslassen).
+  Pfeiltasten, Pos1, Ende, Bild auf, Bild ab
+                        Das aktuelle Kästchen bewegen.
+  Strg+1, Strg+2, Strg+3
+                        Leichte, mittlere oder schwere Stufe.
+  Strg+N                Neues Spiel mit gleicher Spielfeldgröße und Farbenzahl.
+  Strg+Z                Den letzten Zug zurücknehmen.
+  Strg+Y                Den zuletzt zurückgenommenen Zug wiederholen.
+  Strg+A                Fallanimation ein oder aus.
+  Strg+C                Farbige oder graue Kästchen.
+  Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder keiner.
+  Strg+S                Symbole auf den Kästchen ein oder aus.
+  F10                   Das Spiel verlassen.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Leere ein Spielfeld aus farbigen Kästchen, Gruppe um Gruppe.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Diese Hilfe mit den Tasten des Spiels zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Mit einem Symbol auf jedem Kästchen beginnen, einer Form je Farbe (Strg+S schaltet um).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in jedem Qt-Programm.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

@@ -63,6 +63,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 Pruebe «%1 --help» para más información.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Teclas:
+  Espacio               Jugar la caja actual (al soltar).
+  Flechas, Inicio, Fin, Re Pág, Av Pág
+                        Mover la caja actual.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Nivel fácil, medio o difícil.
+  Ctrl+N                Partida nueva con el mismo tamaño de tablero y colores.
+  Ctrl+Z                Deshacer la última jugada.
+  Ctrl+Y                Rehacer la última jugada deshecha.
+  Ctrl+A                Animación de caída sí o no.
+  Ctrl+C                Cajas de color o grises.
+  Ctrl+H                Marco de la caja actual: relleno, contorno o ninguno.
+  Ctrl+S                Símbolos en las cajas sí o no.
+  F10                   Salir del juego.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Vacía un tablero de cajas de colores, grupo a grupo.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Mostrar esta ayuda con las teclas del juego y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Empezar con un símbolo en cada caja, una forma para cada color (Ctrl+S lo cambia).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan como en cualquier programa Qt.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

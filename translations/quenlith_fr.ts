@@ -63,6 +63,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1&#xa0;: %2 Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Touches&#xa0;:
+  Espace                Jouer la boîte courante (au relâchement).
+  Flèches, Début, Fin, Page préc., Page suiv.
+                        Déplacer la boîte courante.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Niveau facile, moyen ou difficile.
+  Ctrl+N                Nouvelle partie, même taille de plateau et mêmes couleurs.
+  Ctrl+Z                Annuler le dernier coup.
+  Ctrl+Y                Rejouer le dernier coup annulé.
+  Ctrl+A                Animation de chute activée ou non.
+  Ctrl+C                Boîtes en couleur ou en gris.
+  Ctrl+H                Cadre autour de la boîte courante&#xa0;: plein, contour ou aucun.
+  Ctrl+S                Symboles sur les boîtes activés ou non.
+  F10                   Quitter le jeu.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Videz un plateau de boîtes colorées, groupe par groupe.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Afficher cette aide avec les touches du jeu, puis quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>Afficher la version, puis quitter.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Commencer avec un symbole sur chaque boîte, une forme par couleur (Ctrl+S bascule).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme dans tout programme Qt.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

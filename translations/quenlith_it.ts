@@ -63,6 +63,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 Prova «%1 --help» per saperne di più.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Tasti:
+  Spazio                Gioca il blocco corrente (al rilascio).
+  Frecce, Home, Fine, Pag su, Pag giù
+                        Sposta il blocco corrente.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Livello facile, medio o difficile.
+  Ctrl+N                Nuova partita con le stesse dimensioni e gli stessi colori.
+  Ctrl+Z                Annulla l&apos;ultima mossa.
+  Ctrl+Y                Ripeti l&apos;ultima mossa annullata.
+  Ctrl+A                Animazione della caduta sì o no.
+  Ctrl+C                Blocchi colorati o grigi.
+  Ctrl+H                Cornice del blocco corrente: piena, contorno o nessuna.
+  Ctrl+S                Simboli sui blocchi sì o no.
+  F10                   Esci dal gioco.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Svuota un campo di blocchi colorati, un gruppo alla volta.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Mostra questo aiuto con i tasti del gioco ed esce.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Inizia con un simbolo su ogni blocco, una forma per colore (Ctrl+S lo alterna).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in ogni programma Qt.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argomento inatteso «%1».</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

@@ -62,6 +62,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 詳しくは「%1 --help」を実行してください。</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>キー:
+  スペース              現在のブロックを消す (キーを離したとき)。
+  矢印キー、Home、End、Page Up、Page Down
+                        現在のブロックを移動する。
+  Ctrl+1、Ctrl+2、Ctrl+3
+                        初級、中級、上級。
+  Ctrl+N                同じ盤面の大きさと色数で新しいゲーム。
+  Ctrl+Z                最後の手を取り消す。
+  Ctrl+Y                最後に取り消した手をやり直す。
+  Ctrl+A                落下アニメーションのオン/オフ。
+  Ctrl+C                カラーまたはグレーのブロック。
+  Ctrl+H                現在のブロックの枠: 塗りつぶし、輪郭、なし。
+  Ctrl+S                ブロックの記号のオン/オフ。
+  F10                   ゲームを終了する。
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>色付きのブロックをグループごとに消して盤面を空にしましょう。</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>ゲームのキーを含むこのヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>すべてのブロックに色ごとの記号を付けて始めます (Ctrl+S で切り替え)。</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>不明なオプション「%1」です。</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+-platform 名前 や -style 名前 など Qt 自身のオプションは、ほかの Qt プログラムと同じように使えます。
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>予期しない引数「%1」です。</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

@@ -63,6 +63,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 Probeer ‘%1 --help’ voor meer informatie.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Toetsen:
+  Spatie                Het huidige blokje spelen (bij loslaten).
+  Pijltjes, Home, End, Page Up, Page Down
+                        Het huidige blokje verplaatsen.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Makkelijk, gemiddeld of moeilijk niveau.
+  Ctrl+N                Nieuw spel met dezelfde veldgrootte en kleuren.
+  Ctrl+Z                De laatste zet ongedaan maken.
+  Ctrl+Y                De laatst ongedaan gemaakte zet opnieuw doen.
+  Ctrl+A                Valanimatie aan of uit.
+  Ctrl+C                Gekleurde of grijze blokjes.
+  Ctrl+H                Kader om het huidige blokje: gevuld, omlijnd of geen.
+  Ctrl+S                Symbolen op de blokjes aan of uit.
+  F10                   Het spel verlaten.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Maak een speelveld van gekleurde blokjes leeg, groep voor groep.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Deze hulp met de toetsen van het spel tonen en stoppen.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>De versie tonen en stoppen.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Beginnen met een symbool op elk blokje, één vorm per kleur (Ctrl+S schakelt).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>onbekende optie ‘%1’.</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk Qt-programma.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>onverwacht argument ‘%1’.</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

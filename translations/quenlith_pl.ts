@@ -64,6 +64,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 Więcej informacji: „%1 --help”.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Klawisze:
+  Spacja                Zagraj bieżący klocek (po zwolnieniu).
+  Strzałki, Home, End, Page Up, Page Down
+                        Przesuń bieżący klocek.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Poziom łatwy, średni lub trudny.
+  Ctrl+N                Nowa gra z tym samym rozmiarem planszy i kolorami.
+  Ctrl+Z                Cofnij ostatni ruch.
+  Ctrl+Y                Powtórz ostatnio cofnięty ruch.
+  Ctrl+A                Włącz lub wyłącz animację spadania.
+  Ctrl+C                Kolorowe lub szare klocki.
+  Ctrl+H                Ramka wokół bieżącego klocka: wypełniona, obrys lub brak.
+  Ctrl+S                Włącz lub wyłącz symbole na klockach.
+  F10                   Opuść grę.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Oczyść planszę z kolorowych klocków, grupa po grupie.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Pokaż tę pomoc z klawiszami gry i zakończ.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>Pokaż wersję i zakończ.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Zacznij z symbolem na każdym klocku, jeden kształt na kolor (Ctrl+S przełącza).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>nieznana opcja „%1”.</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w każdym programie Qt.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>nieoczekiwany argument „%1”.</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

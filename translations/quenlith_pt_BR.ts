@@ -63,6 +63,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 Tente “%1 --help” para mais informações.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Teclas:
+  Espaço                Joga o bloco atual (ao soltar).
+  Setas, Home, End, Page Up, Page Down
+                        Move o bloco atual.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Nível fácil, médio ou difícil.
+  Ctrl+N                Novo jogo com o mesmo tamanho de tabuleiro e as mesmas cores.
+  Ctrl+Z                Desfaz a última jogada.
+  Ctrl+Y                Refaz a última jogada desfeita.
+  Ctrl+A                Liga ou desliga a animação da queda.
+  Ctrl+C                Blocos coloridos ou cinza.
+  Ctrl+H                Moldura do bloco atual: preenchida, contorno ou nenhuma.
+  Ctrl+S                Liga ou desliga os símbolos nos blocos.
+  F10                   Sai do jogo.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Limpe um tabuleiro de blocos coloridos, grupo por grupo.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Mostra esta ajuda com as teclas do jogo e sai.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>Mostra a versão e sai.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Começa com um símbolo em cada bloco, uma forma para cada cor (Ctrl+S alterna).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>opção desconhecida “%1”.</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como em qualquer programa Qt.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argumento inesperado “%1”.</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

@@ -64,6 +64,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 Подробнее: «%1 --help».</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Клавиши:
+  Пробел                Сыграть текущий кубик (при отпускании).
+  Стрелки, Home, End, Page Up, Page Down
+                        Переместить текущий кубик.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Лёгкий, средний или сложный уровень.
+  Ctrl+N                Новая игра с тем же размером поля и числом цветов.
+  Ctrl+Z                Отменить последний ход.
+  Ctrl+Y                Повторить последний отменённый ход.
+  Ctrl+A                Включить или выключить анимацию падения.
+  Ctrl+C                Цветные или серые кубики.
+  Ctrl+H                Рамка текущего кубика: заливка, контур или нет.
+  Ctrl+S                Включить или выключить символы на кубиках.
+  F10                   Выйти из игры.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Очистите поле от цветных кубиков, группа за группой.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Показать эту справку с клавишами игры и выйти.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>Показать версию и выйти.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Начать с символом на каждом кубике, своя фигура для каждого цвета (Ctrl+S переключает).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>неизвестный параметр «%1».</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+Собственные параметры Qt, например -platform ИМЯ или -style ИМЯ, работают как в любой программе на Qt.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>неожиданный аргумент «%1».</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

@@ -64,6 +64,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1: %2 Докладніше: «%1 --help».</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>Клавіші:
+  Пробіл                Зіграти поточний кубик (коли відпущено).
+  Стрілки, Home, End, Page Up, Page Down
+                        Пересунути поточний кубик.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Легкий, середній або складний рівень.
+  Ctrl+N                Нова гра з тим самим розміром поля й кількістю кольорів.
+  Ctrl+Z                Скасувати останній хід.
+  Ctrl+Y                Повторити останній скасований хід.
+  Ctrl+A                Увімкнути або вимкнути анімацію падіння.
+  Ctrl+C                Кольорові або сірі кубики.
+  Ctrl+H                Рамка поточного кубика: заливка, контур або немає.
+  Ctrl+S                Увімкнути або вимкнути символи на кубиках.
+  F10                   Вийти з гри.
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>Очистьте поле від кольорових кубиків, група за групою.</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>Показати цю довідку з клавішами гри й вийти.</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>Показати версію й вийти.</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>Почати із символом на кожному кубику, своя фігура для кожного кольору (Ctrl+S перемикає).</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>невідомий параметр «%1».</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+Власні параметри Qt, наприклад -platform НАЗВА або -style НАЗВА, працюють як у будь-якій програмі на Qt.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>неочікуваний аргумент «%1».</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

@@ -62,6 +62,79 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
+        <translation>%1：%2 运行“%1 --help”了解更多信息。</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F10                   Leave the game.
+</source>
+        <translation>按键：
+  空格                  消除当前方块（松开时）。
+  方向键、Home、End、Page Up、Page Down
+                        移动当前方块。
+  Ctrl+1、Ctrl+2、Ctrl+3
+                        简单、中等或困难级别。
+  Ctrl+N                以相同的棋盘大小和颜色开始新游戏。
+  Ctrl+Z                撤销上一步。
+  Ctrl+Y                重做上一次撤销的一步。
+  Ctrl+A                打开或关闭下落动画。
+  Ctrl+C                彩色或灰色方块。
+  Ctrl+H                当前方块的边框：填充、轮廓或无。
+  Ctrl+S                打开或关闭方块上的符号。
+  F10                   退出游戏。
+</translation>
+    </message>
+    <message>
+        <source>Clear a board of coloured boxes, group by group.</source>
+        <translation>一组一组地消除彩色方块，清空棋盘。</translation>
+    </message>
+    <message>
+        <source>Show this help with the game&apos;s keys, then exit.</source>
+        <translation>显示包含游戏按键的帮助，然后退出。</translation>
+    </message>
+    <message>
+        <source>Show the version, then exit.</source>
+        <translation>显示版本，然后退出。</translation>
+    </message>
+    <message>
+        <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <translation>开始时在每个方块上显示符号，每种颜色一种形状（Ctrl+S 切换）。</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
+
+</source>
+        <translation>
+Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt 程序一样可用。
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>意外的参数“%1”。</translation>
+    </message>
+</context>
+<context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>

@@ -23,8 +23,12 @@ int main(int argc, char** argv) {
   const TCommandLine Line = ParseCommandLine(argc, argv);
   if (Line.ExitStatus || (!DisplayIsSet() && !Line.NamesDisplay())) {
     // Answered without a window, in the player's language: enough of an application for the
-    // translations, then the command line is read again with them in force.
-    const QCoreApplication Core(argc, argv);
+    // translations, then the command line is read again with them in force. The help names
+    // the program after the application's first argument: its name, not the path it ran from.
+    static char Name[] = "quenlith";
+    static char* Arguments[] = {Name, nullptr};
+    int Count = 1;
+    const QCoreApplication Core(Count, Arguments);
     InstallTranslations();
     if (Line.ExitStatus) {
       PrintAnswer(ParseCommandLine(argc, argv));

@@ -117,14 +117,22 @@ def lose(s, a11y, frame, board, marker, new_game, empty_board):
 
 
 def check_start_lines(binary, data):
-    """The lines for a start without a display, before and after Qt has tried one."""
+    """The lines for a start without a display, before and after Qt has tried one, and the
+    command line's help."""
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
     env.update(LANGUAGE="eo", XDG_DATA_HOME=data)
     for platform in (None, "nosuchplatform"):
         run = subprocess.run([binary], capture_output=True, text=True, stdin=subprocess.DEVNULL,
+                             timeout=30,
                              env=dict(env, QT_QPA_PLATFORM=platform) if platform else env)
         line = run.stderr.strip()
         assert run.returncode == 1 and MARKED.fullmatch(line), (platform, run.stderr)
+    # --help: ours marked; left are Qt's own words (translated with Qt) and the options.
+    run = subprocess.run([binary, "--help"], capture_output=True, text=True, timeout=30,
+                         stdin=subprocess.DEVNULL, env=env)
+    words = set(re.findall(r"\w+", MARKED.sub("", run.stdout)))
+    assert run.returncode == 0 and words <= {"Usage", "Options", "options", "quenlith", "h",
+                                             "help", "v", "version", "symbols"}, run.stdout
 
 
 def check_pseudo(s, a11y, game, app, frame, board):
@@ -197,7 +205,7 @@ CASES = {"pseudo": ("eo", check_pseudo), "german": ("de_AT", check_german),
 def main():
     case, binary, source_dir, lupdate, lrelease = sys.argv[1:6]
     language, check = CASES[case]
-    FIXED.add(binary)  # the application's description is the program's path
+    FIXED.add(os.path.abspath(binary))  # the application's description is its path
     with tempfile.TemporaryDirectory(prefix="quenlith-i18n-") as work, \
             XSession(dbus=True) as s, AtSpi(s) as a11y:
         env = {"LANGUAGE": language, "LC_ALL": "C.UTF-8"}
