@@ -7,6 +7,7 @@
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/desktop/FirstFrame.h"
+#include "ui/desktop/Translation.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -38,6 +39,8 @@ TEST(StartUp, FirstFrameWaitsForNoFontAndNoImagePlugin) {
     QProcess Alone;
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
     Environment.insert(AloneVariable, QStringLiteral("1"));
+    // With a translation in force, whose loading must not start the fonts either.
+    Environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("ja"));
     Alone.setProcessEnvironment(Environment);
     Alone.setProcessChannelMode(QProcess::MergedChannels);
     Alone.start(QCoreApplication::applicationFilePath(),
@@ -50,6 +53,7 @@ TEST(StartUp, FirstFrameWaitsForNoFontAndNoImagePlugin) {
     return;
   }
   ASSERT_FALSE(Mapped(FontCache)) << "the font system was started before the window was made";
+  EXPECT_EQ(InstallTranslations(), QStringLiteral("ja"));
   TMainForm Form;
   TAboutBox Box;
   Form.SetAboutBox(&Box);
