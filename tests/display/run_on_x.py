@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Runs a program on a private X server without a window manager and exits with its
-status. Usage: run_on_x.py PROGRAM [ARGUMENTS...]"""
+"""Runs a program on a private X server and session bus, without a window manager, and
+exits with its status. Usage: run_on_x.py PROGRAM [ARGUMENTS...]"""
 
 import os
 import sys
@@ -11,7 +11,9 @@ from xsession import XSession  # noqa: E402
 
 
 def main(argv):
-    with XSession(dbus=False) as s:
+    # A session bus of its own, as on a desktop: without one libdbus tries to launch one
+    # through X and leaks a buffer where it cannot.
+    with XSession() as s:
         sys.stdout.flush()
         status = s.start(argv, output=sys.stdout).wait(timeout=50)
     sys.exit(status)
