@@ -18,6 +18,8 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "display"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "a11y"))
+from a11y_test import desktop_bus_races  # noqa: E402
 from atspi import AtSpi  # noqa: E402
 from xsession import XSession  # noqa: E402
 
@@ -159,6 +161,9 @@ def check_pseudo(s, a11y, game, app, frame, board):
     walk(a11y, dialog, seen)
     a11y.press(a11y.find(dialog, "image"))
     a11y.wait_for(lambda: not a11y.showing(dialog), what="the About box to close")
+    # What was announced, the answers to each action included, as a screen reader heard it.
+    seen += [("announced", src.name) for kind, src, shown in a11y.events
+             if shown and src.getRoleName() == "notification"]
     escapes = sorted({(role, text) for role, text in seen if escaped(text)})
     assert not escapes, "texts that escape translation:\n" + "\n".join(map(repr, escapes))
     assert any(MARKED.fullmatch(text) for role, text in seen if role == "loss"), seen[-1]
@@ -208,11 +213,12 @@ def main():
     FIXED.add(os.path.abspath(binary))  # the application's description is its path
     with tempfile.TemporaryDirectory(prefix="quenlith-i18n-") as work, \
             XSession(dbus=True) as s, AtSpi(s) as a11y:
-        env = {"LANGUAGE": language, "LC_ALL": "C.UTF-8"}
+        env = dict(desktop_bus_races(), LANGUAGE=language, LC_ALL="C.UTF-8")
         if case == "pseudo":
             env["XDG_DATA_HOME"] = pseudo_translation(work, source_dir, lupdate, lrelease)
             check_start_lines(binary, env["XDG_DATA_HOME"])
         s.move(0, 0)  # the pointer selects the cell under it; keep it off the board
+        a11y.record("object:state-changed:showing")
         game = s.start([binary], env=env)
         app = a11y.app("Quenlith")
         frame = a11y.wait_for(lambda: a11y.find(app, "frame", "Quenlith"), what="the frame")
