@@ -117,4 +117,33 @@ inline std::string GameFault(const TGame& Game, bool WholeHistory, TMapRule Rule
   return {};
 }
 
+// Where boxes would still fall or a column would still close, or an empty string.
+inline std::string SettleFault(const TMap& Map) {
+  const auto Empty = [&](int X, int Y) { return Map.Cells()[X + Y * Map.Width()].Color == 0; };
+  bool EmptyColumnBefore = false;
+  for (int X = 0; X < Map.Width(); ++X) {
+    for (int Y = 0; Y + 1 < Map.Height(); ++Y)
+      if (!Empty(X, Y) && Empty(X, Y + 1))
+        return "a box in the air at " + std::to_string(X) + "," + std::to_string(Y);
+    const bool EmptyColumn = Empty(X, Map.Height() - 1);
+    if (EmptyColumnBefore && !EmptyColumn)
+      return "column " + std::to_string(X) + " has an empty column on its left";
+    EmptyColumnBefore = EmptyColumnBefore || EmptyColumn;
+  }
+  return {};
+}
+
+// Every board of the history is settled, except the current one while it may still be
+// falling.
+inline std::string HistorySettleFault(const TGame& Game, bool CurrentMayFall) {
+  for (std::size_t I = 0; I < Game.Maps().size(); ++I) {
+    if (CurrentMayFall && static_cast<int>(I) == Game.Current())
+      continue;
+    if (std::string Fault = SettleFault(*Game.Maps()[I]); !Fault.empty())
+      return "map " + std::to_string(I) + " of " + std::to_string(Game.Maps().size()) +
+             (static_cast<int>(I) == Game.Current() ? " (current)" : "") + ": " + Fault;
+  }
+  return {};
+}
+
 } // namespace Invariants

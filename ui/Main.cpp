@@ -3,15 +3,12 @@
 
 #include "model/Game.h"
 #include "model/Random.h"
-#include "solver/Solver.h"
 #include "ui/About.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/StatusBar.h"
-#include "ui/access/AccessibleBoard.h"
-#include "ui/access/AccessibleControls.h"
 #include "ui/desktop/Placement.h"
 #include "ui/desktop/X11FrameExtents.h"
 
@@ -24,14 +21,9 @@
 #include <QWindow>
 #include <optional>
 
-const std::array<const char*, 4> SolverStateTexts = {"Idle.", "Solving...", "Solved!", "Stumped."};
-
-const std::array<TLevelPreset, 3> LevelPresets = {{{12, 12, 3}, {16, 16, 3}, {16, 16, 5}}};
-
 namespace {
 
-constexpr int AnimationInterval = 125; // ms per settling step
-constexpr int FrameWaitInterval = 50;  // ms between looks at the window manager's frame
+constexpr int FrameWaitInterval = 50; // ms between looks at the window manager's frame
 constexpr int FrameWaitTries = 20;
 constexpr QPoint StartGridPlace(236, 115);
 constexpr QPoint AdjustedGridPlace(173, 51);
@@ -47,16 +39,7 @@ std::uint32_t TimeOfDaySeed() {
 
 } // namespace
 
-void SetCursorOverride(Qt::CursorShape Shape) {
-  if (QApplication::overrideCursor())
-    QApplication::changeOverrideCursor(QCursor(Shape));
-  else
-    QApplication::setOverrideCursor(QCursor(Shape));
-}
-
 TMainForm::TMainForm(QWidget* Parent) : QWidget(Parent) {
-  // Before any control exists, so none gets the toolkit's generic interface cached.
-  InstallAccessibleFactories();
   CreateControls();
   CreateMenu();
   FormCreate();
@@ -130,9 +113,11 @@ void TMainForm::CreateControls() {
   StatusPanel = StatusBar->AddPanel(128);
   StatusBar->hide();
 
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(AnimationInterval);
-  connect(Timer1, &QTimer::timeout, this, &TMainForm::AnimateMap);
+  FController = new TGameController(this);
+  Timer1 = FController->Timer();
+  connect(FController, &TGameController::BoardChanged, this, &TMainForm::RefreshBoard);
+  connect(FController, &TGameController::MenuStatesChanged, this, &TMainForm::ShowMenuStates);
+  connect(FController, &TGameController::GameOver, this, &TMainForm::ShowGameOver);
 }
 
 THotSpot* TMainForm::CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
@@ -204,14 +189,13 @@ void TMainForm::CreateMenu() {
 
 void TMainForm::FormCreate() {
   SeedRandom(TimeOfDaySeed());
-  FAnimation = false;
+  FController->SetAnimation(false);
   FColorMode = true;
-  FSolutionChecker = false;
+  FController->SetSolutionChecker(false);
   FHighlightMode = 2;
-  FGame = std::make_unique<TGame>();
+  FController->CreateGame();
   RestartSolver();
   AdjustBoardSize();
-  FSolver.reset();
   Highlight1->Click();
   Highlight1->Click();
   Options1->SetVisible(false);
@@ -229,11 +213,7 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::FormDestroy() {
-  FGame.reset();
-  if (FSolver) {
-    FSolver->Stop();
-    FSolver.reset();
-  }
+  FController->FreeGame();
 }
 
 bool TMainForm::event(QEvent* Event) {
@@ -316,8 +296,8 @@ QString TMainForm::StatusText() const {
 }
 
 void TMainForm::AdjustBoardSize() {
-  PuzzleGrid->SetColCount(FGame->Width());
-  PuzzleGrid->SetRowCount(FGame->Height());
+  PuzzleGrid->SetColCount(Game().Width());
+  PuzzleGrid->SetRowCount(Game().Height());
   // The cells plus a one-pixel frame and a two-pixel strip on the right and the bottom.
   PuzzleGrid->resize(PuzzleGrid->ColCount() * TPuzzleGrid::DefaultColWidth + 4,
                      PuzzleGrid->RowCount() * TPuzzleGrid::DefaultRowHeight + 4);
@@ -327,12 +307,8 @@ void TMainForm::AdjustBoardSize() {
 void TMainForm::RefreshBoard() {
   PuzzleGrid->update();
   StatusPanel->setText(
-      QString::asprintf("Boxes: %d  Groups: %d", FGame->BoxCount(), FGame->GroupCount()));
-  SignalBoardChanged(*PuzzleGrid);
-}
-
-void TMainForm::SetAnimation(bool Value) {
-  FAnimation = Value;
+      QString::asprintf("Boxes: %d  Groups: %d", Game().BoxCount(), Game().GroupCount()));
+  emit BoardRefreshed();
 }
 
 void TMainForm::SetColorMode(bool Value) {
@@ -349,25 +325,6 @@ void TMainForm::SetHighlightMode(std::uint8_t Value) {
   RefreshBoard();
 }
 
-void TMainForm::SetSolutionChecker(bool Value) {
-  if (Value == FSolutionChecker)
-    return;
-  FSolutionChecker = Value;
-  if (Value)
-    RestartSolver();
-}
-
-void TMainForm::RestartSolver() {
-  if (!FSolutionChecker)
-    return;
-  if (FSolver) {
-    FSolver->Stop();
-    FSolver.reset();
-  }
-  if (FGame->BoxCount() != 0)
-    FSolver = std::make_unique<TSolver>(*FGame);
-}
-
 void TMainForm::Exit1Click() {
   Label1->Clear();
   // Posted, so the handler in progress finishes before the message loop ends.
@@ -375,14 +332,14 @@ void TMainForm::Exit1Click() {
 }
 
 void TMainForm::Options1Click() {
-  Animation1->SetChecked(FAnimation);
+  Animation1->SetChecked(Animation());
   Color1->SetChecked(FColorMode);
   Highlight1->SetChecked(FHighlightMode != 2);
-  SolutionChecker1->SetChecked(FSolutionChecker);
+  SolutionChecker1->SetChecked(SolutionChecker());
 }
 
 void TMainForm::Animation1Click() {
-  SetAnimation(!FAnimation);
+  SetAnimation(!Animation());
 }
 
 void TMainForm::Color1Click() {
@@ -394,12 +351,12 @@ void TMainForm::Highlight1Click() {
 }
 
 void TMainForm::SolutionChecker1Click() {
-  SetSolutionChecker(!FSolutionChecker);
+  SetSolutionChecker(!SolutionChecker());
 }
 
 void TMainForm::PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect,
                                    bool Selected) {
-  PaintBoardCell(Canvas, FGame->CurrentMap(), ACol, ARow, Rect, Selected, FColorMode,
+  PaintBoardCell(Canvas, Game().CurrentMap(), ACol, ARow, Rect, Selected, FColorMode,
                  FHighlightMode, TSystemColors::FromPalette(PuzzleGrid->palette()));
 }
 
@@ -427,67 +384,19 @@ void TMainForm::PuzzleGridKeyUp(int Key, Qt::KeyboardModifiers) {
     MakeMove(PuzzleGrid->Col(), PuzzleGrid->Row());
 }
 
-void TMainForm::UpdateUndoRedo() {
-  Undo1->SetEnabled(FGame->CanUndo());
-  Redo1->SetEnabled(FGame->CanRedo());
+void TMainForm::ShowMenuStates(bool CanUndo, bool CanRedo) {
+  Undo1->SetEnabled(CanUndo);
+  Redo1->SetEnabled(CanRedo);
 }
 
-void TMainForm::MakeMove(int X, int Y) {
-  if (!FGame->HasNeighbour(X, Y))
-    return;
-  FGame->RemoveGroup(X, Y);
-  // The solver copies the board before it settles and settles its copy itself.
-  RestartSolver();
-  UpdateUndoRedo();
-  if (FAnimation) {
-    if (!FGame->FallStep()) {
-      SetCursorOverride(Qt::WaitCursor);
-      if (!Timer1->isActive())
-        Timer1->start();
-    }
-  } else {
-    FGame->Collapse();
-  }
-  RefreshBoard();
-  CheckGameOver();
-}
-
-void TMainForm::AnimateMap() {
-  if (!FGame->FallStep()) {
-    RefreshBoard();
-    return;
-  }
-  SetCursorOverride(Qt::ArrowCursor);
-  Timer1->stop();
-  CheckGameOver();
-}
-
-void TMainForm::CheckGameOver() {
-  if (FGame->BoxCount() == 0)
-    Label1->Announce(QStringLiteral("Congratulation! You win"));
-  else if (FGame->BoxCount() == FGame->GroupCount() && !Timer1->isActive())
-    Label1->Announce(QStringLiteral("You lose! Tvy again."));
-}
-
-void TMainForm::Undo1Click() {
-  FGame->Undo();
-  RestartSolver();
-  RefreshBoard();
-  UpdateUndoRedo();
-}
-
-void TMainForm::Redo1Click() {
-  FGame->Redo();
-  RestartSolver();
-  RefreshBoard();
-  UpdateUndoRedo();
+void TMainForm::ShowGameOver(bool Won) {
+  Label1->Announce(Won ? QStringLiteral("Congratulation! You win")
+                       : QStringLiteral("You lose! Tvy again."));
 }
 
 void TMainForm::Image3Click() {
   Label1->Clear();
-  FGame->Undo();
-  RestartSolver();
-  RefreshBoard();
+  FController->PictureUndo();
 }
 
 void TMainForm::Image5Click() {
@@ -514,22 +423,12 @@ void TMainForm::Image5Click() {
 
 void TMainForm::New1Click() {
   Label1->Clear();
-  FGame->NewGame();
-  RestartSolver();
-  RefreshBoard();
-}
-
-// Each setter starts a new game only when its value changes, so the level in force keeps
-// the board and its history.
-void TMainForm::ApplyLevel(const TLevelPreset& Level) {
-  FGame->SetWidth(Level.Width);
-  FGame->SetHeight(Level.Height);
-  FGame->SetColors(Level.Colors);
+  FController->NewGame();
 }
 
 void TMainForm::ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace) {
   Label1->Clear();
-  ApplyLevel(Level);
+  FController->ApplyLevel(Level);
   AdjustBoardSize();
   PuzzleGrid->move(GridPlace);
   RefreshBoard();
@@ -550,7 +449,7 @@ void TMainForm::SpeedButton3Click() {
 void TMainForm::LevelClick(TMenuItem* Sender) {
   if (!Sender || Sender->Tag() < 0 || Sender->Tag() >= static_cast<int>(LevelPresets.size()))
     return;
-  ApplyLevel(LevelPresets[static_cast<std::size_t>(Sender->Tag())]);
+  FController->ApplyLevel(LevelPresets[static_cast<std::size_t>(Sender->Tag())]);
   Sender->SetChecked(true);
   AdjustBoardSize();
   // The window is shown anew, centred, which places the grid for the start board again.

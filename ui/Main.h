@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the background picture with its hot spots, the board view, the
-// message line, the hidden menu with its shortcuts, the options and the solver glue.
+// message line, the hidden menu with its shortcuts and the display options. The game
+// itself is played by its game controller; the handlers here are thin calls into it.
 
+#include "ui/GameController.h"
 #include "ui/Menu.h"
 #include "ui/MessageLine.h"
 
@@ -24,16 +26,6 @@ class TPuzzleGrid;
 class TSolver;
 class TStatusBar;
 
-// Display names of the solver states, indexed by TSolver::State().
-extern const std::array<const char*, 4> SolverStateTexts;
-
-struct TLevelPreset {
-  int Width;
-  int Height;
-  std::uint8_t Colors;
-};
-extern const std::array<TLevelPreset, 3> LevelPresets;
-
 class TMainForm : public QWidget {
   Q_OBJECT
 
@@ -45,31 +37,34 @@ public:
   explicit TMainForm(QWidget* Parent = nullptr);
   ~TMainForm() override;
 
-  // Options, one byte each, for the life of the process.
-  bool Animation() const { return FAnimation; }
-  void SetAnimation(bool Value);
+  // Options, one byte each, for the life of the process. Animation and the solution
+  // checker are the controller's.
+  bool Animation() const { return FController->Animation(); }
+  void SetAnimation(bool Value) { FController->SetAnimation(Value); }
   bool ColorMode() const { return FColorMode; }
   void SetColorMode(bool Value);
   std::uint8_t HighlightMode() const { return FHighlightMode; }
   void SetHighlightMode(std::uint8_t Value);
-  bool SolutionChecker() const { return FSolutionChecker; }
-  void SetSolutionChecker(bool Value);
+  bool SolutionChecker() const { return FController->SolutionChecker(); }
+  void SetSolutionChecker(bool Value) { FController->SetSolutionChecker(Value); }
 
   // The About box the emblem shows; created and owned by the program entry.
   TAboutBox* AboutBox() const { return FAboutBox; }
   void SetAboutBox(TAboutBox* Value) { FAboutBox = Value; }
 
-  TGame& Game() { return *FGame; }
+  TGameController& Controller() { return *FController; }
+  const TGameController& Controller() const { return *FController; }
+  TGame& Game() { return FController->Game(); }
   // None before creation and after destruction.
-  const TGame* CurrentGame() const { return FGame.get(); }
-  TSolver* CurrentSolver() { return FSolver.get(); }
+  const TGame* CurrentGame() const { return FController->CurrentGame(); }
+  TSolver* CurrentSolver() { return FController->CurrentSolver(); }
   QString StatusText() const;
 
   void AdjustBoardSize();
   void RefreshBoard();
-  void RestartSolver();
-  void MakeMove(int X, int Y);
-  void CheckGameOver();
+  void RestartSolver() { FController->RestartSolver(); }
+  void MakeMove(int X, int Y) { FController->MakeMove(X, Y); }
+  void CheckGameOver() { FController->CheckGameOver(); }
 
   // Handlers, named after their control and event.
   void FormCreate();
@@ -87,9 +82,9 @@ public:
   void PuzzleGridMouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
   void PuzzleGridMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void PuzzleGridKeyUp(int Key, Qt::KeyboardModifiers Shift);
-  void AnimateMap();
-  void Undo1Click();
-  void Redo1Click();
+  void AnimateMap() { FController->AnimateMap(); }
+  void Undo1Click() { FController->MenuUndo(); }
+  void Redo1Click() { FController->MenuRedo(); }
   void Image3Click();
   void Image5Click();
   void New1Click();
@@ -111,8 +106,13 @@ public:
   TPuzzleGrid* PuzzleGrid = nullptr;
   TStatusBar* StatusBar = nullptr;
   QLabel* StatusPanel = nullptr;
-  QTimer* Timer1 = nullptr;
+  QTimer* Timer1 = nullptr; // the controller's animation timer
 
+signals:
+  // The view and the status text now show the current board.
+  void BoardRefreshed();
+
+public:
   TMainMenu MainMenu1;
   TMenuItem* Game1 = nullptr;
   TMenuItem* New1 = nullptr;
@@ -140,24 +140,18 @@ private:
   void CreateMenu();
   THotSpot* CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
                           const QString& AccessibleName);
-  void ApplyLevel(const TLevelPreset& Level);
   void ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace);
-  void UpdateUndoRedo();
+  void ShowMenuStates(bool CanUndo, bool CanRedo);
+  void ShowGameOver(bool Won);
   void CenterOnScreen();
   void ActivateOnce(); // the activation handler, at the first showing or activation
   void CenterWithFrame(int Tries);
   QMargins FrameMargins() const; // the decorations' sizes, null while unknown
 
-  bool FAnimation = false;
+  TGameController* FController = nullptr;
   bool FColorMode = true;
   std::uint8_t FHighlightMode = 2;
-  bool FSolutionChecker = false;
-  std::unique_ptr<TGame> FGame;
-  std::unique_ptr<TSolver> FSolver;
   bool FActivated = false; // the activation handler runs once only
   TAboutBox* FAboutBox = nullptr;
   std::optional<QPoint> FPlacedUnframed; // where the window went before its frame was known
 };
-
-// Sets the application-wide cursor override, replacing the one in force if any.
-void SetCursorOverride(Qt::CursorShape Shape);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PuzzleGrid.h"
 
-#include "ui/access/AccessibleBoard.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -77,7 +75,7 @@ void TPuzzleGrid::MoveCurrent(int ACol, int ARow) {
   FCol = ACol;
   FRow = ARow;
   InvalidateCell(FCol, FRow);
-  SignalCurrentCell(*this);
+  emit CurrentCellChanged();
 }
 
 void TPuzzleGrid::InvalidateCell(int ACol, int ARow) {
@@ -220,5 +218,5 @@ void TPuzzleGrid::keyReleaseEvent(QKeyEvent* Event) {
 
 void TPuzzleGrid::focusInEvent(QFocusEvent* Event) {
   QWidget::focusInEvent(Event);
-  SignalFocusEntered(*this);
+  emit FocusEntered();
 }

@@ -46,6 +46,10 @@ signals:
   void MouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
   void MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void KeyUp(int Key, Qt::KeyboardModifiers Shift);
+  // The current cell moved (by the pointer, a key or a change of size).
+  void CurrentCellChanged();
+  // The board took the keyboard focus.
+  void FocusEntered();
 
 protected:
   void paintEvent(QPaintEvent* Event) override;

@@ -5,6 +5,7 @@
 #include "ui/About.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
+#include "ui/access/AccessibleControls.h"
 #include "ui/desktop/BusWarmUp.h"
 #include "ui/desktop/FirstFrame.h"
 #include "ui/desktop/StartFailure.h"
@@ -35,7 +36,9 @@ int main(int argc, char** argv) {
   std::unique_ptr<TAboutBox> AboutBox;
   try {
     const TBusWarmUp Bus;
+    InstallAccessibleFactories();
     MainForm = std::make_unique<TMainForm>();
+    AttachScreenReader(*MainForm);
     // Shown before the box is built, which then happens while the desktop maps the
     // window; the first frame is painted from the message loop, after both exist.
     MainForm->show();

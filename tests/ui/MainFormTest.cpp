@@ -4,6 +4,7 @@
 #include "model/Game.h"
 #include "solver/Solver.h"
 #include "tests/BoardText.h"
+#include "tests/GameInvariants.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
 #include "ui/Main.h"
@@ -155,6 +156,30 @@ TEST_F(MainFormTest, AnimatedMoveFallsOneStepPerTickWithTheHourglass) {
   Form->AnimateMap(); // nothing moved: the animation ends
   EXPECT_FALSE(Form->Timer1->isActive());
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+}
+
+// Undo, redo or a move during the fall used to store the half-fallen board: redo then showed
+// a box in the air that never fell, and a move was played on boxes still in the air.
+TEST_F(MainFormTest, NoBoxStaysInTheAirWhenTheHistoryMovesDuringTheFall) {
+  Load({"1..", "2..", "211"});
+  Form->SetAnimation(true);
+  ReleaseOn(0, 2);
+  ASSERT_TRUE(Form->Timer1->isActive());
+  Key(Qt::Key_Z);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Form->Timer1->isActive(); }, 5000));
+  Key(Qt::Key_Y);
+  EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), (TRows{"...", "...", "111"}));
+  EXPECT_EQ(Invariants::HistorySettleFault(Form->Game(), false), "");
+
+  Load({"1..", "2..", "211"});
+  ReleaseOn(0, 2);
+  ASSERT_TRUE(Form->Timer1->isActive());
+  ReleaseOn(0, 2); // the three 1s, as the settled board has them
+  EXPECT_EQ(Form->Game().BoxCount(), 0);
+  EXPECT_EQ(Message(), "Congratulation! You win");
+  EXPECT_EQ(Invariants::HistorySettleFault(Form->Game(), false), "");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Form->Timer1->isActive(); }, 5000))
+      << "the running timer still ends on its next tick";
 }
 
 TEST_F(MainFormTest, RealTimerTicksSettleTheBoard) {

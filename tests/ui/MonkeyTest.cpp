@@ -394,6 +394,8 @@ private:
                               History.join(QStringLiteral("\n")).toStdString();
     ASSERT_EQ(Quit, QuitExpected) << Where;
     ASSERT_EQ(Invariants::GameFault(Form->Game(), true), "") << Where;
+    // Only a running animation may leave a board unsettled, and only the current one.
+    ASSERT_EQ(Invariants::HistorySettleFault(Form->Game(), Form->Timer1->isActive()), "") << Where;
     if (Quit) {
       const bool Exited = !ClosedByBox;
       ClosedByBox = false;

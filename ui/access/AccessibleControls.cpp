@@ -5,6 +5,7 @@
 #include "ui/Main.h"
 #include "ui/MessageLine.h"
 #include "ui/PictureBox.h"
+#include "ui/PuzzleGrid.h"
 #include "ui/access/AccessibleBoard.h"
 
 #include <QAccessible>
@@ -81,4 +82,12 @@ QAccessibleInterface* ControlsAccessibleFactory(const QString& ClassName, QObjec
 void InstallAccessibleFactories() {
   QAccessible::installFactory(ControlsAccessibleFactory);
   QAccessible::installFactory(BoardAccessibleFactory);
+}
+
+void AttachScreenReader(TMainForm& Form) {
+  TPuzzleGrid* Grid = Form.PuzzleGrid;
+  QObject::connect(Grid, &TPuzzleGrid::CurrentCellChanged, Grid,
+                   [Grid] { SignalCurrentCell(*Grid); });
+  QObject::connect(Grid, &TPuzzleGrid::FocusEntered, Grid, [Grid] { SignalFocusEntered(*Grid); });
+  QObject::connect(&Form, &TMainForm::BoardRefreshed, Grid, [Grid] { SignalBoardChanged(*Grid); });
 }
