@@ -83,6 +83,7 @@ void TGameController::MakeMove(int X, int Y) {
   }
   const int Before = FGame->BoxCount();
   FGame->RemoveGroup(X, Y);
+  BoardReplaced();
   // The solver copies the board before it settles and settles its copy itself.
   RestartSolver();
   UpdateMenuStates();
@@ -112,15 +113,18 @@ void TGameController::AnimateMap() {
 }
 
 void TGameController::CheckGameOver() {
-  if (FGame->BoxCount() == 0)
-    emit GameOver(true);
-  else if (FGame->BoxCount() == FGame->GroupCount() && !FTimer->isActive())
-    emit GameOver(false);
+  const bool Won = FGame->BoxCount() == 0;
+  const bool Lost = !Won && FGame->BoxCount() == FGame->GroupCount() && !FTimer->isActive();
+  if ((!Won && !Lost) || FOverToldFor == FBoardSerial)
+    return;
+  FOverToldFor = FBoardSerial;
+  emit GameOver(Won);
 }
 
 void TGameController::MenuUndo() {
   SettleAnimatedMap();
   FGame->Undo();
+  BoardReplaced();
   RestartSolver();
   emit BoardChanged();
   UpdateMenuStates();
@@ -130,6 +134,7 @@ void TGameController::MenuUndo() {
 void TGameController::MenuRedo() {
   SettleAnimatedMap();
   FGame->Redo();
+  BoardReplaced();
   RestartSolver();
   emit BoardChanged();
   UpdateMenuStates();
@@ -139,6 +144,7 @@ void TGameController::MenuRedo() {
 void TGameController::PictureUndo() {
   SettleAnimatedMap();
   FGame->Undo();
+  BoardReplaced();
   RestartSolver();
   emit BoardChanged();
   emit Undone();
@@ -146,6 +152,7 @@ void TGameController::PictureUndo() {
 
 void TGameController::NewGame() {
   FGame->NewGame();
+  BoardReplaced();
   RestartSolver();
   emit BoardChanged();
   emit NewGameDealt();
@@ -159,5 +166,7 @@ void TGameController::ApplyLevel(const TLevelPreset& Level) {
   FGame->SetWidth(Level.Width);
   FGame->SetHeight(Level.Height);
   FGame->SetColors(Level.Colors);
+  if (NewBoard)
+    BoardReplaced();
   emit LevelApplied(NewBoard);
 }
