@@ -6,6 +6,7 @@
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/access/AccessibleControls.h"
+#include "ui/access/Answers.h"
 #include "ui/desktop/BusWarmUp.h"
 #include "ui/desktop/FirstFrame.h"
 #include "ui/desktop/StartFailure.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     InstallAccessibleFactories();
     MainForm = std::make_unique<TMainForm>();
     AttachScreenReader(*MainForm);
+    AttachAnswers(*MainForm);
     // Shown before the box is built, which then happens while the desktop maps the
     // window; the first frame is painted from the message loop, after both exist.
     MainForm->show();
@@ -47,6 +49,7 @@ int main(int argc, char** argv) {
     // A transient child of the main window, so compositors place it over the game.
     AboutBox = std::make_unique<TAboutBox>(MainForm.get());
     MainForm->SetAboutBox(AboutBox.get());
+    AttachAboutBox(*AboutBox);
   } catch (const std::exception& Error) {
     if (MainForm)
       MainForm->hide();

@@ -7,13 +7,18 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWindow>
 #include <map>
 #include <utility>
 
-const std::array<const char*, 8> ColorWords = {"empty",      "red",  "light green", "blue",
-                                               "dark green", "teal", "yellow",      "cyan"};
+// Translated when spoken, in the context "Board".
+const std::array<const char*, 8> ColorWords = {
+    QT_TRANSLATE_NOOP("Board", "empty"),       QT_TRANSLATE_NOOP("Board", "red"),
+    QT_TRANSLATE_NOOP("Board", "light green"), QT_TRANSLATE_NOOP("Board", "blue"),
+    QT_TRANSLATE_NOOP("Board", "dark green"),  QT_TRANSLATE_NOOP("Board", "teal"),
+    QT_TRANSLATE_NOOP("Board", "yellow"),      QT_TRANSLATE_NOOP("Board", "cyan")};
 
 namespace {
 
@@ -28,7 +33,7 @@ QString CellName(const TGameMap* Map, int X, int Y) {
   if (!Map || !Map->Contains(X, Y))
     return {};
   const std::uint8_t Color = Map->GetColor(X, Y);
-  return QString::fromLatin1(ColorWords[Color < ColorWords.size() ? Color : 0]);
+  return QCoreApplication::translate("Board", ColorWords[Color < ColorWords.size() ? Color : 0]);
 }
 
 QString CellDescription(const TGameMap* Map, int X, int Y) {
@@ -36,10 +41,10 @@ QString CellDescription(const TGameMap* Map, int X, int Y) {
     return {};
   const int Size = Map->GroupSize(X, Y);
   if (Size == 0)
-    return QStringLiteral("Cannot be played");
+    return QCoreApplication::translate("Board", "Cannot be played");
   if (Size == 1)
-    return QStringLiteral("Cannot be played, a single box");
-  return QStringLiteral("Can be played, a group of %1 boxes").arg(Size);
+    return QCoreApplication::translate("Board", "Cannot be played, a single box");
+  return QCoreApplication::translate("Board", "Can be played, a group of %n boxes", nullptr, Size);
 }
 
 // One cell; it reads the board whenever asked, so only a change of size can outdate it.
@@ -190,10 +195,23 @@ public:
   // Cells are kept by place and check it against the size, so a change needs no cleanup.
   void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
-  // Whether the size changed since the last call.
+  // Whether the size changed since the last call. Cells that no longer exist are dropped:
+  // a screen reader still holding one then learns that it is gone, rather than asking an
+  // invalid cell again and again.
   bool TakeResize() {
     const std::pair Size(Grid()->ColCount(), Grid()->RowCount());
-    return std::exchange(FSignalledSize, Size) != Size;
+    if (std::exchange(FSignalledSize, Size) == Size)
+      return false;
+    for (auto Cell = FCells.begin(); Cell != FCells.end();) {
+      if (Cell->first.first < Size.first && Cell->first.second < Size.second) {
+        ++Cell;
+        continue;
+      }
+      if (Cell->second != 0)
+        QAccessible::deleteAccessibleInterface(Cell->second);
+      Cell = FCells.erase(Cell);
+    }
+    return true;
   }
 
 private:
@@ -240,6 +258,17 @@ void SignalBoardChanged(TPuzzleGrid& Grid) {
   // The table event stays inside Qt 6.4 on the desktop bus; the new summary reaches it.
   QAccessibleEvent Summary(&Grid, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&Summary);
+  // The screen reader may sit on a cell that has gone; the current one is a live cell.
+  if (Resized)
+    SignalCurrentCell(Grid);
+}
+
+QString SpokenCell(const TPuzzleGrid& Grid) {
+  const TGameMap* Map = MapOf(&Grid);
+  return QCoreApplication::translate("Board", "Row %1, column %2: %3. %4.")
+      .arg(Grid.Row() + 1)
+      .arg(Grid.Col() + 1)
+      .arg(CellName(Map, Grid.Col(), Grid.Row()), CellDescription(Map, Grid.Col(), Grid.Row()));
 }
 
 void SignalFocusEntered(TPuzzleGrid& Grid) {

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/access/Answers.h"
+
+#include "model/Game.h"
+#include "ui/About.h"
+#include "ui/Main.h"
+#include "ui/PictureBox.h"
+#include "ui/PuzzleGrid.h"
+#include "ui/access/AccessibleBoard.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+QString Tr(const char* Text, int Count = -1) {
+  return QCoreApplication::translate("Answers", Text, nullptr, Count);
+}
+
+// English has its own source for one; a translation gives every plural form of either.
+QString Boxes(int Count) {
+  return Count == 1 ? Tr("%n box", Count) : Tr("%n boxes", Count);
+}
+
+QString Groups(int Count) {
+  return Count == 1 ? Tr("%n group", Count) : Tr("%n groups", Count);
+}
+
+QString Sentences(std::initializer_list<QString> Parts) {
+  QStringList Kept;
+  for (const QString& Part : Parts)
+    if (!Part.isEmpty())
+      Kept << Part;
+  return Kept.join(QLatin1Char(' '));
+}
+
+// A notification that belongs to the main window and holds the last answer.
+class TAccessibleAnswer : public QAccessibleInterface {
+public:
+  explicit TAccessibleAnswer(QWidget* Window) : FWindow(Window) {}
+
+  void SetText(const QString& Text) { FText = Text; }
+
+  bool isValid() const override { return !FWindow.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return FWindow ? FWindow->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(FWindow.data());
+  }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text Kind) const override {
+    return Kind == QAccessible::Name ? FText : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override { return {}; }
+  QAccessible::Role role() const override { return QAccessible::Notification; }
+  // Heard, never seen.
+  QAccessible::State state() const override {
+    QAccessible::State State;
+    State.invisible = true;
+    return State;
+  }
+
+private:
+  QPointer<QWidget> FWindow;
+  QString FText;
+};
+
+class TAnswers : public QObject {
+public:
+  explicit TAnswers(TMainForm& Form) : QObject(&Form), FForm(Form) {}
+  ~TAnswers() override {
+    if (FAnswer != 0)
+      QAccessible::deleteAccessibleInterface(FAnswer);
+  }
+
+  void Say(const QString& Text) {
+    if (FAnswer == 0)
+      FAnswer = QAccessible::registerAccessibleInterface(new TAccessibleAnswer(&FForm));
+    auto* Answer = static_cast<TAccessibleAnswer*>(QAccessible::accessibleInterface(FAnswer));
+    Answer->SetText(Text);
+    QAccessibleEvent Shown(Answer, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&Shown);
+  }
+
+  QString Left() const {
+    const TGame& Game = FForm.Game();
+    return Tr("%1, %2 left.").arg(Boxes(Game.BoxCount()), Groups(Game.GroupCount()));
+  }
+  QString Cell() const { return SpokenCell(*FForm.PuzzleGrid); }
+
+  void MoveMade(int Removed) { Say(Sentences({Tr("%n boxes removed.", Removed), Left(), Cell()})); }
+
+  void MoveRefused(int X, int Y) {
+    const TGameMap& Map = FForm.Game().CurrentMap();
+    const bool Box = Map.Contains(X, Y) && Map.GetColor(X, Y) != 0;
+    Say(Box ? Tr("A single box, nothing removed.") : Tr("No box there, nothing removed."));
+  }
+
+  void Undone() {
+    const TGame& Game = FForm.Game();
+    Say(Tr("Undone: %1, %2.").arg(Boxes(Game.BoxCount()), Groups(Game.GroupCount())));
+  }
+
+  void Redone() {
+    const TGame& Game = FForm.Game();
+    Say(Tr("Redone: %1, %2.").arg(Boxes(Game.BoxCount()), Groups(Game.GroupCount())));
+  }
+
+  // "New game: a 12 by 12 board in 3 colours, 72 groups."
+  QString Dealt(const char* Text) const {
+    const TGame& Game = FForm.Game();
+    return Tr(Text)
+        .arg(Game.Width())
+        .arg(Game.Height())
+        .arg(Tr("%n colours", Game.Colors()), Groups(Game.GroupCount()));
+  }
+
+  void NewGameDealt() { Say(Sentences({Dealt("New game: a %1 by %2 board in %3, %4."), Cell()})); }
+
+  // Told once the window has sized and refreshed the board for the level.
+  void LevelApplied(bool NewBoard) {
+    static const std::array<const char*, 3> Dealing = {
+        QT_TRANSLATE_NOOP("Answers", "Easy level: new %1 by %2 board in %3, %4."),
+        QT_TRANSLATE_NOOP("Answers", "Medium level: new %1 by %2 board in %3, %4."),
+        QT_TRANSLATE_NOOP("Answers", "Hard level: new %1 by %2 board in %3, %4.")};
+    static const std::array<const char*, 3> Keeping = {
+        QT_TRANSLATE_NOOP("Answers", "Easy level already: the board stays."),
+        QT_TRANSLATE_NOOP("Answers", "Medium level already: the board stays."),
+        QT_TRANSLATE_NOOP("Answers", "Hard level already: the board stays.")};
+    const TGame& Game = FForm.Game();
+    std::size_t Level = 0;
+    while (Level + 1 < LevelPresets.size() && (LevelPresets[Level].Width != Game.Width() ||
+                                               LevelPresets[Level].Height != Game.Height() ||
+                                               LevelPresets[Level].Colors != Game.Colors()))
+      ++Level;
+    Say(NewBoard ? Sentences({Dealt(Dealing[Level]), Cell()})
+                 : Sentences({Tr(Keeping[Level]), Left()}));
+  }
+
+  void Status() {
+    const TGame& Game = FForm.Game();
+    QString Moves;
+    if (Game.BoxCount() == 0)
+      Moves = Tr("The board is empty.");
+    else
+      Moves = Game.BoxCount() > Game.GroupCount() ? Tr("A move is left.") : Tr("No move is left.");
+    Say(Sentences({Left(), Cell(), Moves}));
+  }
+
+private:
+  TMainForm& FForm;
+  QAccessible::Id FAnswer = 0;
+};
+
+// Calls Answer only while an assistive technology listens.
+template <typename... TArgs, typename TAnswer> auto WhenListened(TAnswer Answer) {
+  return [Answer](TArgs... Args) {
+    if (QAccessible::isActive())
+      Answer(Args...);
+  };
+}
+
+// Gives the picture the focus each time the box is shown to a screen reader.
+class TAboutFocus : public QObject {
+public:
+  explicit TAboutFocus(TAboutBox& Box) : QObject(&Box), FBox(Box) {}
+
+protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override {
+    if (Watched == &FBox && Event->type() == QEvent::Show && QAccessible::isActive())
+      FBox.Image1->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+
+private:
+  TAboutBox& FBox;
+};
+
+} // namespace
+
+void AttachAnswers(TMainForm& Form) {
+  auto* Answers = new TAnswers(Form);
+  TGameController* Controller = &Form.Controller();
+  QObject::connect(Controller, &TGameController::MoveMade, Answers,
+                   WhenListened<int, int, int>(
+                       [Answers](int, int, int Removed) { Answers->MoveMade(Removed); }));
+  QObject::connect(Controller, &TGameController::MoveRefused, Answers,
+                   WhenListened<int, int>([Answers](int X, int Y) { Answers->MoveRefused(X, Y); }));
+  QObject::connect(Controller, &TGameController::Undone, Answers,
+                   WhenListened<>([Answers] { Answers->Undone(); }));
+  QObject::connect(Controller, &TGameController::Redone, Answers,
+                   WhenListened<>([Answers] { Answers->Redone(); }));
+  QObject::connect(Controller, &TGameController::NewGameDealt, Answers,
+                   WhenListened<>([Answers] { Answers->NewGameDealt(); }));
+  // The window sizes and refreshes the board after the controller has applied the level.
+  QObject::connect(Controller, &TGameController::LevelApplied, Answers,
+                   WhenListened<bool>([Answers](bool NewBoard) {
+                     QMetaObject::invokeMethod(
+                         Answers, [Answers, NewBoard] { Answers->LevelApplied(NewBoard); },
+                         Qt::QueuedConnection);
+                   }));
+  QObject::connect(&Form, &TMainForm::StatusAsked, Answers,
+                   WhenListened<>([Answers] { Answers->Status(); }));
+}
+
+void AttachAboutBox(TAboutBox& Box) {
+  Box.installEventFilter(new TAboutFocus(Box));
+}
