@@ -53,14 +53,14 @@ class SpeechRecorder:
         with self._lock:
             return self.heard[mark:]
 
-    def wait_for(self, predicate, mark=0, timeout=15.0, what="speech"):
+    def wait_for(self, predicate, mark=0, timeout=15.0, what="speech", quiet=0.4):
         """Waits until predicate(text said since mark, one line per utterance) holds, then
         lets the speech settle (nothing new for a moment) and returns that text."""
         def said():
             return "\n".join(self.since(mark))
         wait_until(lambda: predicate(said()), timeout,
                    f"{what}; heard so far: {said()!r}", lambda: time.sleep(0.05))
-        return self.settle(mark)
+        return self.settle(mark, quiet)
 
     def settle(self, mark=0, quiet=0.4, timeout=5.0):
         """What was said since mark, once nothing new has come for `quiet` seconds."""
