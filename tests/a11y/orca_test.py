@@ -107,8 +107,8 @@ class Play:
 
     # -- the play-through --------------------------------------------------------------------
 
-    def run(self, binary):
-        self.step("start", lambda: self.o.start([binary]),
+    def run(self, binary, log):
+        self.step("start", lambda: self.o.start([binary], output=log),
                   lambda t: "Quenlith" in t and re.search(COLOUR, t))
         self.app = self.a11y.app("Quenlith")
         self.step("Right", self.keys("Right"), lambda t: re.search(COLOUR, t))
@@ -169,10 +169,13 @@ class Play:
 def main():
     binary = sys.argv[1]
     record = sys.argv[3] if len(sys.argv) > 3 and sys.argv[2] == "--record" else None
-    with OrcaSession(wm=True) as o:
+    with OrcaSession(wm=True) as o, open(os.path.join(o.s.tmp, "game.log"), "w+") as log:
         play = Play(o, record)
         try:
-            play.run(binary)
+            play.run(binary, log)
+            log.seek(0)
+            warned = [line for line in log if "Accessible invalid" in line]
+            assert record or not warned, f"the reader asked dead cells: {warned[:3]}"
         finally:
             if record:
                 with open(record, "w") as out:
