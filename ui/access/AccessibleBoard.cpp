@@ -192,7 +192,8 @@ public:
   bool selectColumn(int) override { return false; }
   bool unselectRow(int) override { return false; }
   bool unselectColumn(int) override { return false; }
-  // Cells are kept by place and check it against the size, so a change needs no cleanup.
+  // Cells are kept by place and check it against the size; those a smaller board no longer
+  // has are dropped when the board signals the change (TakeResize).
   void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
   // Whether the size changed since the last call. Cells that no longer exist are dropped:
