@@ -112,10 +112,8 @@ class SpeechRecorder:
                     self._keep(plain("\n".join(data)))
                     data, number = None, self._next_message
                     self._next_message += 1
+                    # No progress events follow: only a say-all waits for them.
                     reply(225, "OK MESSAGE QUEUED", [str(number)])
-                    # Begun and ended at once: nothing waits on a voice here.
-                    for code, name in ((701, "BEGIN"), (702, "END")):
-                        reply(code, name, [str(number), "1"])
                     continue
                 words = line.split(" ", 2)
                 command = words[0].upper()
