@@ -9,7 +9,8 @@
 #include "ui/access/AccessibleBoard.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
@@ -168,20 +169,41 @@ template <typename... TArgs, typename TAnswer> auto WhenListened(TAnswer Answer)
   };
 }
 
-// Gives the picture the focus each time the box is shown to a screen reader.
-class TAboutFocus : public QObject {
+// Follows the box for a screen reader. The picture takes the focus when the box opens. A
+// screen reader's click command may click twice (Orca 43 clicks the object's centre again
+// when it cannot see the pointer move after its first click); the first click closes the
+// box, so a click that lands on the game right after that is dropped rather than played
+// on the board beneath.
+class TAboutReader : public QObject {
 public:
-  explicit TAboutFocus(TAboutBox& Box) : QObject(&Box), FBox(Box) {}
+  explicit TAboutReader(TAboutBox& Box) : QObject(&Box), FBox(Box) {}
 
 protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override {
-    if (Watched == &FBox && Event->type() == QEvent::Show && QAccessible::isActive())
-      FBox.Image1->setFocus(Qt::OtherFocusReason);
-    return false;
+    if (Watched == &FBox) {
+      if (Event->type() == QEvent::Show && QAccessible::isActive())
+        FBox.Image1->setFocus(Qt::OtherFocusReason);
+      else if (Event->type() == QEvent::Hide && QAccessible::isActive()) {
+        FClosed.start();
+        qApp->installEventFilter(this);
+      }
+      return false;
+    }
+    const QEvent::Type Type = Event->type();
+    if (Type != QEvent::MouseButtonPress && Type != QEvent::MouseButtonDblClick &&
+        Type != QEvent::MouseButtonRelease)
+      return false;
+    if (FClosed.elapsed() > RepeatedClickMs) {
+      qApp->removeEventFilter(this);
+      return false;
+    }
+    return Watched->isWidgetType() && static_cast<QWidget*>(Watched)->window() != &FBox;
   }
 
 private:
+  static constexpr int RepeatedClickMs = 300;
   TAboutBox& FBox;
+  QElapsedTimer FClosed;
 };
 
 } // namespace
@@ -212,5 +234,5 @@ void AttachAnswers(TMainForm& Form) {
 }
 
 void AttachAboutBox(TAboutBox& Box) {
-  Box.installEventFilter(new TAboutFocus(Box));
+  Box.installEventFilter(new TAboutReader(Box));
 }

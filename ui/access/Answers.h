@@ -15,4 +15,6 @@ void AttachAnswers(TMainForm& Form);
 // While a screen reader listens, the box's picture takes the keyboard focus when the box
 // opens, so that the reader follows into the box, reads it, and can click the picture to
 // close it; the focus goes back to the board afterwards. The box keeps no keys of its own.
+// A second click that the reader's click command may send just after the one that closed
+// the box is dropped, so that it does not play on the board.
 void AttachAboutBox(TAboutBox& Box);
