@@ -15,6 +15,9 @@ from orca_session import OrcaSession  # noqa: E402
 COLOURS = ["empty", "red", "light green", "blue", "dark green", "teal", "yellow", "cyan"]
 COLOUR = "|".join(sorted(COLOURS, key=len, reverse=True))
 LOSS = "You lose! Tvy again."
+# Orca's click goes through the AT-SPI registry, which on a busy machine can take its
+# own time-outs (Orca then falls back to the press action) before the game hears of it.
+CLICK_TIMEOUT = 30.0
 
 
 class Play:
@@ -152,15 +155,15 @@ class Play:
         # From a far cell of the large board to the small one: the reader must land on a
         # live cell of the new board.
         self.step("Hard level by Orca's click", lambda: self.review_click("Hard"),
-                  lambda t: "16 by 16" in t)
+                  lambda t: "16 by 16" in t, timeout=CLICK_TIMEOUT)
         self.go((14, 13))
         self.step("Easy level by Orca's click", lambda: self.review_click("Easy"),
-                  lambda t: "12 by 12" in t)
+                  lambda t: "12 by 12" in t, timeout=CLICK_TIMEOUT)
         self.step("where am I after the board shrank", self.keys("KP_Enter"),
                   lambda t: re.search(COLOUR, t) and "of 12" in t)
         self.step("Up after the board shrank", self.keys("Up"), lambda t: re.search(COLOUR, t))
         self.step("About by Orca's click", lambda: self.review_click("About"),
-                  lambda t: "QUENLITH" in t and "v." in t and "close" in t)
+                  lambda t: "QUENLITH" in t and "v." in t and "close" in t, timeout=CLICK_TIMEOUT)
         said = self.step("About closed by Orca's click",
                          lambda: self.review_click("About", from_top=True),
                          lambda t: "Board" in t and re.search(COLOUR, t))
