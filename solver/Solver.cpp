@@ -63,21 +63,6 @@ void TSolver::CountNode() {
   FNodes.store(FNodes.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
 }
 
-bool TSolver::TerminatedWithin(int Cells) const {
-  // Four polls to a branch: a stop seen by any of them returns the same as the first would,
-  // as these cells have nothing to do but poll.
-  int I = 0;
-  for (; I + 4 <= Cells; I += 4) {
-    const int Seen = int{Terminated()} | int{Terminated()} | int{Terminated()} | int{Terminated()};
-    if (Seen != 0)
-      return true;
-  }
-  for (; I < Cells; ++I)
-    if (Terminated())
-      return true;
-  return false;
-}
-
 // One level of the search: tries every group of the current board once, in column order.
 // A level that gives up steps back itself; on success or a stop nobody steps back, so the
 // history then holds the path that was being examined.
@@ -90,9 +75,10 @@ std::uint8_t TSolver::Solve() {
   const TCell* Bottom = Cells + (H - 1) * W;
   for (int X = 0; X < W; ++X) {
     // Every board searched is settled, so from the first column with an empty bottom cell
-    // on, every cell is empty and fails the colour test: only the polls remain.
+    // on, every cell is empty and fails the colour test: only the polls of the stop request
+    // remain, and one poll answers as many in a row would.
     if (Bottom[X].Color == 0) {
-      if (TerminatedWithin((W - X) * H))
+      if (Terminated())
         return ssIdle;
       break;
     }

@@ -39,8 +39,6 @@ public:
 private:
   void Execute();
   std::uint8_t Solve();
-  // Polls the terminate request once for each of that many cells.
-  bool TerminatedWithin(int Cells) const;
   void CountNode();
 
   TGame FGame;

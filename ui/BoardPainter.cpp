@@ -3,12 +3,16 @@
 
 #include "model/Map.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 const QColor White(255, 255, 255);
+const QColor Black(0, 0, 0);
 
 // A stray colour byte beyond the table paints like an empty cell rather than reading past it.
 const TPaletteEntry& EntryOf(std::uint8_t Color) {
@@ -33,6 +37,94 @@ void PaintCurrentFrame(QPainter& Canvas, const QRect& Rect, const QColor* Interi
   VLine(Canvas, Frame.left(), Frame.top(), Frame.bottom() + 1, White);
   HLine(Canvas, Frame.left(), Frame.right() + 1, Frame.bottom(), White);
   VLine(Canvas, Frame.right(), Frame.top(), Frame.bottom() + 1, White);
+}
+
+// The line inside the white frame that keeps it visible on fills close to white.
+void PaintFrameLining(QPainter& Canvas, const QRect& Rect) {
+  const QRect Lining = Rect.adjusted(2, 2, -2, -2);
+  HLine(Canvas, Lining.left(), Lining.right() + 1, Lining.top(), Black);
+  VLine(Canvas, Lining.left(), Lining.top(), Lining.bottom() + 1, Black);
+  HLine(Canvas, Lining.left(), Lining.right() + 1, Lining.bottom(), Black);
+  VLine(Canvas, Lining.right(), Lining.top(), Lining.bottom() + 1, Black);
+}
+
+// Shapes in a square of side 2 centred on the origin, y pointing down. They differ in
+// outline, not only in size, so each stays recognisable at 8 pixels across.
+using TShape = bool (*)(double U, double V);
+
+bool Disc(double U, double V) {
+  return U * U + V * V <= 1.0;
+}
+bool Triangle(double U, double V) {
+  return std::abs(U) <= (V + 1.25) / 2;
+}
+bool Square(double U, double V) {
+  return std::abs(U) <= 0.8 && std::abs(V) <= 0.8;
+}
+bool Diamond(double U, double V) {
+  return std::abs(U) + std::abs(V) <= 1.0;
+}
+bool Plus(double U, double V) {
+  return std::abs(U) <= 0.3 || std::abs(V) <= 0.3;
+}
+bool Saltire(double U, double V) {
+  return std::abs(std::abs(U) - std::abs(V)) <= 0.2;
+}
+bool Ring(double U, double V) {
+  const double R = U * U + V * V;
+  return R >= 0.45 && R <= 1.0;
+}
+
+// Indexed like Palette; the empty cell has none. The colours that colour-blind eyes confuse
+// most (red with dark green, dark green with teal, light green with yellow) get the shapes
+// that differ most.
+constexpr std::array<TShape, 8> Shapes{nullptr, Disc,    Triangle, Square,
+                                       Plus,    Diamond, Saltire,  Ring};
+
+// Relative luminance of an sRGB colour, as contrast ratios are defined on it.
+double Luminance(const QColor& Color) {
+  auto Linear = [](int Channel) {
+    const double C = Channel / 255.0;
+    return C <= 0.04045 ? C / 12.92 : std::pow((C + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * Linear(Color.red()) + 0.7152 * Linear(Color.green()) +
+         0.0722 * Linear(Color.blue());
+}
+
+// Black or white, whichever stands out more from Ground: luminance survives every kind of
+// colour blindness and grey mode alike.
+const QColor& InkFor(const QColor& Ground) {
+  // Above it black contrasts more than white: (L + 0.05) / 0.05 > 1.05 / (L + 0.05).
+  constexpr double EqualContrast = 0.179;
+  return Luminance(Ground) > EqualContrast ? Black : White;
+}
+
+// Decides every device pixel of the box by its centre and fills runs of whole device pixels:
+// sharp at any scale, and finer, not blockier, on a high-density screen.
+void PaintSymbol(QPainter& Canvas, const QRect& Box, TShape Inside, const QColor& Ink) {
+  const QPaintDevice* Device = Canvas.device();
+  const double Ratio = Device ? Device->devicePixelRatioF() : 1.0;
+  const int Across = std::max(1, static_cast<int>(std::lround(Box.width() * Ratio)));
+  const double Pixel = static_cast<double>(Box.width()) / Across; // in logical units
+  auto Centre = [Across](int Index) { return (Index + 0.5) / Across * 2 - 1; };
+  // Whole device pixels, never blended ones.
+  const bool Smooth = Canvas.testRenderHint(QPainter::Antialiasing);
+  Canvas.setRenderHint(QPainter::Antialiasing, false);
+  for (int Y = 0; Y < Across; ++Y) {
+    int RunStart = -1;
+    for (int X = 0; X <= Across; ++X) {
+      const bool In = X < Across && Inside(Centre(X), Centre(Y));
+      if (In && RunStart < 0)
+        RunStart = X;
+      if (!In && RunStart >= 0) {
+        Canvas.fillRect(QRectF(Box.left() + RunStart * Pixel, Box.top() + Y * Pixel,
+                               (X - RunStart) * Pixel, Pixel),
+                        Ink);
+        RunStart = -1;
+      }
+    }
+  }
+  Canvas.setRenderHint(QPainter::Antialiasing, Smooth);
 }
 
 // Lines on the outer ring where the neighbour differs or the board ends; the later line wins
@@ -81,19 +173,27 @@ TSystemColors TSystemColors::FromPalette(const QPalette& Source) {
 
 void PaintBoardCell(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const QRect& Rect,
                     bool Selected, bool ColorMode, std::uint8_t HighlightMode,
-                    const TSystemColors& Colors) {
+                    const TSystemColors& Colors, bool Symbols) {
   if (!Map.Contains(ACol, ARow)) {
     Canvas.fillRect(Rect, QColor(Palette[0].Fill));
     return;
   }
   const std::uint8_t C = Map.GetColor(ACol, ARow);
   const QColor TrueFill(EntryOf(C).Fill);
-  Canvas.fillRect(Rect, ColorMode || C == 0 ? TrueFill : Colors.BtnFace);
+  const QColor& Fill = ColorMode || C == 0 ? TrueFill : Colors.BtnFace;
+  Canvas.fillRect(Rect, Fill);
 
-  if (Selected && HighlightMode != 2) {
-    // Grey mode's filled frame is the only place a grey box shows its real colour.
-    const bool Filled = !ColorMode && HighlightMode == 0;
+  const bool Framed = Selected && HighlightMode != 2;
+  // Grey mode's filled frame is the only place a grey box shows its real colour.
+  const bool Filled = Framed && !ColorMode && HighlightMode == 0;
+  if (Framed) {
     PaintCurrentFrame(Canvas, Rect, Filled ? &TrueFill : nullptr);
+    if (Symbols)
+      PaintFrameLining(Canvas, Rect);
+  }
+  if (Symbols && C < Shapes.size() && Shapes[C]) {
+    const QRect Box = Rect.adjusted(SymbolInset, SymbolInset, -SymbolInset, -SymbolInset);
+    PaintSymbol(Canvas, Box, Shapes[C], InkFor(Filled ? TrueFill : Fill));
   }
   if (C != 0)
     PaintEdges(Canvas, Map, ACol, ARow, Rect, ColorMode, Colors);

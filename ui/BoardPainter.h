@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints one cell of the board: a box filled from the palette, edge lines only where the
-// group ends, and the optional white frame of the current cell.
+// group ends, the optional white frame of the current cell, and on request a symbol that
+// tells the colours apart without colour.
 
 #include <QColor>
 #include <QRect>
@@ -42,8 +43,13 @@ struct TSystemColors {
   bool GivesRaisedLook() const;
 };
 
+// Symbols lie this many pixels inside the cell, clear of the edge lines and the frame.
+inline constexpr int SymbolInset = 4;
+
 // Paints cell (ACol, ARow) of Map into Rect. HighlightMode: 0 filled frame, 1 outline frame,
 // 2 none; the frame is drawn only when Selected. A cell outside the map is painted black.
+// With Symbols every box carries its colour's shape, black or white against what lies under
+// it, and the frame gets a black line inside the white one, so that it shows on light fills.
 void PaintBoardCell(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const QRect& Rect,
                     bool Selected, bool ColorMode, std::uint8_t HighlightMode,
-                    const TSystemColors& Colors);
+                    const TSystemColors& Colors, bool Symbols = false);

@@ -4,11 +4,9 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 
-THotSpot::THotSpot(QWidget* Parent) : QWidget(Parent) {
-  // The parent's picture must show through: no background fill of our own.
-  setAutoFillBackground(false);
-  setAttribute(Qt::WA_NoSystemBackground);
-}
+// The parent's picture shows through: a child widget fills no background of its own
+// unless told to, and the paint handler draws nothing.
+THotSpot::THotSpot(QWidget* Parent) : QWidget(Parent) {}
 
 bool THotSpot::Clickable() const {
   return isSignalConnected(QMetaMethod::fromSignal(&THotSpot::Click));

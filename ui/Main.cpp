@@ -153,6 +153,15 @@ void TMainForm::CreateMenu() {
       BindLevel(Game1->Add(QStringLiteral("Intermediate1"), QStringLiteral("&Середній")), 1);
   Expert1 = BindLevel(Game1->Add(QStringLiteral("Expert1"), QStringLiteral("&Професіонал")), 2);
   Beginner1->SetChecked(true);
+  // The keys run the pictures' handlers, not the level items', which neither clear the
+  // message line nor place the grid for the level.
+  EasyLevel1 = Bind(Game1->Add(QStringLiteral("EasyLevel1"), QStringLiteral("&Easy"), scCtrl + '1'),
+                    &TMainForm::SpeedButton1Click);
+  MediumLevel1 =
+      Bind(Game1->Add(QStringLiteral("MediumLevel1"), QStringLiteral("&Medium"), scCtrl + '2'),
+           &TMainForm::SpeedButton2Click);
+  HardLevel1 = Bind(Game1->Add(QStringLiteral("HardLevel1"), QStringLiteral("&Hard"), scCtrl + '3'),
+                    &TMainForm::SpeedButton3Click);
   Game1->Add(QStringLiteral("N4"), QStringLiteral("-"))->SetGroupIndex(1);
   Undo1 = Bind(Game1->Add(QStringLiteral("Undo1"), QStringLiteral("&Вернути хід"), scCtrl + 'Z'),
                &TMainForm::Undo1Click);
@@ -174,6 +183,9 @@ void TMainForm::CreateMenu() {
   Highlight1 =
       Bind(Options1->Add(QStringLiteral("Highlight1"), QStringLiteral("&Highlight"), scCtrl + 'H'),
            &TMainForm::Highlight1Click);
+  Symbols1 =
+      Bind(Options1->Add(QStringLiteral("Symbols1"), QStringLiteral("S&ymbols"), scCtrl + 'S'),
+           &TMainForm::Symbols1Click);
   SolutionChecker1 =
       Bind(Options1->Add(QStringLiteral("SolutionChecker1"), QStringLiteral("&Solution Checker")),
            &TMainForm::SolutionChecker1Click);
@@ -328,6 +340,13 @@ void TMainForm::SetHighlightMode(std::uint8_t Value) {
   RefreshBoard();
 }
 
+void TMainForm::SetSymbols(bool Value) {
+  if (Value == FSymbols)
+    return;
+  FSymbols = Value;
+  RefreshBoard();
+}
+
 void TMainForm::Exit1Click() {
   Label1->Clear();
   // Posted, so the handler in progress finishes before the message loop ends.
@@ -338,6 +357,7 @@ void TMainForm::Options1Click() {
   Animation1->SetChecked(Animation());
   Color1->SetChecked(FColorMode);
   Highlight1->SetChecked(FHighlightMode != 2);
+  Symbols1->SetChecked(FSymbols);
   SolutionChecker1->SetChecked(SolutionChecker());
 }
 
@@ -353,6 +373,10 @@ void TMainForm::Highlight1Click() {
   SetHighlightMode(static_cast<std::uint8_t>((FHighlightMode + 1) % 3));
 }
 
+void TMainForm::Symbols1Click() {
+  SetSymbols(!FSymbols);
+}
+
 void TMainForm::SolutionChecker1Click() {
   SetSolutionChecker(!SolutionChecker());
 }
@@ -360,7 +384,7 @@ void TMainForm::SolutionChecker1Click() {
 void TMainForm::PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect,
                                    bool Selected) {
   PaintBoardCell(Canvas, Game().CurrentMap(), ACol, ARow, Rect, Selected, FColorMode,
-                 FHighlightMode, TSystemColors::FromPalette(PuzzleGrid->palette()));
+                 FHighlightMode, TSystemColors::FromPalette(PuzzleGrid->palette()), FSymbols);
 }
 
 void TMainForm::PuzzleGridMouseMove(Qt::KeyboardModifiers, int X, int Y) {

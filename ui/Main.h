@@ -45,6 +45,9 @@ public:
   void SetColorMode(bool Value);
   std::uint8_t HighlightMode() const { return FHighlightMode; }
   void SetHighlightMode(std::uint8_t Value);
+  // A symbol on every box, one shape per colour; off unless the command line asks for it.
+  bool Symbols() const { return FSymbols; }
+  void SetSymbols(bool Value);
   bool SolutionChecker() const { return FController->SolutionChecker(); }
   void SetSolutionChecker(bool Value) { FController->SetSolutionChecker(Value); }
 
@@ -77,6 +80,7 @@ public:
   void Animation1Click();
   void Color1Click();
   void Highlight1Click();
+  void Symbols1Click();
   void SolutionChecker1Click();
   void AboutStelvane1Click() {}
   void PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect, bool Selected);
@@ -123,12 +127,17 @@ public:
   TMenuItem* Beginner1 = nullptr;
   TMenuItem* Intermediate1 = nullptr;
   TMenuItem* Expert1 = nullptr;
+  // Keys for the level pictures, so that the keyboard reaches every level.
+  TMenuItem* EasyLevel1 = nullptr;
+  TMenuItem* MediumLevel1 = nullptr;
+  TMenuItem* HardLevel1 = nullptr;
   TMenuItem* Undo1 = nullptr;
   TMenuItem* Redo1 = nullptr;
   TMenuItem* Options1 = nullptr;
   TMenuItem* Animation1 = nullptr;
   TMenuItem* Color1 = nullptr;
   TMenuItem* Highlight1 = nullptr;
+  TMenuItem* Symbols1 = nullptr;
   TMenuItem* SolutionChecker1 = nullptr;
   TMenuItem* Status1 = nullptr;
   TMenuItem* Exit1 = nullptr;
@@ -156,6 +165,7 @@ private:
   TGameController* FController = nullptr;
   bool FColorMode = true;
   std::uint8_t FHighlightMode = 2;
+  bool FSymbols = false;
   bool FActivated = false; // the activation handler runs once only
   TAboutBox* FAboutBox = nullptr;
   std::optional<QPoint> FPlacedUnframed; // where the window went before its frame was known

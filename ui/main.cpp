@@ -8,6 +8,7 @@
 #include "ui/access/AccessibleControls.h"
 #include "ui/access/Answers.h"
 #include "ui/desktop/BusWarmUp.h"
+#include "ui/desktop/CommandLine.h"
 #include "ui/desktop/FirstFrame.h"
 #include "ui/desktop/StartFailure.h"
 #include "ui/desktop/X11KeyRepeat.h"
@@ -19,7 +20,12 @@
 #include <stdexcept>
 
 int main(int argc, char** argv) {
-  if (!DisplayIsSet()) {
+  const TCommandLine Line = ParseCommandLine(argc, argv);
+  if (Line.ExitStatus) {
+    PrintAnswer(Line);
+    return *Line.ExitStatus;
+  }
+  if (!DisplayIsSet() && !Line.NamesDisplay()) {
     std::fprintf(stderr, "%s\n", qPrintable(NoDisplayLine()));
     return 1;
   }
@@ -32,13 +38,15 @@ int main(int argc, char** argv) {
   // The installed desktop entry is named after the AppStream id.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quenlith"));
 
-  // Both windows live until the end of the run; the box goes first, the main window last.
+  // Both windows live until the end of the run. The main window owns the box as its Qt
+  // child, and takes it along when it goes, after its own members.
   std::unique_ptr<TMainForm> MainForm;
-  std::unique_ptr<TAboutBox> AboutBox;
+  TAboutBox* AboutBox = nullptr;
   try {
     const TBusWarmUp Bus;
     InstallAccessibleFactories();
     MainForm = std::make_unique<TMainForm>();
+    MainForm->SetSymbols(Line.Symbols);
     AttachScreenReader(*MainForm);
     AttachAnswers(*MainForm);
     // Shown before the box is built, which then happens while the desktop maps the
@@ -47,8 +55,8 @@ int main(int argc, char** argv) {
     // Without a window manager nobody hands the new window the focus; ask for it.
     MainForm->activateWindow();
     // A transient child of the main window, so compositors place it over the game.
-    AboutBox = std::make_unique<TAboutBox>(MainForm.get());
-    MainForm->SetAboutBox(AboutBox.get());
+    AboutBox = new TAboutBox(MainForm.get());
+    MainForm->SetAboutBox(AboutBox);
     AttachAboutBox(*AboutBox);
   } catch (const std::exception& Error) {
     if (MainForm)
@@ -59,7 +67,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   // What nobody sees before the board is on the screen waits until it is there.
-  AfterFirstPaint(MainForm->PuzzleGrid, [Box = AboutBox.get()] {
+  AfterFirstPaint(MainForm->PuzzleGrid, [Box = AboutBox] {
     AddLargeProgramIcon();
     Box->Prepare();
   });

@@ -45,7 +45,8 @@ def steady_board(session, win, *args, **kwargs):
         else None
 
 
-def _group(board, col, row):
+def group(board, col, row):
+    """The cells (col, row) of the group at a cell, empty or not."""
     colour, seen, todo = board[row][col], set(), [(col, row)]
     while todo:
         c, r = todo.pop()
@@ -62,13 +63,13 @@ def play(board, col, row):
     """The settled board after a move at (col, row), or None when no move is possible."""
     if board[row][col] == 0:
         return None
-    group = _group(board, col, row)
-    if len(group) < 2:
+    removed = group(board, col, row)
+    if len(removed) < 2:
         return None
     rows, cols = len(board), len(board[0])
     columns = []
     for c in range(cols):
-        boxes = [board[r][c] for r in range(rows) if (c, r) not in group and board[r][c]]
+        boxes = [board[r][c] for r in range(rows) if (c, r) not in removed and board[r][c]]
         if boxes:
             columns.append([0] * (rows - len(boxes)) + boxes)
     columns += [[0] * rows] * (cols - len(columns))

@@ -9,7 +9,6 @@ import os
 import struct
 import sys
 import threading
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import board as B  # noqa: E402
@@ -74,8 +73,15 @@ def main(binary):
         game = s.start([binary], env={"QT_XCB_NO_MITSHM": "1"})
         win = s.find_window("Quenlith")
         s.wait_for(lambda: B.read_board(s, win), what="the board on screen")
-        time.sleep(0.5)  # activation comes by itself meanwhile; every frame is recorded
-        s.conn.set_input_focus(win, X.RevertToParent, X.CurrentTime)
+        # Without a window manager the game takes the focus itself: its activation.
+        s.wait_for(lambda: s.conn.get_input_focus().focus == win, what="the activation")
+        # The game reads the focus change before this exposure, and so repaints after it:
+        # the frames it sends for the exposure show the board as the activation left it.
+        before = len(requests)
+        win.clear_area(exposures=True)
+        s.conn.sync()
+        s.wait_for(lambda: frames_with_a_cell_frame(requests[before:])[0],
+                   what="a repaint after the activation")
         s.tap("F10")
         status = game.wait(timeout=5)
         s.conn.record_disable_context(context)

@@ -6,7 +6,9 @@ Each XSession starts its own Xvfb (the server picks a free display number throug
 (without it libdbus tries to launch a bus through X, and where it cannot, leaks a buffer
 that LeakSanitizer reports), and optionally a window manager. It gives the test real
 input through XTEST and the screen's pixels through GetImage. Every wait polls what the
-server shows, with a time limit; nothing here sleeps for a fixed time and hopes.
+server shows, with a time limit. The tests pause for a fixed time only where time passing
+is the point: a key held down for its repeats, two reads of the screen apart to see a
+repaint finished.
 """
 
 import os

@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,23 +27,47 @@ void Load(TMap& Map, const std::vector<std::string>& Rows) {
       Map.SetColor(X, Y, static_cast<std::uint8_t>(Rows[Y][X] - '0'));
 }
 
-// Paints cell (ACol, ARow) at its place on a board-sized image and returns its 16x16 pixels;
-// the test fails if anything lands outside the cell.
+// Paints cell (ACol, ARow) at its place on a board-sized image with Ratio device pixels to a
+// pixel and returns its device pixels; the test fails if anything lands outside the cell.
 QImage PaintCell(const TMap& Map, int ACol, int ARow, bool Selected = false, bool ColorMode = true,
-                 std::uint8_t HighlightMode = 2) {
-  QImage Board(Map.Width() * 16, Map.Height() * 16, QImage::Format_RGB32);
+                 std::uint8_t HighlightMode = 2, bool Symbols = false, int Ratio = 1,
+                 const TSystemColors& Colors = Grey) {
+  QImage Board(Map.Width() * 16 * Ratio, Map.Height() * 16 * Ratio, QImage::Format_RGB32);
+  Board.setDevicePixelRatio(Ratio);
   Board.fill(Untouched);
-  const QRect Rect(ACol * 16, ARow * 16, 16, 16);
   {
     QPainter Canvas(&Board);
-    PaintBoardCell(Canvas, Map, ACol, ARow, Rect, Selected, ColorMode, HighlightMode, Grey);
+    PaintBoardCell(Canvas, Map, ACol, ARow, QRect(ACol * 16, ARow * 16, 16, 16), Selected,
+                   ColorMode, HighlightMode, Colors, Symbols);
   }
+  const QRect Device(ACol * 16 * Ratio, ARow * 16 * Ratio, 16 * Ratio, 16 * Ratio);
   for (int Y = 0; Y < Board.height(); ++Y)
     for (int X = 0; X < Board.width(); ++X)
-      if (!Rect.contains(X, Y)) {
+      if (!Device.contains(X, Y)) {
         EXPECT_EQ(Board.pixel(X, Y), Untouched) << "spill at " << X << "," << Y;
       }
-  return Board.copy(Rect);
+  QImage Cell = Board.copy(Device);
+  Cell.setDevicePixelRatio(1);
+  return Cell;
+}
+
+// Colour C alone amid empty cells.
+void LoadLone(TMap& Map, int C) {
+  Load(Map, {"000", "0" + std::to_string(C) + "0", "000"});
+}
+
+// WCAG contrast ratio of two sRGB colours.
+double Contrast(QRgb A, QRgb B) {
+  auto Luminance = [](QRgb Color) {
+    double Sum = 0;
+    for (auto [Channel, Weight] :
+         {std::pair{qRed(Color), 0.2126}, {qGreen(Color), 0.7152}, {qBlue(Color), 0.0722}}) {
+      const double C = Channel / 255.0;
+      Sum += Weight * (C <= 0.04045 ? C / 12.92 : std::pow((C + 0.055) / 1.055, 2.4));
+    }
+    return Sum + 0.05;
+  };
+  return std::max(Luminance(A), Luminance(B)) / std::min(Luminance(A), Luminance(B));
 }
 
 // Which of the top, left, bottom and right lines are drawn: "T.B." has top and bottom.
@@ -54,7 +80,7 @@ std::string Lines(const QImage& Img, QRgb Edge) {
 }
 
 TEST(BoardPainter, EveryColourUsesItsOwnFillAndEdge) {
-  // Entries 4 and 5 pair a fill with an unrelated edge; the edge is never derived.
+  // Entries 4 and 7 pair a fill with an unrelated edge; the edge is never derived.
   const QRgb Fill[] = {0, 0xFF7F7F, 0x7FFF7F, 0x7F7FFF, 0x61C061, 0x74BACB, 0xFFFF7F, 0x7FFFFF};
   const QRgb Edge[] = {0, 0x7F3F3F, 0x3F7F3F, 0x3F3F7F, 0x7F3F7F, 0x3F7F7F, 0x7F7F3F, 0x3F3F3F};
   TMap Map;
@@ -197,6 +223,73 @@ TEST(BoardPainter, GreyModeKeepsDesktopColoursOnlyWhereTheyLookRaised) {
   const std::vector<QRgb> Dark{qRgb(0x40, 0x40, 0x48), qRgb(0x70, 0x70, 0x78),
                                qRgb(0x18, 0x18, 0x20)};
   EXPECT_EQ(Scheme(Dark[0], Dark[1], Dark[2]), Dark) << "dark with a clear raised look: kept";
+}
+
+// Each colour's symbol has its own outline when seen by luminance alone, in colour and grey,
+// at 1x and 2x; it stays in its box and leaves the fill, the edges and the raised look alone.
+TEST(BoardPainter, SymbolsTellEveryColourApartWithoutColour) {
+  TMap Map;
+  for (int Ratio : {1, 2})
+    for (bool ColorMode : {true, false}) {
+      SCOPED_TRACE("ratio " + std::to_string(Ratio) + " colour mode " + std::to_string(ColorMode));
+      const int Inset = SymbolInset * Ratio;
+      const QRect Box = QRect(0, 0, 16 * Ratio, 16 * Ratio).adjusted(Inset, Inset, -Inset, -Inset);
+      std::vector<std::vector<bool>> Masks;
+      for (int C = 1; C <= 7; ++C) {
+        LoadLone(Map, C);
+        const QImage Plain = PaintCell(Map, 1, 1, false, ColorMode, 2, false, Ratio);
+        const QImage Marked = PaintCell(Map, 1, 1, false, ColorMode, 2, true, Ratio);
+        const QRgb Ground = Plain.pixel(Box.center());
+        std::vector<bool> Mask;
+        for (int Y = 0; Y < Plain.height(); ++Y)
+          for (int X = 0; X < Plain.width(); ++X)
+            if (!Box.contains(X, Y)) {
+              ASSERT_EQ(Marked.pixel(X, Y), Plain.pixel(X, Y)) << C << " outside the box";
+            } else {
+              ASSERT_EQ(Plain.pixel(X, Y), Ground) << C << " has a symbol while they are off";
+              Mask.push_back((qGray(Marked.pixel(X, Y)) >= 128) != (qGray(Ground) >= 128));
+            }
+        Masks.push_back(Mask);
+      }
+      // Apart by at least four pixels, not a stray one.
+      for (std::size_t A = 0; A < Masks.size(); ++A)
+        for (std::size_t B = A + 1; B < Masks.size(); ++B) {
+          int Differ = 0;
+          for (std::size_t I = 0; I < Masks[A].size(); ++I)
+            Differ += Masks[A][I] != Masks[B][I];
+          EXPECT_GE(Differ, 4 * Ratio * Ratio) << "colours " << A + 1 << " and " << B + 1;
+        }
+    }
+}
+
+// While symbols are on, the current-cell frame and the symbol reach 3:1 against every fill
+// and against the desktop's grey, light or dark.
+TEST(BoardPainter, FrameAndSymbolStandOutOnEveryFill) {
+  const TSystemColors DarkGrey{QColor(0x40, 0x40, 0x48), QColor(0x70, 0x70, 0x78),
+                               QColor(0x18, 0x18, 0x20), QColor(0x20, 0x20, 0x20)};
+  TMap Map;
+  for (const TSystemColors& Colors : {Grey, DarkGrey})
+    for (bool ColorMode : {true, false})
+      for (std::uint8_t Mode : {0, 1})
+        for (int C = 0; C <= 7; ++C) {
+          SCOPED_TRACE("colour " + std::to_string(C) + " mode " + std::to_string(Mode) +
+                       " colour mode " + std::to_string(ColorMode));
+          LoadLone(Map, C);
+          const QImage Img = PaintCell(Map, 1, 1, true, ColorMode, Mode, true, 1, Colors);
+          const QRgb Fill = ColorMode || C == 0 ? Palette[C].Fill : Colors.BtnFace.rgb();
+          // One of the two lines stands out from the box, and one from what the frame holds.
+          for (QRgb Ground : {Fill, Img.pixel(3, 3)})
+            EXPECT_GE(
+                std::max(Contrast(Img.pixel(1, 8), Ground), Contrast(Img.pixel(2, 8), Ground)),
+                3.0);
+          std::set<QRgb> Inks;
+          for (int I = SymbolInset; I < 16 - SymbolInset; ++I)
+            for (int J = SymbolInset; J < 16 - SymbolInset; ++J)
+              Inks.insert(Img.pixel(I, J));
+          if (C != 0) {
+            EXPECT_GE(Contrast(*Inks.begin(), *Inks.rbegin()), 3.0) << "symbol";
+          }
+        }
 }
 
 } // namespace

@@ -60,6 +60,7 @@ TEST_F(HotSpotTest, DoubleClickCountsOnce) {
   EXPECT_EQ(Clicks.count(), 1);
 }
 
+// Fails when the hot spot fills its background or paints anything.
 TEST(HotSpot, ParentPictureShowsThrough) {
   QPixmap Red(200, 100);
   Red.fill(Qt::red);

@@ -100,6 +100,14 @@ TEST(JpegImage, DamagedDataGivesNullImageAndReason) {
   QString Error;
   EXPECT_TRUE(DecodeJpeg(QByteArray(), &Error).isNull());
   EXPECT_EQ(Error, "the picture is empty");
+
+  // A header claiming 65500 x 65500 pixels is refused before some 12 GB are asked for.
+  QByteArray Huge = Valid;
+  const qsizetype Frame = Huge.indexOf("\xff\xc0");
+  ASSERT_GE(Frame, 0);
+  Huge.replace(Frame + 5, 4, QByteArray("\xff\xdc\xff\xdc", 4));
+  EXPECT_TRUE(DecodeJpeg(Huge, &Error).isNull());
+  EXPECT_EQ(Error.toStdString(), "the picture is too large: 65500 by 65500 pixels");
 }
 
 TEST(JpegImage, LoadsFileAndReportsMissingOne) {

@@ -273,6 +273,16 @@ TEST_F(MainFormTest, OptionShortcutsRunTheOptionsHandlerFirst) {
   EXPECT_FALSE(Form->Color1->Checked());
   Key(Qt::Key_A, Qt::ControlModifier | Qt::AltModifier);
   EXPECT_FALSE(Form->Animation());
+
+  Load({"111", "111", "111"});
+  const QPoint Centre = TPuzzleGrid::ClientOrigin() + QPoint(8, 8);
+  Key(Qt::Key_S);
+  EXPECT_TRUE(Form->Symbols());
+  EXPECT_FALSE(Form->Symbols1->Checked());
+  EXPECT_EQ(Form->PuzzleGrid->grab().toImage().pixel(Centre), qRgb(0, 0, 0)) << "the disc";
+  Key(Qt::Key_S);
+  EXPECT_FALSE(Form->Symbols());
+  EXPECT_EQ(Form->PuzzleGrid->grab().toImage().pixel(Centre), Palette[1].Fill);
 }
 
 TEST_F(MainFormTest, BoardViewPaintsTheCurrentMap) {
@@ -318,6 +328,28 @@ TEST_F(MainFormTest, LevelPicturesPlaceTheGridAndKeepTheWindow) {
   Key(Qt::Key_N);
   EXPECT_EQ(Form->Game().Width(), 16);
   EXPECT_EQ(Form->PuzzleGrid->geometry(), QRect(172, 52, 260, 260));
+}
+
+// Ctrl+1, 2 and 3 do what the easy, medium and hard pictures do, not what the level items do.
+TEST_F(MainFormTest, LevelKeysRunWhatTheLevelPicturesRun) {
+  const struct {
+    Qt::Key Key;
+    int Size, Colors;
+    QRect Grid;
+  } Levels[] = {{Qt::Key_1, 12, 3, {206, 84, 196, 196}},
+                {Qt::Key_2, 16, 3, {172, 52, 260, 260}},
+                {Qt::Key_3, 16, 5, {172, 52, 260, 260}}};
+  for (const auto& Level : Levels) {
+    Form->Label1->setText("You lose! Tvy again.");
+    Key(Level.Key);
+    EXPECT_TRUE(Message().isEmpty()) << Level.Size;
+    EXPECT_EQ(Form->Game().Width(), Level.Size);
+    EXPECT_EQ(Form->Game().Height(), Level.Size);
+    EXPECT_EQ(Form->Game().Colors(), Level.Colors);
+    EXPECT_EQ(Form->Game().Maps().size(), 1u) << "a fresh board";
+    EXPECT_EQ(Form->PuzzleGrid->geometry(), Level.Grid);
+  }
+  EXPECT_TRUE(Form->Beginner1->Checked()) << "no level item ran";
 }
 
 TEST_F(MainFormTest, LevelMenuItemsUseThePresetsAndTheStartPlace) {

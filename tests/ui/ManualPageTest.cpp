@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The manual page must name every shortcut the window's menu knows, so that a shortcut
-// added to the menu without a line in the page fails here.
+// The manual page and --help must name every shortcut the window's menu knows, so that a
+// shortcut added to the menu without a line in both fails here.
 
 #include "ui/Main.h"
+#include "ui/desktop/CommandLine.h"
 
 #include <QFile>
 #include <QKeySequence>
@@ -53,5 +54,7 @@ TEST(ManualPage, NamesEveryShortcutOfTheMenu) {
                                 << Item->ShortCut();
     EXPECT_TRUE(Text.contains(Key))
         << Item->Name().toStdString() << " (" << Key.toStdString() << ") is not in the page";
+    EXPECT_TRUE(KeysHelpText().contains(Key))
+        << Item->Name().toStdString() << " (" << Key.toStdString() << ") is not in --help";
   }
 }

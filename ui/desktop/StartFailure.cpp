@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/StartFailure.h"
 
+#include <QByteArray>
+#include <QList>
+#include <QMutex>
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
@@ -9,20 +12,52 @@ namespace {
 
 const QString Prefix = QStringLiteral("Quenlith cannot open its window: ");
 
-QStringList& Heard() {
-  static QStringList Messages;
-  return Messages;
+// What the platform layer says while it starts. Only the lines the failure line is made
+// from are held back (the player reads one line, not Qt's); everything else passes on at
+// once. Qt's X event thread may log meanwhile, hence the lock.
+struct TStartWatch {
+  QtMessageHandler Previous = nullptr;
+  QMutex Lock;
+  struct THeld {
+    QtMsgType Type;
+    QByteArray Category;
+    QString Message;
+  };
+  QList<THeld> Held;
+};
+
+TStartWatch& Watch() {
+  static TStartWatch Instance;
+  return Instance;
+}
+
+bool TellsWhyStartFailed(const QString& Message) {
+  static const QRegularExpression Pattern(
+      QStringLiteral("Qt platform plugin|could not connect to display|Failed to create wl_display"),
+      QRegularExpression::CaseInsensitiveOption);
+  return Pattern.match(Message).hasMatch();
 }
 
 // Qt ends the process with abort() when no platform can be opened; what it logged before
 // says why, and becomes the one line the player reads instead of a crash.
-void ReportFailedStart(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
-  if (Type != QtFatalMsg) {
-    Heard().append(Message);
+void ReportFailedStart(QtMsgType Type, const QMessageLogContext& Context, const QString& Message) {
+  TStartWatch& W = Watch();
+  if (Type == QtFatalMsg) {
+    QStringList Reasons;
+    {
+      const QMutexLocker Locker(&W.Lock);
+      for (const TStartWatch::THeld& Line : W.Held)
+        Reasons.append(Line.Message);
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(DescribeFailedStart(Reasons)));
+    std::_Exit(1);
+  }
+  if (!TellsWhyStartFailed(Message)) {
+    W.Previous(Type, Context, Message);
     return;
   }
-  std::fprintf(stderr, "%s\n", qPrintable(DescribeFailedStart(Heard())));
-  std::_Exit(1);
+  const QMutexLocker Locker(&W.Lock);
+  W.Held.append({Type, QByteArray(Context.category), Message});
 }
 
 QString EnvOr(const char* Name, const QString& Fallback) {
@@ -53,13 +88,27 @@ QString NoDisplayLine() {
 }
 
 void WatchPlatformStart() {
-  Heard().clear();
-  qInstallMessageHandler(ReportFailedStart);
+  TStartWatch& W = Watch();
+  {
+    const QMutexLocker Locker(&W.Lock);
+    W.Held.clear();
+  }
+  W.Previous = qInstallMessageHandler(ReportFailedStart);
 }
 
 void EndPlatformStartWatch() {
-  qInstallMessageHandler(nullptr);
-  Heard().clear();
+  TStartWatch& W = Watch();
+  qInstallMessageHandler(W.Previous);
+  QList<TStartWatch::THeld> Held;
+  {
+    const QMutexLocker Locker(&W.Lock);
+    Held.swap(W.Held);
+  }
+  // The platform started after all (a fallback platform, say): what was held back is said now.
+  for (const TStartWatch::THeld& Line : Held) {
+    const QMessageLogContext Context(nullptr, 0, nullptr, Line.Category.constData());
+    W.Previous(Line.Type, Context, Line.Message);
+  }
 }
 
 QString DescribeFailedStart(const QStringList& Messages) {

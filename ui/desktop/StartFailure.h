@@ -10,9 +10,12 @@ bool DisplayIsSet();
 // The line for a start without any display named.
 QString NoDisplayLine();
 
-// Keeps what the platform layer says while the application object is created. When it gives
-// up, one line naming what failed goes to stderr and the process ends with status 1.
+// Watches what the platform layer says while the application object is created. Every
+// message goes on to the handler in place before; only those that tell why a platform
+// failed are held back until the end of the watch. When Qt gives up, one line naming what
+// failed goes to stderr instead and the process ends with status 1.
 void WatchPlatformStart();
+// Puts the previous handler back and passes the held messages on to it.
 void EndPlatformStartWatch();
 
 // The line for the platform layer's messages from before it gave up, oldest first.

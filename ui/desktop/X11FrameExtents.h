@@ -8,5 +8,6 @@
 
 class QWindow;
 
-// Empty on other platforms and while the window manager has not announced them.
+// Empty on other platforms and while the window manager has not announced them. Asks the
+// X server once per window, and again only after the window manager has changed them.
 std::optional<QMargins> X11FrameExtents(const QWindow& Window);

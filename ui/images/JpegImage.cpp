@@ -24,7 +24,13 @@ struct TDecodeJob {
   unsigned long Size;
   QImage* Image;
   bool TooLarge;
+  JDIMENSION Width; // as the header gives it
+  JDIMENSION Height;
 };
+
+// Far beyond any picture of the game; a damaged header may claim up to 65500 by 65500
+// pixels, some 12 GB, which is refused before anything is allocated.
+constexpr JDIMENSION MaxSide = 8192;
 
 [[noreturn]] void FailJpeg(j_common_ptr Info) {
   auto* Error = reinterpret_cast<TJpegError*>(Info->err);
@@ -58,6 +64,12 @@ bool AllocateImage(QImage* Image, int Width, int Height) {
 bool ReadPixels(j_decompress_ptr Info, TDecodeJob* Job) {
   const bool Grey = Info->jpeg_color_space == JCS_GRAYSCALE;
   Info->out_color_space = Grey ? JCS_GRAYSCALE : JCS_RGB;
+  Job->Width = Info->image_width;
+  Job->Height = Info->image_height;
+  if (Info->image_width > MaxSide || Info->image_height > MaxSide) {
+    Job->TooLarge = true;
+    return false;
+  }
   jpeg_start_decompress(Info);
   const int Width = static_cast<int>(Info->output_width);
   if (!AllocateImage(Job->Image, Width, static_cast<int>(Info->output_height))) {
@@ -74,21 +86,22 @@ bool ReadPixels(j_decompress_ptr Info, TDecodeJob* Job) {
   return true;
 }
 
-bool RunDecode(TDecodeJob* Job, TJpegError* Error) {
-  jpeg_decompress_struct Info;
-  Info.err = jpeg_std_error(&Error->Manager);
+// Info lives in the caller: a local of this frame changed after setjmp would hold an
+// indeterminate value once longjmp has come back here.
+bool RunDecode(jpeg_decompress_struct* Info, TDecodeJob* Job, TJpegError* Error) {
+  Info->err = jpeg_std_error(&Error->Manager);
   Error->Manager.error_exit = FailJpeg;
   Error->Manager.emit_message = EmitJpegMessage;
   Error->Message[0] = '\0';
   if (setjmp(Error->Jump)) {
-    jpeg_destroy_decompress(&Info);
+    jpeg_destroy_decompress(Info);
     return false;
   }
-  jpeg_create_decompress(&Info);
-  jpeg_mem_src(&Info, Job->Data, Job->Size);
-  jpeg_read_header(&Info, TRUE);
-  const bool Done = ReadPixels(&Info, Job);
-  jpeg_destroy_decompress(&Info);
+  jpeg_create_decompress(Info);
+  jpeg_mem_src(Info, Job->Data, Job->Size);
+  jpeg_read_header(Info, TRUE);
+  const bool Done = ReadPixels(Info, Job);
+  jpeg_destroy_decompress(Info);
   return Done;
 }
 
@@ -106,14 +119,21 @@ QImage DecodeJpeg(const QByteArray& Data, QString* Error) {
   }
   QImage Image;
   TDecodeJob Job{reinterpret_cast<const unsigned char*>(Data.constData()),
-                 static_cast<unsigned long>(Data.size()), &Image, false};
+                 static_cast<unsigned long>(Data.size()),
+                 &Image,
+                 false,
+                 0,
+                 0};
   TJpegError JpegError;
-  if (RunDecode(&Job, &JpegError)) {
+  jpeg_decompress_struct Info;
+  if (RunDecode(&Info, &Job, &JpegError)) {
     SetError(Error, QString());
     return Image;
   }
   if (Job.TooLarge)
-    SetError(Error, QStringLiteral("the picture is too large to hold in memory"));
+    SetError(
+        Error,
+        QStringLiteral("the picture is too large: %1 by %2 pixels").arg(Job.Width).arg(Job.Height));
   else
     SetError(Error, QStringLiteral("the picture is not a valid JPEG: %1")
                         .arg(QString::fromLocal8Bit(JpegError.Message)));

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/desktop/CommandLine.h"
+
+#include "ui/Version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+const QString ProgramName = QStringLiteral("quenlith");
+
+QString Tr(const char* Text) {
+  return QCoreApplication::translate("CommandLine", Text);
+}
+
+// Qt's own options, which QApplication takes out of the arguments after this parse; they
+// are ours to accept, not to refuse.
+void AcceptQtOptions(QCommandLineParser& Parser) {
+  for (const char* Name :
+       {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+        "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "qmljsdebugger", "display",
+        "name", "visual", "geometry", "icon", "title"}) {
+    QCommandLineOption Option(QString::fromLatin1(Name), QString(), QStringLiteral("value"));
+    Option.setFlags(QCommandLineOption::HiddenFromHelp);
+    Parser.addOption(Option);
+  }
+  for (const char* Name : {"reverse", "testability", "widgetcount", "nograb", "dograb"}) {
+    QCommandLineOption Option(QString::fromLatin1(Name));
+    Option.setFlags(QCommandLineOption::HiddenFromHelp);
+    Parser.addOption(Option);
+  }
+}
+
+// The argument as the player typed it, for the one line that refuses it.
+QString TypedOption(const QStringList& Arguments, const QString& Name) {
+  for (const QString& Argument : Arguments.mid(1)) {
+    QString Bare = Argument.section(QLatin1Char('='), 0, 0);
+    while (Bare.startsWith(QLatin1Char('-')))
+      Bare.remove(0, 1);
+    if (Argument.startsWith(QLatin1Char('-')) && Bare == Name)
+      return Argument.section(QLatin1Char('='), 0, 0);
+  }
+  return (Name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + Name;
+}
+
+TCommandLine Refusal(const QString& What) {
+  TCommandLine Line;
+  Line.ExitStatus = 2;
+  Line.AnswerIsError = true;
+  Line.Answer = Tr("%1: %2 Try '%1 --help' for more information.").arg(ProgramName, What);
+  return Line;
+}
+
+} // namespace
+
+QString KeysHelpText() {
+  return Tr("Keys:\n"
+            "  Space                 Play the current box (when released).\n"
+            "  Arrow keys, Home, End, Page Up, Page Down\n"
+            "                        Move the current box.\n"
+            "  Ctrl+1, Ctrl+2, Ctrl+3\n"
+            "                        Easy, medium or hard level.\n"
+            "  Ctrl+N                New game with the same board size and colours.\n"
+            "  Ctrl+Z                Undo the last move.\n"
+            "  Ctrl+Y                Redo the move undone last.\n"
+            "  Ctrl+A                Falling animation on or off.\n"
+            "  Ctrl+C                Coloured or grey boxes.\n"
+            "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
+            "  Ctrl+S                Symbols on the boxes on or off.\n"
+            "  F2                    The state of the game, told to a screen reader.\n"
+            "  F10                   Leave the game.\n");
+}
+
+TCommandLine ParseCommandLine(const QStringList& Arguments) {
+  QCommandLineParser Parser;
+  // Qt's options are single-dash words (-platform), not clusters of letters.
+  Parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  Parser.setApplicationDescription(Tr("Clear a board of coloured boxes, group by group."));
+  const QCommandLineOption Help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                Tr("Show this help with the game's keys, then exit."));
+  const QCommandLineOption Version({QStringLiteral("v"), QStringLiteral("version")},
+                                   Tr("Show the version, then exit."));
+  const QCommandLineOption Symbols(
+      QStringLiteral("symbols"),
+      Tr("Start with a symbol on every box, one shape for each colour (Ctrl+S switches)."));
+  Parser.addOption(Help);
+  Parser.addOption(Version);
+  Parser.addOption(Symbols);
+  AcceptQtOptions(Parser);
+
+  if (!Parser.parse(Arguments)) {
+    const QStringList Unknown = Parser.unknownOptionNames();
+    if (!Unknown.isEmpty())
+      return Refusal(Tr("unknown option '%1'.").arg(TypedOption(Arguments, Unknown.first())));
+    return Refusal(Parser.errorText());
+  }
+  TCommandLine Line;
+  if (Parser.isSet(Help)) {
+    Line.ExitStatus = 0;
+    // Parsed before there is an application object, which would name the program.
+    Line.Answer = Parser.helpText().replace(QStringLiteral("<executable_name>"), ProgramName) +
+                  Tr("\nQt's own options, such as -platform NAME or -style NAME, work as in "
+                     "every Qt program.\n\n") +
+                  KeysHelpText();
+    return Line;
+  }
+  if (Parser.isSet(Version)) {
+    Line.ExitStatus = 0;
+    Line.Answer = QStringLiteral("%1 %2\n").arg(ProgramName, QString::fromLatin1(QuenlithVersion));
+    return Line;
+  }
+  if (!Parser.positionalArguments().isEmpty())
+    return Refusal(Tr("unexpected argument '%1'.").arg(Parser.positionalArguments().first()));
+  Line.Symbols = Parser.isSet(Symbols);
+  Line.Platform = Parser.value(QStringLiteral("platform"));
+  Line.Display = Parser.value(QStringLiteral("display"));
+  return Line;
+}
+
+TCommandLine ParseCommandLine(int argc, char** argv) {
+  QStringList Arguments;
+  for (int Index = 0; Index < argc; ++Index)
+    Arguments.append(QString::fromLocal8Bit(argv[Index]));
+  return ParseCommandLine(Arguments);
+}
+
+void PrintAnswer(const TCommandLine& Line) {
+  if (Line.Answer.isEmpty())
+    return;
+  const QByteArray Text = Line.Answer.toLocal8Bit();
+  std::FILE* Stream = Line.AnswerIsError ? stderr : stdout;
+  std::fputs(Text.constData(), Stream);
+  if (!Text.endsWith('\n'))
+    std::fputc('\n', Stream);
+}
