@@ -206,9 +206,30 @@ private:
   QElapsedTimer FClosed;
 };
 
+// The desktop bridge may join the accessibility bus after the window has been shown and
+// the board has taken the focus, whose events then reached nobody; once it is up, the
+// current cell is told again (a reader already on it ignores the repeat).
+class TBridgeUp : public QObject, public QAccessible::ActivationObserver {
+public:
+  explicit TBridgeUp(TPuzzleGrid& Grid) : QObject(&Grid), FGrid(Grid) {
+    QAccessible::installActivationObserver(this);
+  }
+  ~TBridgeUp() override { QAccessible::removeActivationObserver(this); }
+
+  void accessibilityActiveChanged(bool Active) override {
+    if (Active)
+      QMetaObject::invokeMethod(
+          this, [this] { SignalCurrentCell(FGrid); }, Qt::QueuedConnection);
+  }
+
+private:
+  TPuzzleGrid& FGrid;
+};
+
 } // namespace
 
 void AttachAnswers(TMainForm& Form) {
+  new TBridgeUp(*Form.PuzzleGrid);
   auto* Answers = new TAnswers(Form);
   TGameController* Controller = &Form.Controller();
   QObject::connect(Controller, &TGameController::MoveMade, Answers,
