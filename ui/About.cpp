@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
@@ -273,7 +274,6 @@ void TAboutBox::CreateControls() {
   Image1->LoadPicture(QStringLiteral(":/about.jpg"));
   Image1->move(0, 0);
   Image1->setAccessibleName(tr("About Quenlith"));
-  Image1->setAccessibleDescription(tr("Click to close"));
   connect(Image1, &TPictureBox::Click, this, &TAboutBox::FormClick);
 
   Label1 = CreateTextLabel(QStringLiteral("Label1"), {180, 68, 189, 17},
@@ -281,6 +281,10 @@ void TAboutBox::CreateControls() {
                            Qt::AlignRight | Qt::AlignTop);
   Label4 = CreateTextLabel(QStringLiteral("Label4"), {176, 84, 194, 57}, Credits,
                            Qt::AlignHCenter | Qt::AlignTop);
+  // Screen readers leave out a dialog's labels of fewer than three words, such as the
+  // version line; the picture, which a screen reader follows into the box, tells it.
+  Image1->setAccessibleDescription(QCoreApplication::translate("TAboutBox", "%1. Click to close.")
+                                       .arg(Label1->text().trimmed()));
 
   LMDSimpleLabel14 = CreateLink(QStringLiteral("LMDSimpleLabel14"), {170, 141}, WebAddress, {});
   LMDSimpleLabel15 =

@@ -86,6 +86,7 @@ void TGameController::MakeMove(int X, int Y) {
   }
   const int Before = FGame->BoxCount();
   FGame->RemoveGroup(X, Y);
+  BoardReplaced();
   // The solver copies the board before it settles and settles its copy itself.
   RestartSolver();
   UpdateMenuStates();
@@ -115,15 +116,18 @@ void TGameController::AnimateMap() {
 }
 
 void TGameController::CheckGameOver() {
-  if (FGame->BoxCount() == 0)
-    emit GameOver(true);
-  else if (FGame->BoxCount() == FGame->GroupCount() && !FTimer->isActive())
-    emit GameOver(false);
+  const bool Won = FGame->BoxCount() == 0;
+  const bool Lost = !Won && FGame->BoxCount() == FGame->GroupCount() && !FTimer->isActive();
+  if ((!Won && !Lost) || FOverToldFor == FBoardSerial)
+    return;
+  FOverToldFor = FBoardSerial;
+  emit GameOver(Won);
 }
 
 void TGameController::MenuUndo() {
   SettleAnimatedMap();
   FGame->Undo();
+  BoardReplaced();
   RestartSolver();
   emit BoardChanged();
   UpdateMenuStates();
@@ -133,6 +137,7 @@ void TGameController::MenuUndo() {
 void TGameController::MenuRedo() {
   SettleAnimatedMap();
   FGame->Redo();
+  BoardReplaced();
   RestartSolver();
   emit BoardChanged();
   UpdateMenuStates();
@@ -142,6 +147,7 @@ void TGameController::MenuRedo() {
 void TGameController::PictureUndo() {
   SettleAnimatedMap();
   FGame->Undo();
+  BoardReplaced();
   RestartSolver();
   emit BoardChanged();
   emit Undone();
@@ -149,6 +155,7 @@ void TGameController::PictureUndo() {
 
 void TGameController::NewGame() {
   FGame->NewGame();
+  BoardReplaced();
   RestartSolver();
   emit BoardChanged();
   emit NewGameDealt();
@@ -162,5 +169,7 @@ void TGameController::ApplyLevel(const TLevelPreset& Level) {
   FGame->SetWidth(Level.Width);
   FGame->SetHeight(Level.Height);
   FGame->SetColors(Level.Colors);
+  if (NewBoard)
+    BoardReplaced();
   emit LevelApplied(NewBoard);
 }

@@ -54,6 +54,8 @@ public:
   void MakeMove(int X, int Y);
   // One settling step of the animation.
   void AnimateMap();
+  // Tells a won or lost game once per board: the settling's end does not tell it again, a
+  // board that comes back after an undo does.
   void CheckGameOver();
   // Undo and redo from the menu set the menu states afterwards; the undo picture does not.
   void MenuUndo();
@@ -84,12 +86,15 @@ signals:
 private:
   void SettleAnimatedMap();
   void UpdateMenuStates();
+  void BoardReplaced() { ++FBoardSerial; }
 
   std::unique_ptr<TGame> FGame;
   std::unique_ptr<TSolver> FSolver;
   QTimer* FTimer = nullptr;
   bool FAnimation = false;
   bool FSolutionChecker = false;
+  unsigned FBoardSerial = 0;   // counts the boards the player has been shown
+  unsigned FOverToldFor = ~0u; // the board whose end was told last
 };
 
 // Sets the application-wide cursor override, replacing the one in force if any.

@@ -202,6 +202,9 @@ void TMainForm::CreateMenu() {
   SolutionChecker1 =
       Bind(Options1->Add(QStringLiteral("SolutionChecker1"), QStringLiteral("&Solution Checker")),
            &TMainForm::SolutionChecker1Click);
+  Status1 = Bind(Game1->Add(QStringLiteral("Status1"), QStringLiteral("&Status"), vkF2),
+                 &TMainForm::Status1Click);
+  Status1->SetGroupIndex(1);
   Exit1 = Bind(Game1->Add(QStringLiteral("Exit1"), QStringLiteral("E&xit"), vkF10),
                &TMainForm::Exit1Click);
   Exit1->SetGroupIndex(1);

@@ -75,6 +75,7 @@ public:
   void FormActivate();
   void FormDestroy();
   void Exit1Click();
+  void Status1Click() { emit StatusAsked(); }
   void Options1Click();
   void Animation1Click();
   void Color1Click();
@@ -115,6 +116,9 @@ public:
 signals:
   // The view and the status text now show the current board.
   void BoardRefreshed();
+  // The player asked for the state of the game (its status key); shown nowhere, spoken by
+  // a screen reader.
+  void StatusAsked();
 
 public:
   TMainMenu MainMenu1;
@@ -135,6 +139,7 @@ public:
   TMenuItem* Highlight1 = nullptr;
   TMenuItem* Symbols1 = nullptr;
   TMenuItem* SolutionChecker1 = nullptr;
+  TMenuItem* Status1 = nullptr;
   TMenuItem* Exit1 = nullptr;
   TMenuItem* Help1 = nullptr;
   TMenuItem* AboutStelvane1 = nullptr;

@@ -20,6 +20,7 @@ constexpr int scAlt = 0x8000;
 
 // Virtual key codes of the keys we know: 'A'..'Z', '0'..'9', VK_F1.. and the like.
 constexpr int vkF1 = 112;
+constexpr int vkF2 = 113;
 constexpr int vkF10 = 121;
 constexpr int vkSpace = 32;
 

@@ -15,9 +15,8 @@ void Tell(QObject* Line, QAccessible::Event Type) {
 } // namespace
 
 void TMessageLine::Announce(const QString& Text) {
-  if (Text == text())
-    return;
-  setText(Text);
+  if (Text != text())
+    setText(Text);
   // The desktop bridge turns this into "showing" on a notification, which screen
   // readers speak at once.
   Tell(this, QAccessible::ObjectShow);

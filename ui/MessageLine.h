@@ -11,7 +11,8 @@ class TMessageLine : public QLabel {
 public:
   using QLabel::QLabel;
 
-  // Shows Text and announces it, unless it is already the message shown.
+  // Shows Text and announces it; the same message again (the same end of the game after
+  // an undo) is news again and announced again.
   void Announce(const QString& Text);
   // Empties the line; a screen reader learns that the message has gone.
   void Clear();

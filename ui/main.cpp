@@ -6,6 +6,7 @@
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/access/AccessibleControls.h"
+#include "ui/access/Answers.h"
 #include "ui/desktop/BusWarmUp.h"
 #include "ui/desktop/CommandLine.h"
 #include "ui/desktop/FirstFrame.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     MainForm = std::make_unique<TMainForm>();
     MainForm->SetSymbols(Line.Symbols);
     AttachScreenReader(*MainForm);
+    AttachAnswers(*MainForm);
     // Shown before the box is built, which then happens while the desktop maps the
     // window; the first frame is painted from the message loop, after both exist.
     MainForm->show();
@@ -66,6 +68,7 @@ int main(int argc, char** argv) {
     // A transient child of the main window, so compositors place it over the game.
     AboutBox = new TAboutBox(MainForm.get());
     MainForm->SetAboutBox(AboutBox);
+    AttachAboutBox(*AboutBox);
   } catch (const std::exception& Error) {
     if (MainForm)
       MainForm->hide();

@@ -45,6 +45,8 @@ TEST_F(GameControllerTest, MovesAndTheHistoryTellWhatHappened) {
   EXPECT_EQ(Changed.count(), 1);
   Controller.MakeMove(0, 2);
   EXPECT_EQ(Over.last(), QList<QVariant>{true});
+  Controller.CheckGameOver();
+  EXPECT_EQ(Over.count(), 1) << "an end is told once per board";
 
   QSignalSpy Undone(&Controller, &TGameController::Undone);
   Controller.PictureUndo();
@@ -66,6 +68,11 @@ TEST_F(GameControllerTest, TheLossWaitsForTheLastStepOfTheFall) {
     Controller.AnimateMap();
   EXPECT_EQ(Ended.count(), 1);
   EXPECT_EQ(Over.last(), QList<QVariant>{false});
+  // The same loss after an undo is news again.
+  Controller.MenuUndo();
+  Controller.SetAnimation(false);
+  Controller.MakeMove(0, 1);
+  EXPECT_EQ(Over.count(), 2);
 }
 
 TEST_F(GameControllerTest, ALevelTellsWhetherItDealtANewBoard) {

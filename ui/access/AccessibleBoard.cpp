@@ -207,13 +207,27 @@ public:
   bool selectColumn(int) override { return false; }
   bool unselectRow(int) override { return false; }
   bool unselectColumn(int) override { return false; }
-  // Cells are kept by place and check it against the size, so a change needs no cleanup.
+  // Cells are kept by place and check it against the size; those a smaller board no longer
+  // has are dropped when the board signals the change (TakeResize).
   void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
-  // Whether the size changed since the last call.
+  // Whether the size changed since the last call. Cells that no longer exist are dropped:
+  // a screen reader still holding one then learns that it is gone, rather than asking an
+  // invalid cell again and again.
   bool TakeResize() {
     const std::pair Size(Grid()->ColCount(), Grid()->RowCount());
-    return std::exchange(FSignalledSize, Size) != Size;
+    if (std::exchange(FSignalledSize, Size) == Size)
+      return false;
+    for (auto Cell = FCells.begin(); Cell != FCells.end();) {
+      if (Cell->first.first < Size.first && Cell->first.second < Size.second) {
+        ++Cell;
+        continue;
+      }
+      if (Cell->second != 0)
+        QAccessible::deleteAccessibleInterface(Cell->second);
+      Cell = FCells.erase(Cell);
+    }
+    return true;
   }
 
 private:
@@ -260,6 +274,17 @@ void SignalBoardChanged(TPuzzleGrid& Grid) {
   // The table event stays inside Qt 6.4 on the desktop bus; the new summary reaches it.
   QAccessibleEvent Summary(&Grid, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&Summary);
+  // The screen reader may sit on a cell that has gone; the current one is a live cell.
+  if (Resized)
+    SignalCurrentCell(Grid);
+}
+
+QString SpokenCell(const TPuzzleGrid& Grid) {
+  const TGameMap* Map = MapOf(&Grid);
+  return QCoreApplication::translate("Board", "Row %1, column %2: %3. %4.")
+      .arg(Grid.Row() + 1)
+      .arg(Grid.Col() + 1)
+      .arg(CellName(Map, Grid.Col(), Grid.Row()), CellDescription(Map, Grid.Col(), Grid.Row()));
 }
 
 void SignalFocusEntered(TPuzzleGrid& Grid) {

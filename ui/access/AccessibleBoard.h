@@ -22,5 +22,8 @@ void SignalCurrentCell(TPuzzleGrid& Grid);
 // The board took the keyboard. The toolkit reports the board itself as the focus after
 // this, so the current cell is reported once that is done.
 void SignalFocusEntered(TPuzzleGrid& Grid);
-// The board's content (or size) changed: one table event and the board's new summary.
+// The board's content (or size) changed: one table event and the board's new summary;
+// after a change of size also the current cell, which may be another object now.
 void SignalBoardChanged(TPuzzleGrid& Grid);
+// The current cell as a sentence: "Row 3, column 5: red, can be played, a group of 3 boxes."
+QString SpokenCell(const TPuzzleGrid& Grid);

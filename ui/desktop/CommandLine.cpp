@@ -69,6 +69,7 @@ QString KeysHelpText() {
       "  Ctrl+C                Coloured or grey boxes.\n"
       "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
       "  Ctrl+S                Symbols on the boxes on or off.\n"
+      "  F2                    The state of the game, told to a screen reader.\n"
       "  F10                   Leave the game.\n");
 }
 
