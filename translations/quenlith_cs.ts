@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n kostka</numerusform>
+            <numerusform>%n kostky</numerusform>
+            <numerusform>%n kostek</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n kostka</numerusform>
+            <numerusform>%n kostky</numerusform>
+            <numerusform>%n kostek</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n skupina</numerusform>
+            <numerusform>%n skupiny</numerusform>
+            <numerusform>%n skupin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n skupina</numerusform>
+            <numerusform>%n skupiny</numerusform>
+            <numerusform>%n skupin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>Zbývá: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>Odebrána %n kostka.</numerusform>
+            <numerusform>Odebrány %n kostky.</numerusform>
+            <numerusform>Odebráno %n kostek.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Osamocená kostka, nic neodebráno.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Tady není žádná kostka, nic neodebráno.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Vráceno: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Zopakováno: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n barva</numerusform>
+            <numerusform>%n barvy</numerusform>
+            <numerusform>%n barev</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Nová hra: plocha %1 × %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Snadná úroveň: nová plocha %1 × %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Střední úroveň: nová plocha %1 × %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Těžká úroveň: nová plocha %1 × %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Snadná úroveň už je zvolena: plocha zůstává.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Střední úroveň už je zvolena: plocha zůstává.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Těžká úroveň už je zvolena: plocha zůstává.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>Plocha je prázdná.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Ještě je možný tah.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>Už není možný žádný tah.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -62,44 +173,16 @@
             <numerusform>Lze zahrát, ve skupině je %n kostek</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Řádek %1, sloupec %2: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 Více vypíše „%1 --help“.</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Klávesy:
-  Mezerník              Zahrát aktuální kostku (po uvolnění).
-  Šipky, Home, End, Page Up, Page Down
-                        Posunout aktuální kostku.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Snadná, střední nebo těžká úroveň.
-  Ctrl+N                Nová hra se stejnou velikostí plochy a barvami.
-  Ctrl+Z                Vrátit poslední tah.
-  Ctrl+Y                Zopakovat naposledy vrácený tah.
-  Ctrl+A                Zapnout nebo vypnout animaci padání.
-  Ctrl+C                Barevné nebo šedé kostky.
-  Ctrl+H                Rámeček aktuální kostky: vyplněný, obrys, nebo žádný.
-  Ctrl+S                Zapnout nebo vypnout symboly na kostkách.
-  F10                   Opustit hru.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -134,6 +217,40 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>neočekávaný argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Klávesy:
+  Mezerník              Zahrát aktuální kostku (po uvolnění).
+  Šipky, Home, End, Page Up, Page Down
+                        Posunout aktuální kostku.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Snadná, střední nebo těžká úroveň.
+  Ctrl+N                Nová hra se stejnou velikostí plochy a barvami.
+  Ctrl+Z                Vrátit poslední tah.
+  Ctrl+Y                Zopakovat naposledy vrácený tah.
+  Ctrl+A                Zapnout nebo vypnout animaci padání.
+  Ctrl+C                Barevné nebo šedé kostky.
+  Ctrl+H                Rámeček aktuální kostky: vyplněný, obrys, nebo žádný.
+  Ctrl+S                Zapnout nebo vypnout symboly na kostkách.
+  F2                    Stav hry, sdělený čtečce obrazovky.
+  F10                   Opustit hru.
+</translation>
     </message>
 </context>
 <context>
@@ -174,8 +291,8 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
         <translation>O hře Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Kliknutím zavřete</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Kliknutím zavřete.</translation>
     </message>
 </context>
 <context>

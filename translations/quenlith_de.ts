@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n Kästchen</numerusform>
+            <numerusform>%n Kästchen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n Kästchen</numerusform>
+            <numerusform>%n Kästchen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n Gruppe</numerusform>
+            <numerusform>%n Gruppen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n Gruppe</numerusform>
+            <numerusform>%n Gruppen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>Übrig: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>%n Kästchen entfernt.</numerusform>
+            <numerusform>%n Kästchen entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Ein einzelnes Kästchen, nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Dort ist kein Kästchen, nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Rückgängig gemacht: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Wiederholt: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n Farbe</numerusform>
+            <numerusform>%n Farben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Neues Spiel: ein Spielfeld mit %1 mal %2 Kästchen in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Leichte Stufe: neues Spielfeld mit %1 mal %2 Kästchen in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Mittlere Stufe: neues Spielfeld mit %1 mal %2 Kästchen in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Schwere Stufe: neues Spielfeld mit %1 mal %2 Kästchen in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Schon die leichte Stufe: Das Spielfeld bleibt.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Schon die mittlere Stufe: Das Spielfeld bleibt.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Schon die schwere Stufe: Das Spielfeld bleibt.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>Das Spielfeld ist leer.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Ein Zug ist noch möglich.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>Kein Zug ist mehr möglich.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -61,44 +166,16 @@
             <numerusform>Spielbar, eine Gruppe aus %n Kästchen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Zeile %1, Spalte %2: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 Mehr dazu mit „%1 --help“.</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Tasten:
-  Leertaste             Das aktuelle Kästchen spielen (beim Loslassen).
-  Pfeiltasten, Pos1, Ende, Bild auf, Bild ab
-                        Das aktuelle Kästchen bewegen.
-  Strg+1, Strg+2, Strg+3
-                        Leichte, mittlere oder schwere Stufe.
-  Strg+N                Neues Spiel mit gleicher Spielfeldgröße und Farbenzahl.
-  Strg+Z                Den letzten Zug zurücknehmen.
-  Strg+Y                Den zuletzt zurückgenommenen Zug wiederholen.
-  Strg+A                Fallanimation ein oder aus.
-  Strg+C                Farbige oder graue Kästchen.
-  Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder keiner.
-  Strg+S                Symbole auf den Kästchen ein oder aus.
-  F10                   Das Spiel verlassen.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -133,6 +210,40 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Tasten:
+  Leertaste             Das aktuelle Kästchen spielen (beim Loslassen).
+  Pfeiltasten, Pos1, Ende, Bild auf, Bild ab
+                        Das aktuelle Kästchen bewegen.
+  Strg+1, Strg+2, Strg+3
+                        Leichte, mittlere oder schwere Stufe.
+  Strg+N                Neues Spiel mit gleicher Spielfeldgröße und Farbenzahl.
+  Strg+Z                Den letzten Zug zurücknehmen.
+  Strg+Y                Den zuletzt zurückgenommenen Zug wiederholen.
+  Strg+A                Fallanimation ein oder aus.
+  Strg+C                Farbige oder graue Kästchen.
+  Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder keiner.
+  Strg+S                Symbole auf den Kästchen ein oder aus.
+  F2                    Den Spielstand einem Bildschirmleser mitteilen.
+  F10                   Das Spiel verlassen.
+</translation>
     </message>
 </context>
 <context>
@@ -173,8 +284,8 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
         <translation>Über Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Zum Schließen klicken</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Zum Schließen klicken.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n caja</numerusform>
+            <numerusform>%n cajas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n caja</numerusform>
+            <numerusform>%n cajas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n grupo</numerusform>
+            <numerusform>%n grupos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n grupo</numerusform>
+            <numerusform>%n grupos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>Restan: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>%n caja quitada.</numerusform>
+            <numerusform>%n cajas quitadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Una caja suelta, no se quita nada.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Ahí no hay ninguna caja, no se quita nada.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Deshecho: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Rehecho: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n color</numerusform>
+            <numerusform>%n colores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Partida nueva: tablero de %1 por %2 en %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Nivel fácil: tablero nuevo de %1 por %2 en %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Nivel medio: tablero nuevo de %1 por %2 en %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Nivel difícil: tablero nuevo de %1 por %2 en %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Ya es el nivel fácil: el tablero no cambia.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Ya es el nivel medio: el tablero no cambia.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Ya es el nivel difícil: el tablero no cambia.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>El tablero está vacío.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Queda una jugada posible.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>No queda ninguna jugada.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -61,44 +166,16 @@
             <numerusform>Se puede jugar, un grupo de %n cajas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Fila %1, columna %2: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 Pruebe «%1 --help» para más información.</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Teclas:
-  Espacio               Jugar la caja actual (al soltar).
-  Flechas, Inicio, Fin, Re Pág, Av Pág
-                        Mover la caja actual.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Nivel fácil, medio o difícil.
-  Ctrl+N                Partida nueva con el mismo tamaño de tablero y colores.
-  Ctrl+Z                Deshacer la última jugada.
-  Ctrl+Y                Rehacer la última jugada deshecha.
-  Ctrl+A                Animación de caída sí o no.
-  Ctrl+C                Cajas de color o grises.
-  Ctrl+H                Marco de la caja actual: relleno, contorno o ninguno.
-  Ctrl+S                Símbolos en las cajas sí o no.
-  F10                   Salir del juego.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -133,6 +210,40 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Teclas:
+  Espacio               Jugar la caja actual (al soltar).
+  Flechas, Inicio, Fin, Re Pág, Av Pág
+                        Mover la caja actual.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Nivel fácil, medio o difícil.
+  Ctrl+N                Partida nueva con el mismo tamaño de tablero y colores.
+  Ctrl+Z                Deshacer la última jugada.
+  Ctrl+Y                Rehacer la última jugada deshecha.
+  Ctrl+A                Animación de caída sí o no.
+  Ctrl+C                Cajas de color o grises.
+  Ctrl+H                Marco de la caja actual: relleno, contorno o ninguno.
+  Ctrl+S                Símbolos en las cajas sí o no.
+  F2                    El estado de la partida, para el lector de pantalla.
+  F10                   Salir del juego.
+</translation>
     </message>
 </context>
 <context>
@@ -173,8 +284,8 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
         <translation>Acerca de Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Haga clic para cerrar</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Haga clic para cerrar.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n boîte</numerusform>
+            <numerusform>%n boîtes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n boîte</numerusform>
+            <numerusform>%n boîtes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n groupe</numerusform>
+            <numerusform>%n groupes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n groupe</numerusform>
+            <numerusform>%n groupes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>Il reste %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>%n boîte retirée.</numerusform>
+            <numerusform>%n boîtes retirées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Une boîte isolée, rien n’est retiré.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Pas de boîte ici, rien n’est retiré.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Coup annulé&#xa0;: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Coup rejoué&#xa0;: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n couleur</numerusform>
+            <numerusform>%n couleurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Nouvelle partie&#xa0;: un plateau de %1 sur %2 en %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Niveau facile&#xa0;: nouveau plateau de %1 sur %2 en %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Niveau moyen&#xa0;: nouveau plateau de %1 sur %2 en %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Niveau difficile&#xa0;: nouveau plateau de %1 sur %2 en %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Déjà au niveau facile&#xa0;: le plateau reste.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Déjà au niveau moyen&#xa0;: le plateau reste.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Déjà au niveau difficile&#xa0;: le plateau reste.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>Le plateau est vide.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Il reste un coup possible.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>Plus aucun coup possible.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -61,44 +166,16 @@
             <numerusform>Jouable, un groupe de %n boîtes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Ligne %1, colonne %2&#xa0;: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1&#xa0;: %2 Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Touches&#xa0;:
-  Espace                Jouer la boîte courante (au relâchement).
-  Flèches, Début, Fin, Page préc., Page suiv.
-                        Déplacer la boîte courante.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Niveau facile, moyen ou difficile.
-  Ctrl+N                Nouvelle partie, même taille de plateau et mêmes couleurs.
-  Ctrl+Z                Annuler le dernier coup.
-  Ctrl+Y                Rejouer le dernier coup annulé.
-  Ctrl+A                Animation de chute activée ou non.
-  Ctrl+C                Boîtes en couleur ou en gris.
-  Ctrl+H                Cadre autour de la boîte courante&#xa0;: plein, contour ou aucun.
-  Ctrl+S                Symboles sur les boîtes activés ou non.
-  F10                   Quitter le jeu.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -133,6 +210,40 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Touches&#xa0;:
+  Espace                Jouer la boîte courante (au relâchement).
+  Flèches, Début, Fin, Page préc., Page suiv.
+                        Déplacer la boîte courante.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Niveau facile, moyen ou difficile.
+  Ctrl+N                Nouvelle partie, même taille de plateau et mêmes couleurs.
+  Ctrl+Z                Annuler le dernier coup.
+  Ctrl+Y                Rejouer le dernier coup annulé.
+  Ctrl+A                Animation de chute activée ou non.
+  Ctrl+C                Boîtes en couleur ou en gris.
+  Ctrl+H                Cadre autour de la boîte courante&#xa0;: plein, contour ou aucun.
+  Ctrl+S                Symboles sur les boîtes activés ou non.
+  F2                    L’état de la partie, annoncé au lecteur d’écran.
+  F10                   Quitter le jeu.
+</translation>
     </message>
 </context>
 <context>
@@ -173,8 +284,8 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
         <translation>À propos de Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Cliquer pour fermer</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Cliquer pour fermer.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n blocco</numerusform>
+            <numerusform>%n blocchi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n blocco</numerusform>
+            <numerusform>%n blocchi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n gruppo</numerusform>
+            <numerusform>%n gruppi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n gruppo</numerusform>
+            <numerusform>%n gruppi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>Restano: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>%n blocco rimosso.</numerusform>
+            <numerusform>%n blocchi rimossi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Un blocco isolato, non si rimuove nulla.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Nessun blocco qui, non si rimuove nulla.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Mossa annullata: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Mossa ripetuta: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n colore</numerusform>
+            <numerusform>%n colori</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Nuova partita: campo di %1 per %2 in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Livello facile: nuovo campo di %1 per %2 in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Livello medio: nuovo campo di %1 per %2 in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Livello difficile: nuovo campo di %1 per %2 in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Già al livello facile: il campo resta.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Già al livello medio: il campo resta.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Già al livello difficile: il campo resta.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>Il campo è vuoto.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Resta una mossa possibile.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>Nessuna mossa possibile.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -61,44 +166,16 @@
             <numerusform>Giocabile, un gruppo di %n blocchi</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Riga %1, colonna %2: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 Prova «%1 --help» per saperne di più.</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Tasti:
-  Spazio                Gioca il blocco corrente (al rilascio).
-  Frecce, Home, Fine, Pag su, Pag giù
-                        Sposta il blocco corrente.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Livello facile, medio o difficile.
-  Ctrl+N                Nuova partita con le stesse dimensioni e gli stessi colori.
-  Ctrl+Z                Annulla l&apos;ultima mossa.
-  Ctrl+Y                Ripeti l&apos;ultima mossa annullata.
-  Ctrl+A                Animazione della caduta sì o no.
-  Ctrl+C                Blocchi colorati o grigi.
-  Ctrl+H                Cornice del blocco corrente: piena, contorno o nessuna.
-  Ctrl+S                Simboli sui blocchi sì o no.
-  F10                   Esci dal gioco.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -133,6 +210,40 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argomento inatteso «%1».</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Tasti:
+  Spazio                Gioca il blocco corrente (al rilascio).
+  Frecce, Home, Fine, Pag su, Pag giù
+                        Sposta il blocco corrente.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Livello facile, medio o difficile.
+  Ctrl+N                Nuova partita con le stesse dimensioni e gli stessi colori.
+  Ctrl+Z                Annulla l&apos;ultima mossa.
+  Ctrl+Y                Ripeti l&apos;ultima mossa annullata.
+  Ctrl+A                Animazione della caduta sì o no.
+  Ctrl+C                Blocchi colorati o grigi.
+  Ctrl+H                Cornice del blocco corrente: piena, contorno o nessuna.
+  Ctrl+S                Simboli sui blocchi sì o no.
+  F2                    Lo stato della partita, comunicato allo screen reader.
+  F10                   Esci dal gioco.
+</translation>
     </message>
 </context>
 <context>
@@ -173,8 +284,8 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
         <translation>Informazioni su Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Fai clic per chiudere</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Fai clic per chiudere.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n 個のブロック</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n 個のブロック</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n グループ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n グループ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>残り %1、%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>%n 個のブロックを消しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>孤立したブロックです。何も消えません。</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>そこにはブロックがありません。何も消えません。</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>元に戻しました: %1、%2。</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>やり直しました: %1、%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n 色</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>新しいゲーム: %1×%2 の盤面、%3、%4。</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>初級: 新しい %1×%2 の盤面、%3、%4。</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>中級: 新しい %1×%2 の盤面、%3、%4。</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>上級: 新しい %1×%2 の盤面、%3、%4。</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>すでに初級です。盤面はそのままです。</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>すでに中級です。盤面はそのままです。</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>すでに上級です。盤面はそのままです。</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>盤面は空です。</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>まだ消せるブロックがあります。</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>もう消せるブロックはありません。</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -60,44 +159,16 @@
             <numerusform>消せます、%n 個のブロックのグループです</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>%1 行 %2 列: %3。%4。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 詳しくは「%1 --help」を実行してください。</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>キー:
-  スペース              現在のブロックを消す (キーを離したとき)。
-  矢印キー、Home、End、Page Up、Page Down
-                        現在のブロックを移動する。
-  Ctrl+1、Ctrl+2、Ctrl+3
-                        初級、中級、上級。
-  Ctrl+N                同じ盤面の大きさと色数で新しいゲーム。
-  Ctrl+Z                最後の手を取り消す。
-  Ctrl+Y                最後に取り消した手をやり直す。
-  Ctrl+A                落下アニメーションのオン/オフ。
-  Ctrl+C                カラーまたはグレーのブロック。
-  Ctrl+H                現在のブロックの枠: 塗りつぶし、輪郭、なし。
-  Ctrl+S                ブロックの記号のオン/オフ。
-  F10                   ゲームを終了する。
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -132,6 +203,40 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>予期しない引数「%1」です。</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>キー:
+  スペース              現在のブロックを消す (キーを離したとき)。
+  矢印キー、Home、End、Page Up、Page Down
+                        現在のブロックを移動する。
+  Ctrl+1、Ctrl+2、Ctrl+3
+                        初級、中級、上級。
+  Ctrl+N                同じ盤面の大きさと色数で新しいゲーム。
+  Ctrl+Z                最後の手を取り消す。
+  Ctrl+Y                最後に取り消した手をやり直す。
+  Ctrl+A                落下アニメーションのオン/オフ。
+  Ctrl+C                カラーまたはグレーのブロック。
+  Ctrl+H                現在のブロックの枠: 塗りつぶし、輪郭、なし。
+  Ctrl+S                ブロックの記号のオン/オフ。
+  F2                    ゲームの状況をスクリーンリーダーに伝える。
+  F10                   ゲームを終了する。
+</translation>
     </message>
 </context>
 <context>
@@ -172,8 +277,8 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <translation>Quenlith について</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>クリックで閉じます</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1。クリックで閉じます。</translation>
     </message>
 </context>
 <context>

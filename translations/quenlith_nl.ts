@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n blokje</numerusform>
+            <numerusform>%n blokjes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n blokje</numerusform>
+            <numerusform>%n blokjes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n groep</numerusform>
+            <numerusform>%n groepen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n groep</numerusform>
+            <numerusform>%n groepen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>%1, %2 over.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>%n blokje weggehaald.</numerusform>
+            <numerusform>%n blokjes weggehaald.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Een los blokje, niets weggehaald.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Daar is geen blokje, niets weggehaald.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Ongedaan gemaakt: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Opnieuw gedaan: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n kleur</numerusform>
+            <numerusform>%n kleuren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Nieuw spel: een speelveld van %1 bij %2 in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Makkelijk niveau: nieuw speelveld van %1 bij %2 in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Gemiddeld niveau: nieuw speelveld van %1 bij %2 in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Moeilijk niveau: nieuw speelveld van %1 bij %2 in %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Al op makkelijk niveau: het speelveld blijft.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Al op gemiddeld niveau: het speelveld blijft.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Al op moeilijk niveau: het speelveld blijft.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>Het speelveld is leeg.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Er is nog een zet mogelijk.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>Er is geen zet meer mogelijk.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -61,44 +166,16 @@
             <numerusform>Speelbaar, een groep van %n blokjes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Rij %1, kolom %2: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 Probeer ‘%1 --help’ voor meer informatie.</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Toetsen:
-  Spatie                Het huidige blokje spelen (bij loslaten).
-  Pijltjes, Home, End, Page Up, Page Down
-                        Het huidige blokje verplaatsen.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Makkelijk, gemiddeld of moeilijk niveau.
-  Ctrl+N                Nieuw spel met dezelfde veldgrootte en kleuren.
-  Ctrl+Z                De laatste zet ongedaan maken.
-  Ctrl+Y                De laatst ongedaan gemaakte zet opnieuw doen.
-  Ctrl+A                Valanimatie aan of uit.
-  Ctrl+C                Gekleurde of grijze blokjes.
-  Ctrl+H                Kader om het huidige blokje: gevuld, omlijnd of geen.
-  Ctrl+S                Symbolen op de blokjes aan of uit.
-  F10                   Het spel verlaten.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -133,6 +210,40 @@ De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>onverwacht argument ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Toetsen:
+  Spatie                Het huidige blokje spelen (bij loslaten).
+  Pijltjes, Home, End, Page Up, Page Down
+                        Het huidige blokje verplaatsen.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Makkelijk, gemiddeld of moeilijk niveau.
+  Ctrl+N                Nieuw spel met dezelfde veldgrootte en kleuren.
+  Ctrl+Z                De laatste zet ongedaan maken.
+  Ctrl+Y                De laatst ongedaan gemaakte zet opnieuw doen.
+  Ctrl+A                Valanimatie aan of uit.
+  Ctrl+C                Gekleurde of grijze blokjes.
+  Ctrl+H                Kader om het huidige blokje: gevuld, omlijnd of geen.
+  Ctrl+S                Symbolen op de blokjes aan of uit.
+  F2                    De stand van het spel, verteld aan een schermlezer.
+  F10                   Het spel verlaten.
+</translation>
     </message>
 </context>
 <context>
@@ -173,8 +284,8 @@ De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk
         <translation>Over Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Klik om te sluiten</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Klik om te sluiten.</translation>
     </message>
 </context>
 <context>

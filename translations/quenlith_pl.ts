@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n klocek</numerusform>
+            <numerusform>%n klocki</numerusform>
+            <numerusform>%n klocków</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n klocek</numerusform>
+            <numerusform>%n klocki</numerusform>
+            <numerusform>%n klocków</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n grupa</numerusform>
+            <numerusform>%n grupy</numerusform>
+            <numerusform>%n grup</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n grupa</numerusform>
+            <numerusform>%n grupy</numerusform>
+            <numerusform>%n grup</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>Pozostało: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>Usunięto %n klocek.</numerusform>
+            <numerusform>Usunięto %n klocki.</numerusform>
+            <numerusform>Usunięto %n klocków.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Pojedynczy klocek, nic nie usunięto.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Tu nie ma klocka, nic nie usunięto.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Cofnięto: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Powtórzono: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n kolor</numerusform>
+            <numerusform>%n kolory</numerusform>
+            <numerusform>%n kolorów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Nowa gra: plansza %1 na %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Poziom łatwy: nowa plansza %1 na %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Poziom średni: nowa plansza %1 na %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Poziom trudny: nowa plansza %1 na %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Poziom łatwy jest już wybrany: plansza zostaje.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Poziom średni jest już wybrany: plansza zostaje.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Poziom trudny jest już wybrany: plansza zostaje.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>Plansza jest pusta.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Jest jeszcze ruch.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>Nie ma już ruchu.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -62,44 +173,16 @@
             <numerusform>Można zagrać, w grupie jest %n klocków</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Wiersz %1, kolumna %2: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 Więcej informacji: „%1 --help”.</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Klawisze:
-  Spacja                Zagraj bieżący klocek (po zwolnieniu).
-  Strzałki, Home, End, Page Up, Page Down
-                        Przesuń bieżący klocek.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Poziom łatwy, średni lub trudny.
-  Ctrl+N                Nowa gra z tym samym rozmiarem planszy i kolorami.
-  Ctrl+Z                Cofnij ostatni ruch.
-  Ctrl+Y                Powtórz ostatnio cofnięty ruch.
-  Ctrl+A                Włącz lub wyłącz animację spadania.
-  Ctrl+C                Kolorowe lub szare klocki.
-  Ctrl+H                Ramka wokół bieżącego klocka: wypełniona, obrys lub brak.
-  Ctrl+S                Włącz lub wyłącz symbole na klockach.
-  F10                   Opuść grę.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -134,6 +217,40 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>nieoczekiwany argument „%1”.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Klawisze:
+  Spacja                Zagraj bieżący klocek (po zwolnieniu).
+  Strzałki, Home, End, Page Up, Page Down
+                        Przesuń bieżący klocek.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Poziom łatwy, średni lub trudny.
+  Ctrl+N                Nowa gra z tym samym rozmiarem planszy i kolorami.
+  Ctrl+Z                Cofnij ostatni ruch.
+  Ctrl+Y                Powtórz ostatnio cofnięty ruch.
+  Ctrl+A                Włącz lub wyłącz animację spadania.
+  Ctrl+C                Kolorowe lub szare klocki.
+  Ctrl+H                Ramka wokół bieżącego klocka: wypełniona, obrys lub brak.
+  Ctrl+S                Włącz lub wyłącz symbole na klockach.
+  F2                    Stan gry, przekazany czytnikowi ekranu.
+  F10                   Opuść grę.
+</translation>
     </message>
 </context>
 <context>
@@ -174,8 +291,8 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
         <translation>O grze Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Kliknij, aby zamknąć</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Kliknij, aby zamknąć.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n bloco</numerusform>
+            <numerusform>%n blocos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n bloco</numerusform>
+            <numerusform>%n blocos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n grupo</numerusform>
+            <numerusform>%n grupos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n grupo</numerusform>
+            <numerusform>%n grupos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>Restam: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>%n bloco removido.</numerusform>
+            <numerusform>%n blocos removidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Um bloco isolado, nada foi removido.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Nenhum bloco aí, nada foi removido.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Desfeito: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Refeito: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n cor</numerusform>
+            <numerusform>%n cores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Novo jogo: tabuleiro de %1 por %2 em %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Nível fácil: novo tabuleiro de %1 por %2 em %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Nível médio: novo tabuleiro de %1 por %2 em %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Nível difícil: novo tabuleiro de %1 por %2 em %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Já está no nível fácil: o tabuleiro continua.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Já está no nível médio: o tabuleiro continua.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Já está no nível difícil: o tabuleiro continua.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>O tabuleiro está vazio.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Ainda há uma jogada.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>Não há mais jogadas.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -61,44 +166,16 @@
             <numerusform>Pode ser jogada, um grupo de %n blocos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Linha %1, coluna %2: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 Tente “%1 --help” para mais informações.</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Teclas:
-  Espaço                Joga o bloco atual (ao soltar).
-  Setas, Home, End, Page Up, Page Down
-                        Move o bloco atual.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Nível fácil, médio ou difícil.
-  Ctrl+N                Novo jogo com o mesmo tamanho de tabuleiro e as mesmas cores.
-  Ctrl+Z                Desfaz a última jogada.
-  Ctrl+Y                Refaz a última jogada desfeita.
-  Ctrl+A                Liga ou desliga a animação da queda.
-  Ctrl+C                Blocos coloridos ou cinza.
-  Ctrl+H                Moldura do bloco atual: preenchida, contorno ou nenhuma.
-  Ctrl+S                Liga ou desliga os símbolos nos blocos.
-  F10                   Sai do jogo.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -133,6 +210,40 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argumento inesperado “%1”.</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Teclas:
+  Espaço                Joga o bloco atual (ao soltar).
+  Setas, Home, End, Page Up, Page Down
+                        Move o bloco atual.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Nível fácil, médio ou difícil.
+  Ctrl+N                Novo jogo com o mesmo tamanho de tabuleiro e as mesmas cores.
+  Ctrl+Z                Desfaz a última jogada.
+  Ctrl+Y                Refaz a última jogada desfeita.
+  Ctrl+A                Liga ou desliga a animação da queda.
+  Ctrl+C                Blocos coloridos ou cinza.
+  Ctrl+H                Moldura do bloco atual: preenchida, contorno ou nenhuma.
+  Ctrl+S                Liga ou desliga os símbolos nos blocos.
+  F2                    O estado do jogo, informado ao leitor de tela.
+  F10                   Sai do jogo.
+</translation>
     </message>
 </context>
 <context>
@@ -173,8 +284,8 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
         <translation>Sobre o Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Clique para fechar</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Clique para fechar.</translation>
     </message>
 </context>
 <context>

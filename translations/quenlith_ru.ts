@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n кубик</numerusform>
+            <numerusform>%n кубика</numerusform>
+            <numerusform>%n кубиков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n кубик</numerusform>
+            <numerusform>%n кубика</numerusform>
+            <numerusform>%n кубиков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n группа</numerusform>
+            <numerusform>%n группы</numerusform>
+            <numerusform>%n групп</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n группа</numerusform>
+            <numerusform>%n группы</numerusform>
+            <numerusform>%n групп</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>Осталось: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>Убран %n кубик.</numerusform>
+            <numerusform>Убрано %n кубика.</numerusform>
+            <numerusform>Убрано %n кубиков.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Одиночный кубик, ничего не убрано.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Здесь нет кубика, ничего не убрано.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Ход отменён: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Ход повторён: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n цвет</numerusform>
+            <numerusform>%n цвета</numerusform>
+            <numerusform>%n цветов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Новая игра: поле %1 на %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Лёгкий уровень: новое поле %1 на %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Средний уровень: новое поле %1 на %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Сложный уровень: новое поле %1 на %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Лёгкий уровень уже выбран: поле остаётся.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Средний уровень уже выбран: поле остаётся.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Сложный уровень уже выбран: поле остаётся.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>Поле пусто.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Ход ещё есть.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>Ходов больше нет.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -62,44 +173,16 @@
             <numerusform>Можно сыграть, в группе %n кубиков</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Строка %1, столбец %2: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 Подробнее: «%1 --help».</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Клавиши:
-  Пробел                Сыграть текущий кубик (при отпускании).
-  Стрелки, Home, End, Page Up, Page Down
-                        Переместить текущий кубик.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Лёгкий, средний или сложный уровень.
-  Ctrl+N                Новая игра с тем же размером поля и числом цветов.
-  Ctrl+Z                Отменить последний ход.
-  Ctrl+Y                Повторить последний отменённый ход.
-  Ctrl+A                Включить или выключить анимацию падения.
-  Ctrl+C                Цветные или серые кубики.
-  Ctrl+H                Рамка текущего кубика: заливка, контур или нет.
-  Ctrl+S                Включить или выключить символы на кубиках.
-  F10                   Выйти из игры.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -134,6 +217,40 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>неожиданный аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Клавиши:
+  Пробел                Сыграть текущий кубик (при отпускании).
+  Стрелки, Home, End, Page Up, Page Down
+                        Переместить текущий кубик.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Лёгкий, средний или сложный уровень.
+  Ctrl+N                Новая игра с тем же размером поля и числом цветов.
+  Ctrl+Z                Отменить последний ход.
+  Ctrl+Y                Повторить последний отменённый ход.
+  Ctrl+A                Включить или выключить анимацию падения.
+  Ctrl+C                Цветные или серые кубики.
+  Ctrl+H                Рамка текущего кубика: заливка, контур или нет.
+  Ctrl+S                Включить или выключить символы на кубиках.
+  F2                    Сообщить состояние игры экранному диктору.
+  F10                   Выйти из игры.
+</translation>
     </message>
 </context>
 <context>
@@ -174,8 +291,8 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <translation>О программе Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Щёлкните, чтобы закрыть</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Щёлкните, чтобы закрыть.</translation>
     </message>
 </context>
 <context>

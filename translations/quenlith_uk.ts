@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n кубик</numerusform>
+            <numerusform>%n кубики</numerusform>
+            <numerusform>%n кубиків</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n кубик</numerusform>
+            <numerusform>%n кубики</numerusform>
+            <numerusform>%n кубиків</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n група</numerusform>
+            <numerusform>%n групи</numerusform>
+            <numerusform>%n груп</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n група</numerusform>
+            <numerusform>%n групи</numerusform>
+            <numerusform>%n груп</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>Лишилося: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>Прибрано %n кубик.</numerusform>
+            <numerusform>Прибрано %n кубики.</numerusform>
+            <numerusform>Прибрано %n кубиків.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>Одиночний кубик, нічого не прибрано.</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>Тут немає кубика, нічого не прибрано.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>Хід скасовано: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>Хід повторено: %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n колір</numerusform>
+            <numerusform>%n кольори</numerusform>
+            <numerusform>%n кольорів</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>Нова гра: поле %1 на %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>Легкий рівень: нове поле %1 на %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>Середній рівень: нове поле %1 на %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>Складний рівень: нове поле %1 на %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>Легкий рівень уже вибрано: поле залишається.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>Середній рівень уже вибрано: поле залишається.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>Складний рівень уже вибрано: поле залишається.</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>Поле порожнє.</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>Хід ще є.</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>Ходів більше немає.</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -62,44 +173,16 @@
             <numerusform>Можна зіграти, у групі %n кубиків</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>Рядок %1, стовпець %2: %3. %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1: %2 Докладніше: «%1 --help».</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>Клавіші:
-  Пробіл                Зіграти поточний кубик (коли відпущено).
-  Стрілки, Home, End, Page Up, Page Down
-                        Пересунути поточний кубик.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Легкий, середній або складний рівень.
-  Ctrl+N                Нова гра з тим самим розміром поля й кількістю кольорів.
-  Ctrl+Z                Скасувати останній хід.
-  Ctrl+Y                Повторити останній скасований хід.
-  Ctrl+A                Увімкнути або вимкнути анімацію падіння.
-  Ctrl+C                Кольорові або сірі кубики.
-  Ctrl+H                Рамка поточного кубика: заливка, контур або немає.
-  Ctrl+S                Увімкнути або вимкнути символи на кубиках.
-  F10                   Вийти з гри.
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -134,6 +217,40 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>неочікуваний аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>Клавіші:
+  Пробіл                Зіграти поточний кубик (коли відпущено).
+  Стрілки, Home, End, Page Up, Page Down
+                        Пересунути поточний кубик.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Легкий, середній або складний рівень.
+  Ctrl+N                Нова гра з тим самим розміром поля й кількістю кольорів.
+  Ctrl+Z                Скасувати останній хід.
+  Ctrl+Y                Повторити останній скасований хід.
+  Ctrl+A                Увімкнути або вимкнути анімацію падіння.
+  Ctrl+C                Кольорові або сірі кубики.
+  Ctrl+H                Рамка поточного кубика: заливка, контур або немає.
+  Ctrl+S                Увімкнути або вимкнути символи на кубиках.
+  F2                    Повідомити стан гри екранному читачу.
+  F10                   Вийти з гри.
+</translation>
     </message>
 </context>
 <context>
@@ -174,8 +291,8 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <translation>Про Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>Клацніть, щоб закрити</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1. Клацніть, щоб закрити.</translation>
     </message>
 </context>
 <context>

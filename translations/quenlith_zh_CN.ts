@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n box</source>
+        <translation>
+            <numerusform>%n 个方块</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n 个方块</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group</source>
+        <translation>
+            <numerusform>%n 组</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n 组</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 left.</source>
+        <translation>剩余 %1，%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>消除了 %n 个方块。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A single box, nothing removed.</source>
+        <translation>孤立的方块，没有消除。</translation>
+    </message>
+    <message>
+        <source>No box there, nothing removed.</source>
+        <translation>那里没有方块，没有消除。</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2.</source>
+        <translation>已撤销：%1，%2。</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2.</source>
+        <translation>已重做：%1，%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n 种颜色</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game: a %1 by %2 board in %3, %4.</source>
+        <translation>新游戏：%1×%2 的棋盘，%3，%4。</translation>
+    </message>
+    <message>
+        <source>Easy level: new %1 by %2 board in %3, %4.</source>
+        <translation>简单级别：新的 %1×%2 棋盘，%3，%4。</translation>
+    </message>
+    <message>
+        <source>Medium level: new %1 by %2 board in %3, %4.</source>
+        <translation>中等级别：新的 %1×%2 棋盘，%3，%4。</translation>
+    </message>
+    <message>
+        <source>Hard level: new %1 by %2 board in %3, %4.</source>
+        <translation>困难级别：新的 %1×%2 棋盘，%3，%4。</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board stays.</source>
+        <translation>已经是简单级别：棋盘不变。</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board stays.</source>
+        <translation>已经是中等级别：棋盘不变。</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board stays.</source>
+        <translation>已经是困难级别：棋盘不变。</translation>
+    </message>
+    <message>
+        <source>The board is empty.</source>
+        <translation>棋盘已清空。</translation>
+    </message>
+    <message>
+        <source>A move is left.</source>
+        <translation>还有可以消除的方块。</translation>
+    </message>
+    <message>
+        <source>No move is left.</source>
+        <translation>已经没有可以消除的方块了。</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>empty</source>
@@ -60,44 +159,16 @@
             <numerusform>可以消除，一组 %n 个方块</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Row %1, column %2: %3. %4.</source>
+        <translation>第 %1 行，第 %2 列：%3。%4。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
         <translation>%1：%2 运行“%1 --help”了解更多信息。</translation>
-    </message>
-    <message>
-        <source>Keys:
-  Space                 Play the current box (when released).
-  Arrow keys, Home, End, Page Up, Page Down
-                        Move the current box.
-  Ctrl+1, Ctrl+2, Ctrl+3
-                        Easy, medium or hard level.
-  Ctrl+N                New game with the same board size and colours.
-  Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
-  Ctrl+A                Falling animation on or off.
-  Ctrl+C                Coloured or grey boxes.
-  Ctrl+H                Frame around the current box: filled, outline or none.
-  Ctrl+S                Symbols on the boxes on or off.
-  F10                   Leave the game.
-</source>
-        <translation>按键：
-  空格                  消除当前方块（松开时）。
-  方向键、Home、End、Page Up、Page Down
-                        移动当前方块。
-  Ctrl+1、Ctrl+2、Ctrl+3
-                        简单、中等或困难级别。
-  Ctrl+N                以相同的棋盘大小和颜色开始新游戏。
-  Ctrl+Z                撤销上一步。
-  Ctrl+Y                重做上一次撤销的一步。
-  Ctrl+A                打开或关闭下落动画。
-  Ctrl+C                彩色或灰色方块。
-  Ctrl+H                当前方块的边框：填充、轮廓或无。
-  Ctrl+S                打开或关闭方块上的符号。
-  F10                   退出游戏。
-</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -132,6 +203,40 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>意外的参数“%1”。</translation>
+    </message>
+    <message>
+        <source>Keys:
+  Space                 Play the current box (when released).
+  Arrow keys, Home, End, Page Up, Page Down
+                        Move the current box.
+  Ctrl+1, Ctrl+2, Ctrl+3
+                        Easy, medium or hard level.
+  Ctrl+N                New game with the same board size and colours.
+  Ctrl+Z                Undo the last move.
+  Ctrl+Y                Redo the move undone last.
+  Ctrl+A                Falling animation on or off.
+  Ctrl+C                Coloured or grey boxes.
+  Ctrl+H                Frame around the current box: filled, outline or none.
+  Ctrl+S                Symbols on the boxes on or off.
+  F2                    The state of the game, told to a screen reader.
+  F10                   Leave the game.
+</source>
+        <translation>按键：
+  空格                  消除当前方块（松开时）。
+  方向键、Home、End、Page Up、Page Down
+                        移动当前方块。
+  Ctrl+1、Ctrl+2、Ctrl+3
+                        简单、中等或困难级别。
+  Ctrl+N                以相同的棋盘大小和颜色开始新游戏。
+  Ctrl+Z                撤销上一步。
+  Ctrl+Y                重做上一次撤销的一步。
+  Ctrl+A                打开或关闭下落动画。
+  Ctrl+C                彩色或灰色方块。
+  Ctrl+H                当前方块的边框：填充、轮廓或无。
+  Ctrl+S                打开或关闭方块上的符号。
+  F2                    向屏幕阅读器报告游戏状态。
+  F10                   退出游戏。
+</translation>
     </message>
 </context>
 <context>
@@ -172,8 +277,8 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
         <translation>关于 Quenlith</translation>
     </message>
     <message>
-        <source>Click to close</source>
-        <translation>点击关闭</translation>
+        <source>%1. Click to close.</source>
+        <translation>%1。点击关闭。</translation>
     </message>
 </context>
 <context>

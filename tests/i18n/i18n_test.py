@@ -136,7 +136,8 @@ def listen(a11y):
 def check_start_lines(binary, data):
     """The lines for a start without a display, before and after Qt has tried one, and the
     command line's help."""
-    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
     env.update(LANGUAGE="eo", XDG_DATA_HOME=data)
     for platform in (None, "nosuchplatform"):
         run = subprocess.run([binary], capture_output=True, text=True, stdin=subprocess.DEVNULL,
