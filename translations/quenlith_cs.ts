@@ -235,6 +235,7 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Klávesy:
   Mezerník              Zahrát aktuální kostku (po uvolnění).
   Šipky, Home, End, Page Up, Page Down

@@ -228,6 +228,7 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Tasten:
   Leertaste             Das aktuelle Kästchen spielen (beim Loslassen).
   Pfeiltasten, Pos1, Ende, Bild auf, Bild ab

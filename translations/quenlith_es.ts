@@ -228,6 +228,7 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Teclas:
   Espacio               Jugar la caja actual (al soltar).
   Flechas, Inicio, Fin, Re Pág, Av Pág

@@ -228,6 +228,7 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Touches&#xa0;:
   Espace                Jouer la boîte courante (au relâchement).
   Flèches, Début, Fin, Page préc., Page suiv.

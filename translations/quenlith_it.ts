@@ -228,6 +228,7 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Tasti:
   Spazio                Gioca il blocco corrente (al rilascio).
   Frecce, Home, Fine, Pag su, Pag giù

@@ -228,6 +228,7 @@ De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Toetsen:
   Spatie                Het huidige blokje spelen (bij loslaten).
   Pijltjes, Home, End, Page Up, Page Down

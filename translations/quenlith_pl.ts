@@ -235,6 +235,7 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Klawisze:
   Spacja                Zagraj bieżący klocek (po zwolnieniu).
   Strzałki, Home, End, Page Up, Page Down

@@ -228,6 +228,7 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Teclas:
   Espaço                Joga o bloco atual (ao soltar).
   Setas, Home, End, Page Up, Page Down

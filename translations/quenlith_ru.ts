@@ -235,6 +235,7 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Клавиши:
   Пробел                Сыграть текущий кубик (при отпускании).
   Стрелки, Home, End, Page Up, Page Down

@@ -221,6 +221,7 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>按键：
   空格                  消除当前方块（松开时）。
   方向键、Home、End、Page Up、Page Down

@@ -54,6 +54,7 @@ TCommandLine Refusal(const QString& What) {
 } // namespace
 
 QString KeysHelpText() {
+  //: Key names as the keyboard shows them; the descriptions start in the 25th column
   return QCoreApplication::translate(
       "CommandLine",
       "Keys:\n"
