@@ -58,12 +58,14 @@ QStringList TranslationCandidates(const QString& UiLanguage) {
 QString InstallTranslations() {
   // Parented to the application, so both live as long as the texts they answer for.
   auto* Game = new QTranslator(QCoreApplication::instance());
-  const QStringList Folders = TranslationFolders();
+  QStringList Folders; // looked for once a language other than English comes up
   for (const QString& UiLanguage : QLocale::system().uiLanguages()) {
     const QStringList Candidates = TranslationCandidates(UiLanguage);
     // English, or the C locale, before any translated language: the sources' texts.
     if (Candidates.isEmpty())
       break;
+    if (Folders.isEmpty())
+      Folders = TranslationFolders();
     if (!LoadFirst(*Game, QStringLiteral("quenlith_"), Candidates, Folders))
       continue;
     QCoreApplication::installTranslator(Game);
