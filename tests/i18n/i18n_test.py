@@ -19,7 +19,7 @@ import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "display"))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "a11y"))
-from a11y_test import desktop_bus_races  # noqa: E402
+from a11y_test import cells, desktop_bus_races, play  # noqa: E402
 from atspi import AtSpi  # noqa: E402
 from xsession import XSession  # noqa: E402
 
@@ -68,21 +68,15 @@ def escaped(text):
     return rest if re.search(r"\w", rest) else ""
 
 
-def texts(a11y, obj):
-    """The name, description and text an object tells a screen reader."""
-    found = [obj.name, obj.description]
+def walk(a11y, obj, seen):
+    """The name, description and text of obj and of everything below it, table cells
+    included, with the role each was found on."""
+    seen += [(obj.getRoleName(), obj.name), (obj.getRoleName(), obj.description)]
     try:
         text = obj.queryText()
-        found.append(text.getText(0, text.characterCount))
+        seen.append((obj.getRoleName(), text.getText(0, text.characterCount)))
     except NotImplementedError:
         pass
-    return found
-
-
-def walk(a11y, obj, seen):
-    """Every text below obj, table cells included, with where it was found."""
-    for text in texts(a11y, obj):
-        seen.append((obj.getRoleName(), text))
     for i in range(obj.childCount):
         child = obj.getChildAtIndex(i)
         if child is not None:
@@ -90,20 +84,7 @@ def walk(a11y, obj, seen):
 
 
 def playable(board, marker):
-    table = board.queryTable()
-    for r in range(table.nRows):
-        for c in range(table.nColumns):
-            cell = table.getAccessibleAt(r, c)
-            if marker in cell.description:
-                return cell
-    return None
-
-
-def play(s, a11y, board, cell):
-    before = board.description
-    x, y, w, h = a11y.extents(cell)
-    s.click(x + w // 2, y + h // 2)
-    a11y.wait_for(lambda: board.description != before, what="the board to change")
+    return next((cell for cell in cells(board) if marker in cell.description), None)
 
 
 def lose(s, a11y, frame, board, marker, new_game, empty_board):
@@ -186,9 +167,7 @@ def check_pseudo(s, a11y, game, app, frame, board):
 
 def check_german(s, a11y, game, app, frame, board):
     colours = {"leer", "rot", "hellgrün", "blau", "dunkelgrün", "petrol", "gelb", "türkis"}
-    table = board.queryTable()
-    names = {table.getAccessibleAt(r, c).name for r in range(table.nRows)
-             for c in range(table.nColumns)}
+    names = {cell.name for cell in cells(board)}
     assert names and names <= colours, names
     heard = lose(s, a11y, frame, board, "Spielbar", "Neues Spiel", "Kästchen: 0 ")
     assert heard == "Verloren! Versuch es noch einmal.", heard
@@ -201,14 +180,11 @@ def check_ukrainian(s, a11y, game, app, frame, board):
         return "кубики" if 2 <= n % 10 <= 4 and not 12 <= n % 100 <= 14 else "кубиків"
     heard = set()
     for _ in range(30):
-        table = board.queryTable()
-        for r in range(table.nRows):
-            for c in range(table.nColumns):
-                said = table.getAccessibleAt(r, c).description
-                if said.startswith("Можна зіграти"):
-                    n = int(re.search(r"\d+", said).group())
-                    assert said == f"Можна зіграти, у групі {n} {form(n)}", said
-                    heard.add(form(n))
+        for said in (cell.description for cell in cells(board)):
+            if said.startswith("Можна зіграти"):
+                n = int(re.search(r"\d+", said).group())
+                assert said == f"Можна зіграти, у групі {n} {form(n)}", said
+                heard.add(form(n))
         if {"кубики", "кубиків"} <= heard:
             return
         a11y.press(a11y.find(frame, "push button", "Нова гра"))

@@ -26,15 +26,6 @@ TEST(Translation, RegionalVariantsFallBackToTheLanguageAndEnglishEndsTheSearch) 
     EXPECT_TRUE(TranslationCandidates(QString::fromLatin1(English)).isEmpty()) << English;
 }
 
-TEST(Translation, EveryCandidateOfAShippedLanguageIsBuiltIn) {
-  for (const char* Language : {"de-AT", "pt-BR", "zh-Hans-CN", "uk-UA", "ja-JP"}) {
-    bool Found = false;
-    for (const QString& Candidate : TranslationCandidates(QString::fromLatin1(Language)))
-      Found = Found || QTranslator().load(QStringLiteral(":/i18n/quenlith_") + Candidate);
-    EXPECT_TRUE(Found) << Language;
-  }
-}
-
 // The message line is one line: a game-over message too long for it in some language would be
 // cut off at both ends.
 TEST(Translation, EveryLanguagesGameOverMessagesFitTheMessageLine) {
