@@ -10,6 +10,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
@@ -88,6 +89,57 @@ QAccessibleInterface* LinkAccessibleFactory(const QString& ClassName, QObject* O
 }
 
 } // namespace
+
+// A screen reader's click command may click twice at the same spot (Orca 43 clicks the
+// object's centre again when it cannot see the pointer move after its first click). When
+// the first click closed the box, the second would land on the game: the very next press,
+// if the pointer has not moved, is dropped with its own release. Any other input disarms.
+class TRepeatedClickGuard : public QObject {
+public:
+  using QObject::QObject;
+
+  void Arm(const QPoint& Spot) {
+    FSpot = Spot;
+    FSwallowing = false;
+    qApp->installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override {
+    if (!Watched->isWidgetType())
+      return false;
+    switch (Event->type()) {
+    case QEvent::MouseMove:
+      if (!FSwallowing && static_cast<QMouseEvent*>(Event)->globalPosition().toPoint() != FSpot)
+        Disarm();
+      return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      if (!FSwallowing && static_cast<QMouseEvent*>(Event)->globalPosition().toPoint() != FSpot) {
+        Disarm();
+        return false;
+      }
+      FSwallowing = true;
+      return true;
+    case QEvent::MouseButtonRelease:
+      if (FSwallowing)
+        Disarm();
+      return FSwallowing;
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+      Disarm();
+      return false;
+    default:
+      return false;
+    }
+  }
+
+private:
+  void Disarm() { qApp->removeEventFilter(this); }
+
+  QPoint FSpot;
+  bool FSwallowing = false;
+};
 
 // ---------------------------------------------------------------------------------------
 // TLMDSimpleLabel
@@ -328,6 +380,11 @@ TLMDSimpleLabel* TAboutBox::CreateLink(const QString& Name, const QPoint& Place,
 
 void TAboutBox::FormClick() {
   reject();
+  if (!QAccessible::isActive())
+    return;
+  if (!FRepeatGuard)
+    FRepeatGuard = new TRepeatedClickGuard(this);
+  FRepeatGuard->Arm(QCursor::pos());
 }
 
 void TAboutBox::Prepare() {

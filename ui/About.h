@@ -94,6 +94,8 @@ private:
   bool FFitPending = false;
 };
 
+class TRepeatedClickGuard;
+
 class TAboutBox : public QDialog {
   Q_OBJECT
 
@@ -136,4 +138,6 @@ private:
   bool FPlaced = false; // centred at the first showing, then left where it is
   bool FPrepared = false;
   TClickTracker FClick; // on the form, or on a plain label on it
+  TRepeatedClickGuard* FRepeatGuard =
+      nullptr; // drops a screen reader's repeat of the closing click
 };

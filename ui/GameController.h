@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The player's game and its control: moves, settling with its animation timer, undo and
-// redo, new games and levels, the end-of-game check, the enabled state of undo and redo,
-// and the solution checker's solver. Windows ask it to act; they, the status text and the
-// screen-reader side learn from its signals what happened.
+// The one owner of the player's game: moves, settling with its animation timer, undo and
+// redo, new games and levels, the end-of-game check and the solution checker's solver.
+// Everything else reads the game through a const reference and learns from the signals what
+// happened; every change goes through one of the commands. QtCore only: the window turns
+// the signals into cursors, menu states and pictures.
 
 #include <QObject>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QTimer;
 class TGame;
@@ -24,26 +28,36 @@ struct TLevelPreset {
 };
 extern const std::array<TLevelPreset, 3> LevelPresets;
 
+// Whether an undo or redo sets the undo and redo menu items from the history. The menu's
+// own commands do; the undo picture leaves them as the last move or menu command set them.
+enum class TMenuStates { Set, Keep };
+enum class THistoryStep { Undo, Redo };
+
 class TGameController : public QObject {
   Q_OBJECT
 
 public:
   static constexpr int AnimationInterval = 125; // ms per settling step
 
-  explicit TGameController(QObject* Parent = nullptr);
+  // Seed starts the generator for the boards to come; without one, the time of day does.
+  explicit TGameController(std::optional<std::uint32_t> Seed = std::nullopt,
+                           QObject* Parent = nullptr);
   ~TGameController() override;
 
-  // Makes the player's game: 8 by 8, 3 colours, one random board from the process's
-  // generator. Until then, and after FreeGame, there is no game.
+  // Seeds the generator and makes the player's game: 8 by 8, 3 colours, one random board.
+  // Until then, and after FreeGame, there is no game.
   void CreateGame();
-  // Frees the game and stops the solver, waiting for its thread.
+  // Stops the fall and the solver, then frees the game; every command is then ignored.
   void FreeGame();
-  TGame& Game() { return *FGame; }
   const TGame& Game() const { return *FGame; }
   const TGame* CurrentGame() const { return FGame.get(); }
+  // The solution checker's solver, while one runs; for tests and benchmarks.
   TSolver* CurrentSolver() { return FSolver.get(); }
-  // Ticks while boxes are falling.
-  QTimer* Timer() const { return FTimer; }
+  // True while boxes are falling.
+  bool Settling() const;
+  const QTimer* Timer() const { return FTimer; }
+  // What is left on the board, as the status text shows it.
+  QString StatusText() const;
 
   bool Animation() const { return FAnimation; }
   void SetAnimation(bool Value) { FAnimation = Value; }
@@ -57,45 +71,58 @@ public:
   // Tells a won or lost game once per board: the settling's end does not tell it again, a
   // board that comes back after an undo does.
   void CheckGameOver();
-  // Undo and redo from the menu set the menu states afterwards; the undo picture does not.
-  void MenuUndo();
-  void MenuRedo();
-  void PictureUndo();
+  // Nothing to undo (redo) changes nothing in the game and is told as such.
+  void Undo(TMenuStates Menu);
+  void Redo();
   void NewGame();
   // Sets the level's size and colours; each one that differs deals a fresh board.
-  void ApplyLevel(const TLevelPreset& Level);
+  void ApplyLevel(std::size_t Level);
+  // A new game on this board: Width by Height colour bytes, row by row from the top. Sizes
+  // outside 3..16 or a wrong number of cells are refused and change nothing.
+  bool LoadBoard(int Width, int Height, const std::vector<std::uint8_t>& Colors);
   void RestartSolver();
 
 signals:
-  // The current board changed: the view repaints and the status text is rewritten.
+  // The current board changed (a move, a settling step, the history, a new board).
   void BoardChanged();
-  void MenuStatesChanged(bool CanUndo, bool CanRedo);
-  // A group of Removed boxes at (X, Y) went; emitted after the board has been refreshed.
+  void SettlingStarted();
+  // The last settling step has been made and the timer stopped.
+  void SettlingEnded();
+  // After every change of the history; Menu says whether the menu items follow it.
+  void HistoryChanged(bool CanUndo, bool CanRedo, TMenuStates Menu);
+  // A group of Removed boxes at (X, Y) went and the board has settled.
   void MoveMade(int X, int Y, int Removed);
   // (X, Y) has no same-coloured neighbour (or lies outside the board): nothing happened.
   void MoveRefused(int X, int Y);
-  void Undone();
-  void Redone();
+  // Moved is false when there was nothing to undo (redo).
+  void HistoryStepped(THistoryStep Step, bool Moved);
   void NewGameDealt();
   // NewBoard is false when the level was the one in force, which keeps board and history.
-  void LevelApplied(bool NewBoard);
+  // Emitted before the board change, so that a view can size itself for the new board.
+  void LevelApplied(std::size_t Level, bool NewBoard);
   void GameOver(bool Won);
-  // The last settling step has been made and the timer stopped.
-  void SettlingEnded();
 
 private:
   void SettleAnimatedMap();
-  void UpdateMenuStates();
-  void BoardReplaced() { ++FBoardSerial; }
+  void StartSettling();
+  void TellSettledMove();
+  void StepHistory(THistoryStep Step, TMenuStates Menu);
+  void BoardReplaced(bool NewHistory);
+  void EmitHistory(TMenuStates Menu);
+
+  struct TMove {
+    int X;
+    int Y;
+    int Removed;
+  };
 
   std::unique_ptr<TGame> FGame;
   std::unique_ptr<TSolver> FSolver;
   QTimer* FTimer = nullptr;
+  std::optional<std::uint32_t> FSeed;
   bool FAnimation = false;
   bool FSolutionChecker = false;
-  unsigned FBoardSerial = 0;   // counts the boards the player has been shown
-  unsigned FOverToldFor = ~0u; // the board whose end was told last
+  unsigned FBoardSerial = 0;         // counts the boards the player has been shown
+  unsigned FOverToldFor = ~0u;       // the board whose end was told last
+  std::optional<TMove> FFallingMove; // told once its board has settled
 };
-
-// Sets the application-wide cursor override, replacing the one in force if any.
-void SetCursorOverride(Qt::CursorShape Shape);

@@ -2,44 +2,38 @@
 #include "ui/Main.h"
 
 #include "model/Game.h"
-#include "model/Random.h"
 #include "ui/About.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/StatusBar.h"
-#include "ui/desktop/Placement.h"
-#include "ui/desktop/X11FrameExtents.h"
+#include "ui/desktop/WindowPlacement.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
-#include <QWindow>
 #include <optional>
 
 namespace {
 
-constexpr int FrameWaitInterval = 50; // ms between looks at the window manager's frame
-constexpr int FrameWaitTries = 20;
 constexpr QPoint StartGridPlace(236, 115);
 constexpr QPoint AdjustedGridPlace(173, 51);
 constexpr QPoint EasyGridPlace(206, 84);
 constexpr QPoint LargeGridPlace(172, 52);
 
-// The seed is the time of day in UTC, in milliseconds.
-std::uint32_t TimeOfDaySeed() {
-  const QTime Now = QDateTime::currentDateTimeUtc().time();
-  return static_cast<std::uint32_t>(((Now.hour() * 60 + Now.minute()) * 60 + Now.second()) * 1000 +
-                                    Now.msec());
-}
-
 } // namespace
 
-TMainForm::TMainForm(QWidget* Parent) : QWidget(Parent) {
+void SetCursorOverride(Qt::CursorShape Shape) {
+  if (QApplication::overrideCursor())
+    QApplication::changeOverrideCursor(QCursor(Shape));
+  else
+    QApplication::setOverrideCursor(QCursor(Shape));
+}
+
+TMainForm::TMainForm(TGameController& Controller, QWidget* Parent)
+    : QWidget(Parent), FController(&Controller) {
   CreateControls();
   CreateMenu();
   FormCreate();
@@ -126,11 +120,17 @@ void TMainForm::CreateControls() {
   StatusPanel = StatusBar->AddPanel(128);
   StatusBar->hide();
 
-  FController = new TGameController(this);
+  FPlacement = new TWindowPlacement(*this);
   Timer1 = FController->Timer();
   connect(FController, &TGameController::BoardChanged, this, &TMainForm::RefreshBoard);
-  connect(FController, &TGameController::MenuStatesChanged, this, &TMainForm::ShowMenuStates);
+  connect(FController, &TGameController::HistoryChanged, this, &TMainForm::ShowMenuStates);
   connect(FController, &TGameController::GameOver, this, &TMainForm::ShowGameOver);
+  connect(FController, &TGameController::SettlingStarted, this,
+          [] { SetCursorOverride(Qt::WaitCursor); });
+  connect(FController, &TGameController::SettlingEnded, this,
+          [] { SetCursorOverride(Qt::ArrowCursor); });
+  // Sized for the level's board before the board change repaints it.
+  connect(FController, &TGameController::LevelApplied, this, &TMainForm::AdjustBoardSize);
 }
 
 THotSpot* TMainForm::CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
@@ -216,7 +216,6 @@ void TMainForm::CreateMenu() {
 }
 
 void TMainForm::FormCreate() {
-  SeedRandom(TimeOfDaySeed());
   FController->SetAnimation(false);
   FColorMode = true;
   FController->SetSolutionChecker(false);
@@ -245,37 +244,9 @@ void TMainForm::FormDestroy() {
 }
 
 bool TMainForm::event(QEvent* Event) {
-  if (Event->type() == QEvent::WindowActivate) {
+  if (Event->type() == QEvent::WindowActivate)
     ActivateOnce();
-    CenterWithFrame(FrameWaitTries);
-  }
   return QWidget::event(Event);
-}
-
-// A window manager adds its frame only after the window is first placed. From the activation
-// that follows on, the window is centred again once the frame is known (Qt may still report
-// none, or a bogus one, for a moment), unless the player has moved it meanwhile.
-void TMainForm::CenterWithFrame(int Tries) {
-  if (!FPlacedUnframed || geometry().topLeft() != *FPlacedUnframed)
-    return;
-  if (!FrameMargins().isNull())
-    CenterOnScreen();
-  else if (Tries > 1)
-    QTimer::singleShot(FrameWaitInterval, this, [this, Tries] { CenterWithFrame(Tries - 1); });
-  else
-    FPlacedUnframed.reset(); // no frame is coming: no window manager, or not on X11
-}
-
-QMargins TMainForm::FrameMargins() const {
-  if (const QWindow* Handle = windowHandle())
-    if (const auto Extents = X11FrameExtents(*Handle))
-      return *Extents;
-  const QRect Frame = frameGeometry();
-  const QRect Client = geometry();
-  if (!Frame.contains(Client))
-    return {};
-  return {Client.left() - Frame.left(), Client.top() - Frame.top(), Frame.right() - Client.right(),
-          Frame.bottom() - Client.bottom()};
 }
 
 void TMainForm::ActivateOnce() {
@@ -290,7 +261,7 @@ void TMainForm::showEvent(QShowEvent* Event) {
   // Restoring from the task bar is a spontaneous show and not a new showing.
   if (Event->spontaneous())
     return;
-  CenterOnScreen();
+  FPlacement->Centre();
   FormShow();
   // X11 activates a window only after its first expose, and a desktop may not activate it
   // at all; the activation handler runs now, so the very first paint has no cell frame.
@@ -305,18 +276,6 @@ bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
       return true;
   }
   return QWidget::eventFilter(Watched, Event);
-}
-
-void TMainForm::CenterOnScreen() {
-  const QScreen* Screen = screen() ? screen() : QGuiApplication::primaryScreen();
-  if (!Screen)
-    return;
-  const QMargins Frame = FrameMargins();
-  const QPoint FrameTopLeft = CentredPlace(size().grownBy(Frame), Screen->availableGeometry());
-  setGeometry(QRect(FrameTopLeft + QPoint(Frame.left(), Frame.top()), size()));
-  FPlacedUnframed.reset();
-  if (Frame.isNull())
-    FPlacedUnframed = geometry().topLeft();
 }
 
 QString TMainForm::StatusText() const {
@@ -334,9 +293,7 @@ void TMainForm::AdjustBoardSize() {
 
 void TMainForm::RefreshBoard() {
   PuzzleGrid->update();
-  StatusPanel->setText(
-      //: What is left on the board; two blanks between the counts
-      tr("Boxes: %1  Groups: %2").arg(Game().BoxCount()).arg(Game().GroupCount()));
+  StatusPanel->setText(FController->StatusText());
   emit BoardRefreshed();
 }
 
@@ -425,7 +382,9 @@ void TMainForm::PuzzleGridKeyUp(int Key, Qt::KeyboardModifiers) {
     MakeMove(PuzzleGrid->Col(), PuzzleGrid->Row());
 }
 
-void TMainForm::ShowMenuStates(bool CanUndo, bool CanRedo) {
+void TMainForm::ShowMenuStates(bool CanUndo, bool CanRedo, TMenuStates Menu) {
+  if (Menu == TMenuStates::Keep)
+    return;
   Undo1->SetEnabled(CanUndo);
   Redo1->SetEnabled(CanRedo);
 }
@@ -441,7 +400,7 @@ void TMainForm::ShowGameOver(bool Won) {
 
 void TMainForm::Image3Click() {
   Label1->Clear();
-  FController->PictureUndo();
+  FController->Undo(TMenuStates::Keep);
 }
 
 void TMainForm::Image5Click() {
@@ -471,33 +430,31 @@ void TMainForm::New1Click() {
   FController->NewGame();
 }
 
-void TMainForm::ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace) {
+// The controller's level signal sizes the board and its board change refreshes it.
+void TMainForm::ChooseLevel(std::size_t Level, const QPoint& GridPlace) {
   Label1->Clear();
   FController->ApplyLevel(Level);
-  AdjustBoardSize();
   PuzzleGrid->move(GridPlace);
-  RefreshBoard();
 }
 
 void TMainForm::SpeedButton1Click() {
-  ChooseLevel(LevelPresets[0], EasyGridPlace);
+  ChooseLevel(0, EasyGridPlace);
 }
 
 void TMainForm::SpeedButton2Click() {
-  ChooseLevel(LevelPresets[1], LargeGridPlace);
+  ChooseLevel(1, LargeGridPlace);
 }
 
 void TMainForm::SpeedButton3Click() {
-  ChooseLevel(LevelPresets[2], LargeGridPlace);
+  ChooseLevel(2, LargeGridPlace);
 }
 
 void TMainForm::LevelClick(TMenuItem* Sender) {
   if (!Sender || Sender->Tag() < 0 || Sender->Tag() >= static_cast<int>(LevelPresets.size()))
     return;
-  FController->ApplyLevel(LevelPresets[static_cast<std::size_t>(Sender->Tag())]);
+  FController->ApplyLevel(static_cast<std::size_t>(Sender->Tag()));
   Sender->SetChecked(true);
-  AdjustBoardSize();
   // The window is shown anew, centred, which places the grid for the start board again.
-  CenterOnScreen();
+  FPlacement->Centre();
   FormShow();
 }

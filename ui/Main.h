@@ -2,19 +2,17 @@
 #pragma once
 // The main window: the background picture with its hot spots, the board view, the
 // message line, the hidden menu with its shortcuts and the display options. The game
-// itself is played by its game controller; the handlers here are thin calls into it.
+// itself is played by the game controller the program entry hands it; the handlers here
+// are thin calls into it, and the window shows what its signals tell.
 
 #include "ui/GameController.h"
 #include "ui/Menu.h"
 #include "ui/MessageLine.h"
 
-#include <QMargins>
 #include <QPoint>
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <memory>
-#include <optional>
 
 class QLabel;
 class QTimer;
@@ -25,6 +23,10 @@ class TPictureBox;
 class TPuzzleGrid;
 class TSolver;
 class TStatusBar;
+class TWindowPlacement;
+
+// Sets the application-wide cursor override, replacing the one in force if any.
+void SetCursorOverride(Qt::CursorShape Shape);
 
 class TMainForm : public QWidget {
   Q_OBJECT
@@ -33,8 +35,9 @@ public:
   static constexpr int ClientWidth = 480;
   static constexpr int ClientHeight = 360;
 
-  // Raises std::runtime_error when the background picture cannot be loaded.
-  explicit TMainForm(QWidget* Parent = nullptr);
+  // Raises std::runtime_error when the background picture cannot be loaded. The controller
+  // outlives the window.
+  explicit TMainForm(TGameController& Controller, QWidget* Parent = nullptr);
   ~TMainForm() override;
 
   // Options, one byte each, for the life of the process. Animation and the solution
@@ -56,10 +59,7 @@ public:
   void SetAboutBox(TAboutBox* Value) { FAboutBox = Value; }
 
   TGameController& Controller() { return *FController; }
-  const TGameController& Controller() const { return *FController; }
-  TGame& Game() { return FController->Game(); }
-  // None before creation and after destruction.
-  const TGame* CurrentGame() const { return FController->CurrentGame(); }
+  const TGame& Game() const { return FController->Game(); }
   TSolver* CurrentSolver() { return FController->CurrentSolver(); }
   QString StatusText() const;
 
@@ -88,8 +88,8 @@ public:
   void PuzzleGridMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void PuzzleGridKeyUp(int Key, Qt::KeyboardModifiers Shift);
   void AnimateMap() { FController->AnimateMap(); }
-  void Undo1Click() { FController->MenuUndo(); }
-  void Redo1Click() { FController->MenuRedo(); }
+  void Undo1Click() { FController->Undo(TMenuStates::Set); }
+  void Redo1Click() { FController->Redo(); }
   void Image3Click();
   void Image5Click();
   void New1Click();
@@ -111,7 +111,7 @@ public:
   TPuzzleGrid* PuzzleGrid = nullptr;
   TStatusBar* StatusBar = nullptr;
   QLabel* StatusPanel = nullptr;
-  QTimer* Timer1 = nullptr; // the controller's animation timer
+  const QTimer* Timer1 = nullptr; // the controller's animation timer
 
 signals:
   // The view and the status text now show the current board.
@@ -154,19 +154,16 @@ private:
   void CreateMenu();
   THotSpot* CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
                           const QString& AccessibleName);
-  void ChooseLevel(const TLevelPreset& Level, const QPoint& GridPlace);
-  void ShowMenuStates(bool CanUndo, bool CanRedo);
+  void ChooseLevel(std::size_t Level, const QPoint& GridPlace);
+  void ShowMenuStates(bool CanUndo, bool CanRedo, TMenuStates Menu);
   void ShowGameOver(bool Won);
-  void CenterOnScreen();
   void ActivateOnce(); // the activation handler, at the first showing or activation
-  void CenterWithFrame(int Tries);
-  QMargins FrameMargins() const; // the decorations' sizes, null while unknown
 
-  TGameController* FController = nullptr;
+  TGameController* FController;
+  TWindowPlacement* FPlacement = nullptr;
   bool FColorMode = true;
   std::uint8_t FHighlightMode = 2;
   bool FSymbols = false;
   bool FActivated = false; // the activation handler runs once only
   TAboutBox* FAboutBox = nullptr;
-  std::optional<QPoint> FPlacedUnframed; // where the window went before its frame was known
 };

@@ -3,6 +3,7 @@
 
 #include "ui/Main.h"
 #include "ui/About.h"
+#include "ui/GameController.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/access/AccessibleControls.h"
@@ -51,15 +52,18 @@ int main(int argc, char** argv) {
 
   // Both windows live until the end of the run. The main window owns the box as its Qt
   // child, and takes it along when it goes, after its own members.
+  // The controller owns the game and outlives both; the window and the screen-reader side
+  // are given it.
+  TGameController Controller(Line.Seed);
   std::unique_ptr<TMainForm> MainForm;
   TAboutBox* AboutBox = nullptr;
   try {
     const TBusWarmUp Bus;
     InstallAccessibleFactories();
-    MainForm = std::make_unique<TMainForm>();
+    MainForm = std::make_unique<TMainForm>(Controller);
     MainForm->SetSymbols(Line.Symbols);
-    AttachScreenReader(*MainForm);
-    AttachAnswers(*MainForm);
+    AttachScreenReader(*MainForm, *MainForm->PuzzleGrid, Controller);
+    AttachAnswers(*MainForm, *MainForm->PuzzleGrid, Controller);
     // Shown before the box is built, which then happens while the desktop maps the
     // window; the first frame is painted from the message loop, after both exist.
     MainForm->show();

@@ -4,6 +4,7 @@
 
 #include "ui/About.h"
 #include "tests/BoardText.h"
+#include "tests/ui/GameWindow.h"
 #include "ui/HotSpot.h"
 #include "ui/Main.h"
 #include "ui/PictureBox.h"
@@ -281,7 +282,8 @@ protected:
   }
 
   FakeOpener Opener;
-  TMainForm Form;
+  TGameWindow Window;
+  TMainForm& Form = Window.Form;
   TAboutBox Box;
 };
 

@@ -4,6 +4,7 @@
 // still works, never in a crash or a leak.
 
 #include "tests/BoardText.h"
+#include "tests/ui/GameWindow.h"
 #include "ui/About.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
@@ -53,10 +54,10 @@ public:
 TEST(BadInput, MissingPicturesStopBothWindowsWithTheirName) {
   {
     ResourcesGone Gone;
-    EXPECT_EQ(StartError<TMainForm>(), "cannot read :/background.jpg");
+    EXPECT_EQ(StartError<TGameWindow>(), "cannot read :/background.jpg");
     EXPECT_EQ(StartError<TAboutBox>(), "cannot read :/about.jpg");
   }
-  EXPECT_EQ(StartError<TMainForm>(), "no error") << "the pictures are back";
+  EXPECT_EQ(StartError<TGameWindow>(), "no error") << "the pictures are back";
 }
 
 TEST(BadInput, DamagedPictureIsRefusedWithTheDecodersReason) {
@@ -93,11 +94,12 @@ TEST(BadInput, WithoutAnyFontTheWindowsStillStartPaintAndWork) {
     GTEST_SKIP() << "fonts are installed";
 
   TAboutBox Box;
-  TMainForm Form;
+  TGameWindow Window;
+  TMainForm& Form = Window.Form;
   Form.SetAboutBox(&Box);
   Form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
-  LoadBoard(Form.Game(), {"12.", "21.", "33."});
+  LoadBoard(Form.Controller(), {"12.", "21.", "33."});
   Form.AdjustBoardSize();
   Form.RefreshBoard();
   Form.MakeMove(0, 2); // the 3s go and the board is lost

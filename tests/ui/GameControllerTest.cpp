@@ -3,11 +3,11 @@
 
 #include "ui/GameController.h"
 #include "model/Game.h"
-#include "tests/BoardText.h"
+#include "tests/ui/GameWindow.h"
 
 #include <QApplication>
 #include <QSignalSpy>
-#include <QTimer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,7 +16,7 @@ class GameControllerTest : public ::testing::Test {
 protected:
   void SetUp() override {
     Controller.CreateGame();
-    LoadBoard(Controller.Game(), {"1..", "2..", "211"});
+    LoadBoard(Controller, {"1..", "2..", "211"});
   }
   void TearDown() override {
     while (QApplication::overrideCursor())
@@ -31,59 +31,104 @@ TEST_F(GameControllerTest, MovesAndTheHistoryTellWhatHappened) {
   QSignalSpy Made(&Controller, &TGameController::MoveMade);
   QSignalSpy Refused(&Controller, &TGameController::MoveRefused);
   QSignalSpy Changed(&Controller, &TGameController::BoardChanged);
-  QSignalSpy Menus(&Controller, &TGameController::MenuStatesChanged);
+  QSignalSpy History(&Controller, &TGameController::HistoryChanged);
+  QSignalSpy Stepped(&Controller, &TGameController::HistoryStepped);
   QSignalSpy Over(&Controller, &TGameController::GameOver);
+
+  // Nothing to undo or redo on a fresh board: nothing happened, and that is what is told.
+  Controller.Undo(TMenuStates::Keep);
+  Controller.Redo();
+  EXPECT_EQ(Stepped.at(0), (QList<QVariant>{QVariant::fromValue(THistoryStep::Undo), false}));
+  EXPECT_EQ(Stepped.at(1), (QList<QVariant>{QVariant::fromValue(THistoryStep::Redo), false}));
+  EXPECT_EQ(History.last(), (QList<QVariant>{false, false, QVariant::fromValue(TMenuStates::Set)}));
+  EXPECT_EQ(Controller.Game().Current(), 0);
+  Changed.clear();
+  History.clear();
 
   Controller.MakeMove(0, 0); // a single 1
   EXPECT_EQ(Refused.count(), 1);
-  EXPECT_EQ(Changed.count() + Made.count() + Menus.count(), 0) << "a refused move changes nothing";
+  EXPECT_EQ(Changed.count() + Made.count() + History.count(), 0)
+      << "a refused move changes nothing";
 
   Controller.MakeMove(0, 2);
   ASSERT_EQ(Made.count(), 1);
   EXPECT_EQ(Made.at(0), (QList<QVariant>{0, 2, 2}));
-  EXPECT_EQ(Menus.last(), (QList<QVariant>{true, false}));
+  EXPECT_EQ(History.last(), (QList<QVariant>{true, false, QVariant::fromValue(TMenuStates::Set)}));
   EXPECT_EQ(Changed.count(), 1);
   Controller.MakeMove(0, 2);
   EXPECT_EQ(Over.last(), QList<QVariant>{true});
   Controller.CheckGameOver();
   EXPECT_EQ(Over.count(), 1) << "an end is told once per board";
 
-  QSignalSpy Undone(&Controller, &TGameController::Undone);
-  Controller.PictureUndo();
-  EXPECT_EQ(Undone.count(), 1);
-  EXPECT_EQ(Menus.count(), 2) << "the undo picture leaves the menu states alone";
-  Controller.MenuUndo();
-  EXPECT_EQ(Menus.last(), (QList<QVariant>{false, true}));
+  Controller.Undo(TMenuStates::Keep);
+  EXPECT_EQ(Stepped.last(), (QList<QVariant>{QVariant::fromValue(THistoryStep::Undo), true}));
+  EXPECT_EQ(History.last(), (QList<QVariant>{true, true, QVariant::fromValue(TMenuStates::Keep)}));
+}
+
+// The answer to an animated move describes the board the player will see once it settles:
+// after the first step the 1s are still in the air, in two groups; settled they are one.
+TEST_F(GameControllerTest, AMoveIsToldOnceItsBoardHasSettled) {
+  LoadBoard(Controller, {"1..", "1..", "2..", "2..", "11."});
+  Controller.SetAnimation(true);
+  std::vector<int> GroupsWhenTold;
+  QObject::connect(&Controller, &TGameController::MoveMade, &Controller,
+                   [&] { GroupsWhenTold.push_back(Controller.Game().GroupCount()); });
+  Controller.MakeMove(0, 2);
+  EXPECT_TRUE(Controller.Settling());
+  EXPECT_TRUE(GroupsWhenTold.empty()) << "told while the boxes were falling";
+  while (Controller.Settling())
+    Controller.AnimateMap();
+  EXPECT_EQ(GroupsWhenTold, std::vector<int>{1});
 }
 
 TEST_F(GameControllerTest, TheLossWaitsForTheLastStepOfTheFall) {
-  LoadBoard(Controller.Game(), {"1..", "22.", "31."});
+  LoadBoard(Controller, {"1..", "22.", "31."});
   Controller.SetAnimation(true);
   QSignalSpy Over(&Controller, &TGameController::GameOver);
   QSignalSpy Ended(&Controller, &TGameController::SettlingEnded);
   Controller.MakeMove(0, 1);
-  EXPECT_TRUE(Controller.Timer()->isActive());
+  EXPECT_TRUE(Controller.Settling());
   EXPECT_EQ(Over.count(), 0);
-  while (Controller.Timer()->isActive())
+  while (Controller.Settling())
     Controller.AnimateMap();
   EXPECT_EQ(Ended.count(), 1);
   EXPECT_EQ(Over.last(), QList<QVariant>{false});
   // The same loss after an undo is news again.
-  Controller.MenuUndo();
+  Controller.Undo(TMenuStates::Set);
   Controller.SetAnimation(false);
   Controller.MakeMove(0, 1);
   EXPECT_EQ(Over.count(), 2);
 }
 
-TEST_F(GameControllerTest, ALevelTellsWhetherItDealtANewBoard) {
-  QSignalSpy Level(&Controller, &TGameController::LevelApplied);
-  Controller.ApplyLevel(LevelPresets[0]);
+// A tick that came after the game was freed stepped freed memory.
+TEST_F(GameControllerTest, FreeingTheGameDuringAFallStopsIt) {
+  LoadBoard(Controller, {"1..", "22.", "31."});
+  Controller.SetAnimation(true);
+  Controller.MakeMove(0, 1);
+  ASSERT_TRUE(Controller.Settling());
+  Controller.FreeGame();
+  EXPECT_FALSE(Controller.Settling());
+  QTest::qWait(2 * TGameController::AnimationInterval);
+  Controller.AnimateMap();
   Controller.MakeMove(0, 0);
-  const int Current = Controller.Game().Current();
-  Controller.ApplyLevel(LevelPresets[0]);
-  EXPECT_EQ(Level.at(0), QList<QVariant>{true});
-  EXPECT_EQ(Level.at(1), QList<QVariant>{false});
-  EXPECT_EQ(Controller.Game().Current(), Current) << "the level in force keeps its history";
+  Controller.Undo(TMenuStates::Set);
+  Controller.ApplyLevel(2);
+  EXPECT_EQ(Controller.CurrentGame(), nullptr);
+}
+
+TEST_F(GameControllerTest, ALevelTellsWhichAndWhetherItDealtANewBoard) {
+  QSignalSpy Level(&Controller, &TGameController::LevelApplied);
+  Controller.ApplyLevel(2);
+  EXPECT_EQ(Level.at(0), (QList<QVariant>{QVariant::fromValue(std::size_t{2}), true}));
+  // A known board of the level in force, so that the move below is surely made.
+  TRows Rows(16, std::string(16, '1'));
+  Rows[0] = std::string(16, '2');
+  LoadBoard(Controller, Rows);
+  Controller.MakeMove(0, 0);
+  ASSERT_EQ(Controller.Game().Current(), 1);
+  Controller.ApplyLevel(2);
+  EXPECT_EQ(Level.at(1), (QList<QVariant>{QVariant::fromValue(std::size_t{2}), false}));
+  EXPECT_EQ(Controller.Game().Current(), 1) << "the level in force keeps its history";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "solver/Solver.h"
 #include "tests/BoardText.h"
 #include "tests/GameInvariants.h"
+#include "tests/ui/GameWindow.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
 #include "ui/Main.h"
@@ -24,20 +25,22 @@ namespace {
 class MainFormTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    Form = std::make_unique<TMainForm>();
+    Window = std::make_unique<TGameWindow>();
+    Form = &Window->Form;
     Form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form));
   }
 
   void TearDown() override {
-    Form.reset();
+    Form = nullptr;
+    Window.reset();
     while (QApplication::overrideCursor())
       QApplication::restoreOverrideCursor();
   }
 
   // Puts a board into the game and sizes the view for it, as a level change would.
   void Load(const TRows& Rows) {
-    LoadBoard(Form->Game(), Rows);
+    LoadBoard(Form->Controller(), Rows);
     Form->AdjustBoardSize();
     Form->RefreshBoard();
   }
@@ -60,7 +63,8 @@ protected:
 
   QString Message() const { return Form->Label1->text(); }
 
-  std::unique_ptr<TMainForm> Form;
+  std::unique_ptr<TGameWindow> Window;
+  TMainForm* Form = nullptr;
 };
 
 TEST_F(MainFormTest, StartsWithTheDefaultBoardInPlace) {
@@ -85,13 +89,14 @@ TEST_F(MainFormTest, StartsWithTheDefaultBoardInPlace) {
 }
 
 TEST_F(MainFormTest, FirstActivationHidesTheFrameAndLaterOnesChangeNothing) {
-  TMainForm Hidden;
+  TGameWindow HiddenWindow;
+  TMainForm& Hidden = HiddenWindow.Form;
   EXPECT_EQ(Hidden.HighlightMode(), 1) << "two Highlight commands at creation";
   // The activation may come after the first paint, or never: showing runs the handler.
   Hidden.show();
   EXPECT_EQ(Hidden.HighlightMode(), 2) << "the first paint must have no cell frame";
 
-  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form));
   EXPECT_EQ(Form->HighlightMode(), 2);
   EXPECT_EQ(QApplication::focusWidget(), Form->PuzzleGrid) << "Space must reach the board";
   QWidget Other;
@@ -99,7 +104,7 @@ TEST_F(MainFormTest, FirstActivationHidesTheFrameAndLaterOnesChangeNothing) {
   Other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Other));
   Form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form));
   EXPECT_EQ(Form->HighlightMode(), 2);
 }
 

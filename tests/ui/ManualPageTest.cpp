@@ -2,6 +2,7 @@
 // The manual page and --help must name every shortcut the window's menu knows, so that a
 // shortcut added to the menu without a line in both fails here.
 
+#include "tests/ui/GameWindow.h"
 #include "ui/Main.h"
 #include "ui/desktop/CommandLine.h"
 
@@ -44,7 +45,8 @@ TEST(ManualPage, NamesEveryShortcutOfTheMenu) {
   ASSERT_TRUE(Page.open(QIODevice::ReadOnly | QIODevice::Text)) << QUENLITH_MANUAL_PAGE_SOURCE;
   const QString Text = QString::fromUtf8(Page.readAll());
 
-  TMainForm Form;
+  TGameWindow Window;
+  TMainForm& Form = Window.Form;
   std::vector<const TMenuItem*> Items;
   CollectShortCuts(Form.MainMenu1.Items(), Items);
   ASSERT_FALSE(Items.empty());

@@ -7,6 +7,7 @@
 #include "model/Game.h"
 #include "model/Random.h"
 #include "tests/GameInvariants.h"
+#include "tests/ui/GameWindow.h"
 #include "ui/About.h"
 #include "ui/BoardPainter.h"
 #include "ui/HotSpot.h"
@@ -55,8 +56,10 @@ public:
   // main window shown and active.
   void Start() {
     Box.reset();
-    Form.reset();
-    Form = std::make_unique<TMainForm>();
+    Form = nullptr;
+    Game.reset();
+    Game = std::make_unique<TGameWindow>();
+    Form = &Game->Form;
     Box = std::make_unique<TAboutBox>();
     Box->installEventFilter(this);
     Form->SetAboutBox(Box.get());
@@ -65,7 +68,7 @@ public:
     Form->New1Click();
     Form->show();
     Form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form));
     ExpAnimation = Form->Animation();
     ExpColor = Form->ColorMode();
     ExpHighlight = Form->HighlightMode();
@@ -210,7 +213,7 @@ private:
     const Qt::MouseButton Button = Held;
     bool Quits = false;
     if (PressTarget == Form->PuzzleGrid) {
-      const QPoint Client = Form->PuzzleGrid->mapFrom(Form.get(), P) - TPuzzleGrid::ClientOrigin();
+      const QPoint Client = Form->PuzzleGrid->mapFrom(Form, P) - TPuzzleGrid::ClientOrigin();
       int ACol = -1, ARow = -1;
       Form->PuzzleGrid->MouseToCell(Client.x(), Client.y(), ACol, ARow);
       ExpectMoveAt(ACol, ARow);
@@ -326,7 +329,7 @@ private:
     QWidget* Target = Form->childAt(P);
     const Qt::MouseButton Button = Chance(3) ? Qt::RightButton : Qt::LeftButton;
     if (Target == Form->PuzzleGrid) {
-      const QPoint Client = Form->PuzzleGrid->mapFrom(Form.get(), P) - TPuzzleGrid::ClientOrigin();
+      const QPoint Client = Form->PuzzleGrid->mapFrom(Form, P) - TPuzzleGrid::ClientOrigin();
       int ACol = -1, ARow = -1;
       Form->PuzzleGrid->MouseToCell(Client.x(), Client.y(), ACol, ARow);
       ExpectMoveAt(ACol, ARow); // the second release plays only if the first did
@@ -441,7 +444,7 @@ private:
         const bool TrueColour =
             Form->ColorMode() || C == 0 || (Current && Form->HighlightMode() == 0);
         const QPoint Cell =
-            Grid.mapTo(Form.get(), TPuzzleGrid::ClientOrigin() + Grid.CellRect(X, Y).topLeft());
+            Grid.mapTo(Form, TPuzzleGrid::ClientOrigin() + Grid.CellRect(X, Y).topLeft());
         ASSERT_EQ(QColor(Shown.pixel(Cell + QPoint(8, 8))).rgb(),
                   TrueColour ? Palette[C].Fill : Face)
             << "cell " << X << "," << Y << " " << Where;
@@ -451,7 +454,8 @@ private:
       }
   }
 
-  std::unique_ptr<TMainForm> Form;
+  std::unique_ptr<TGameWindow> Game;
+  TMainForm* Form = nullptr;
   std::unique_ptr<TAboutBox> Box; // destroyed first, as in the program
   std::mt19937 Engine;
   TLMDSimpleLabel::TOpener SavedOpener;

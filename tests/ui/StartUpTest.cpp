@@ -2,6 +2,7 @@
 // The start-up leaves for after the first frame what that frame does not need: the font
 // system and the image plug-ins each take longer than the whole rest of the frame.
 
+#include "tests/ui/GameWindow.h"
 #include "ui/About.h"
 #include "ui/Main.h"
 #include "ui/PictureBox.h"
@@ -54,7 +55,8 @@ TEST(StartUp, FirstFrameWaitsForNoFontAndNoImagePlugin) {
   }
   ASSERT_FALSE(Mapped(FontCache)) << "the font system was started before the window was made";
   EXPECT_EQ(InstallTranslations(), QStringLiteral("ja"));
-  TMainForm Form;
+  TGameWindow Window;
+  TMainForm& Form = Window.Form;
   TAboutBox Box;
   Form.SetAboutBox(&Box);
   // As the program does it.

@@ -4,6 +4,7 @@
 // what each language says fits where it is shown.
 
 #include "ui/desktop/Translation.h"
+#include "tests/ui/GameWindow.h"
 #include "ui/Main.h"
 #include "ui/MessageLine.h"
 
@@ -29,7 +30,8 @@ TEST(Translation, RegionalVariantsFallBackToTheLanguageAndEnglishEndsTheSearch) 
 // The message line is one line: a game-over message too long for it in some language would be
 // cut off at both ends.
 TEST(Translation, EveryLanguagesGameOverMessagesFitTheMessageLine) {
-  TMainForm Form;
+  TGameWindow Window;
+  TMainForm& Form = Window.Form;
   const QFontMetrics Metrics(Form.Label1->font());
   const QStringList Files = QDir(QStringLiteral(":/i18n")).entryList();
   ASSERT_FALSE(Files.isEmpty());

@@ -2,7 +2,7 @@
 #include "ui/access/AccessibleBoard.h"
 
 #include "model/Game.h"
-#include "ui/Main.h"
+#include "ui/GameController.h"
 #include "ui/PuzzleGrid.h"
 
 #include <QAccessible>
@@ -34,10 +34,21 @@ const std::array<const char*, 8> ColorWords = {
 
 namespace {
 
-// The board the grid shows, or none while the window has no game.
+// The controller whose game each board shows, as the program entry paired them.
+std::map<const TPuzzleGrid*, const TGameController*>& Controllers() {
+  static std::map<const TPuzzleGrid*, const TGameController*> Pairs;
+  return Pairs;
+}
+
+const TGameController* ControllerOf(const TPuzzleGrid* Grid) {
+  const auto Found = Controllers().find(Grid);
+  return Found == Controllers().end() ? nullptr : Found->second;
+}
+
+// The board the grid shows, or none while there is no game.
 const TGameMap* MapOf(const TPuzzleGrid* Grid) {
-  const auto* Form = Grid ? qobject_cast<const TMainForm*>(Grid->window()) : nullptr;
-  const TGame* Game = Form ? Form->CurrentGame() : nullptr;
+  const TGameController* Controller = ControllerOf(Grid);
+  const TGame* Game = Controller ? Controller->CurrentGame() : nullptr;
   return Game ? &Game->CurrentMap() : nullptr;
 }
 
@@ -153,8 +164,8 @@ public:
   // The status text already sums the board up: boxes and groups left.
   QString text(QAccessible::Text Kind) const override {
     if (Kind == QAccessible::Description && QAccessibleWidget::text(Kind).isEmpty())
-      if (const auto* Form = qobject_cast<const TMainForm*>(Grid()->window()))
-        return Form->StatusText();
+      if (const TGameController* Controller = ControllerOf(Grid()))
+        return Controller->StatusText();
     return QAccessibleWidget::text(Kind);
   }
 
@@ -277,6 +288,13 @@ void SignalBoardChanged(TPuzzleGrid& Grid) {
   // The screen reader may sit on a cell that has gone; the current one is a live cell.
   if (Resized)
     SignalCurrentCell(Grid);
+}
+
+void ShowGameOn(TPuzzleGrid& Grid, const TGameController& Controller) {
+  Controllers()[&Grid] = &Controller;
+  const auto Forget = [Board = &Grid] { Controllers().erase(Board); };
+  QObject::connect(&Grid, &QObject::destroyed, Forget);
+  QObject::connect(&Controller, &QObject::destroyed, &Grid, Forget);
 }
 
 QString SpokenCell(const TPuzzleGrid& Grid) {

@@ -9,6 +9,7 @@
 
 class QAccessibleInterface;
 class QObject;
+class TGameController;
 class TPuzzleGrid;
 
 // The spoken name of each colour byte; 0 is the empty cell. Entries 2 and 4 are both
@@ -17,6 +18,8 @@ extern const std::array<const char*, 8> ColorWords;
 
 QAccessibleInterface* BoardAccessibleFactory(const QString& ClassName, QObject* Object);
 
+// The board shows the controller's game; until this is called its cells have no names.
+void ShowGameOn(TPuzzleGrid& Grid, const TGameController& Controller);
 // The current cell moved: a focused board reports the new cell as the focus.
 void SignalCurrentCell(TPuzzleGrid& Grid);
 // The board took the keyboard. The toolkit reports the board itself as the focus after

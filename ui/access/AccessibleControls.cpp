@@ -84,8 +84,9 @@ void InstallAccessibleFactories() {
   QAccessible::installFactory(BoardAccessibleFactory);
 }
 
-void AttachScreenReader(TMainForm& Form) {
-  TPuzzleGrid* Grid = Form.PuzzleGrid;
+void AttachScreenReader(TMainForm& Form, TPuzzleGrid& Board, const TGameController& Controller) {
+  TPuzzleGrid* Grid = &Board;
+  ShowGameOn(Board, Controller);
   QObject::connect(Grid, &TPuzzleGrid::CurrentCellChanged, Grid,
                    [Grid] { SignalCurrentCell(*Grid); });
   QObject::connect(Grid, &TPuzzleGrid::FocusEntered, Grid, [Grid] { SignalFocusEntered(*Grid); });

@@ -9,12 +9,13 @@
 #include "ui/access/AccessibleBoard.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -23,31 +24,32 @@ class Answers {
   Q_DECLARE_TR_FUNCTIONS(Answers)
 };
 
-// English has its own source for one; a translation gives every plural form of either.
+// One source text each; the English translation gives the singular.
 QString Boxes(int Count) {
-  return Count == 1 ? Answers::tr("%n box", nullptr, Count)
-                    : Answers::tr("%n boxes", nullptr, Count);
+  return Answers::tr("%n boxes", nullptr, Count);
 }
 
 QString Groups(int Count) {
-  return Count == 1 ? Answers::tr("%n group", nullptr, Count)
-                    : Answers::tr("%n groups", nullptr, Count);
+  return Answers::tr("%n groups", nullptr, Count);
 }
 
+// Sentences one after another, joined as the language writes them.
 QString Sentences(std::initializer_list<QString> Parts) {
-  QStringList Kept;
-  for (const QString& Part : Parts)
-    if (!Part.isEmpty())
-      Kept << Part;
-  return Kept.join(QLatin1Char(' '));
+  QString Joined;
+  for (const QString& Part : Parts) {
+    if (Part.isEmpty())
+      continue;
+    Joined = Joined.isEmpty() ? Part
+                              //: Two sentences of an answer, one after the other
+                              : Answers::tr("%1 %2").arg(Joined, Part);
+  }
+  return Joined;
 }
 
-// A notification that belongs to the main window and holds the last answer.
+// A notification that belongs to the main window and holds one answer.
 class TAccessibleAnswer : public QAccessibleInterface {
 public:
-  explicit TAccessibleAnswer(QWidget* Window) : FWindow(Window) {}
-
-  void SetText(const QString& Text) { FText = Text; }
+  TAccessibleAnswer(QWidget* Window, const QString& Text) : FWindow(Window), FText(Text) {}
 
   bool isValid() const override { return !FWindow.isNull(); }
   QObject* object() const override { return nullptr; }
@@ -74,60 +76,69 @@ public:
 
 private:
   QPointer<QWidget> FWindow;
-  QString FText;
+  const QString FText;
 };
 
 class TAnswers : public QObject {
 public:
-  explicit TAnswers(TMainForm& Form) : QObject(&Form), FForm(Form) {}
+  TAnswers(QWidget& Window, const TPuzzleGrid& Grid, const TGameController& Controller)
+      : QObject(&Window), FWindow(Window), FGrid(Grid), FController(Controller) {}
   ~TAnswers() override {
-    if (FAnswer != 0)
-      QAccessible::deleteAccessibleInterface(FAnswer);
+    for (const QAccessible::Id Id : FRecent)
+      QAccessible::deleteAccessibleInterface(Id);
   }
 
+  // Qt 6.4's notification carries no text: the reader asks the object for its name when it
+  // comes to the event. Each answer is an object of its own, so that an answer that follows
+  // quickly cannot be read in place of the one before.
   void Say(const QString& Text) {
-    if (FAnswer == 0)
-      FAnswer = QAccessible::registerAccessibleInterface(new TAccessibleAnswer(&FForm));
-    auto* Answer = static_cast<TAccessibleAnswer*>(QAccessible::accessibleInterface(FAnswer));
-    Answer->SetText(Text);
+    auto* Answer = new TAccessibleAnswer(&FWindow, Text);
+    FRecent.push_back(QAccessible::registerAccessibleInterface(Answer));
+    if (FRecent.size() > KeptAnswers) {
+      QAccessible::deleteAccessibleInterface(FRecent.front());
+      FRecent.erase(FRecent.begin());
+    }
     QAccessibleEvent Shown(Answer, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&Shown);
   }
 
+  const TGame& Game() const { return FController.Game(); }
+
   QString Left() const {
-    const TGame& Game = FForm.Game();
-    return Answers::tr("%1, %2 left.").arg(Boxes(Game.BoxCount()), Groups(Game.GroupCount()));
+    if (Game().BoxCount() == 0)
+      return Answers::tr("The board is empty.");
+    return Answers::tr("%1, %2 left.").arg(Boxes(Game().BoxCount()), Groups(Game().GroupCount()));
   }
-  QString Cell() const { return SpokenCell(*FForm.PuzzleGrid); }
+  QString Cell() const { return SpokenCell(FGrid); }
 
   void MoveMade(int Removed) {
     Say(Sentences({Answers::tr("%n boxes removed.", nullptr, Removed), Left(), Cell()}));
   }
 
   void MoveRefused(int X, int Y) {
-    const TGameMap& Map = FForm.Game().CurrentMap();
+    const TGameMap& Map = Game().CurrentMap();
     const bool Box = Map.Contains(X, Y) && Map.GetColor(X, Y) != 0;
     Say(Box ? Answers::tr("A single box, nothing removed.")
             : Answers::tr("No box there, nothing removed."));
   }
 
-  void Undone() {
-    const TGame& Game = FForm.Game();
-    Say(Answers::tr("Undone: %1, %2.").arg(Boxes(Game.BoxCount()), Groups(Game.GroupCount())));
-  }
-
-  void Redone() {
-    const TGame& Game = FForm.Game();
-    Say(Answers::tr("Redone: %1, %2.").arg(Boxes(Game.BoxCount()), Groups(Game.GroupCount())));
+  void HistoryStepped(THistoryStep Step, bool Moved) {
+    const bool Undo = Step == THistoryStep::Undo;
+    if (!Moved)
+      Say(Undo ? Answers::tr("Nothing to undo.") : Answers::tr("Nothing to redo."));
+    else if (Game().BoxCount() == 0)
+      Say(Answers::tr("Redone: the board is empty."));
+    else
+      Say((Undo ? Answers::tr("Undone: %1, %2.") : Answers::tr("Redone: %1, %2."))
+              .arg(Boxes(Game().BoxCount()), Groups(Game().GroupCount())));
   }
 
   // "New game: a 12 by 12 board in 3 colours, 72 groups."
   QString Dealt(const char* Text) const {
-    const TGame& Game = FForm.Game();
     return Answers::tr(Text)
-        .arg(Game.Width())
-        .arg(Game.Height())
-        .arg(Answers::tr("%n colours", nullptr, Game.Colors()), Groups(Game.GroupCount()));
+        .arg(Game().Width())
+        .arg(Game().Height())
+        .arg(Answers::tr("%n colours", nullptr, Game().Colors()), Groups(Game().GroupCount()));
   }
 
   void NewGameDealt() {
@@ -135,8 +146,7 @@ public:
         {Dealt(QT_TRANSLATE_NOOP("Answers", "New game: a %1 by %2 board in %3, %4.")), Cell()}));
   }
 
-  // Told once the window has sized and refreshed the board for the level.
-  void LevelApplied(bool NewBoard) {
+  void LevelApplied(std::size_t Level, bool NewBoard) {
     static const std::array<const char*, 3> Dealing = {
         QT_TRANSLATE_NOOP("Answers", "Easy level: new %1 by %2 board in %3, %4."),
         QT_TRANSLATE_NOOP("Answers", "Medium level: new %1 by %2 board in %3, %4."),
@@ -145,30 +155,37 @@ public:
         QT_TRANSLATE_NOOP("Answers", "Easy level already: the board stays."),
         QT_TRANSLATE_NOOP("Answers", "Medium level already: the board stays."),
         QT_TRANSLATE_NOOP("Answers", "Hard level already: the board stays.")};
-    const TGame& Game = FForm.Game();
-    std::size_t Level = 0;
-    while (Level + 1 < LevelPresets.size() && (LevelPresets[Level].Width != Game.Width() ||
-                                               LevelPresets[Level].Height != Game.Height() ||
-                                               LevelPresets[Level].Colors != Game.Colors()))
-      ++Level;
+    if (Level >= Dealing.size())
+      return;
     Say(NewBoard ? Sentences({Dealt(Dealing[Level]), Cell()})
                  : Sentences({Answers::tr(Keeping[Level]), Left()}));
   }
 
+  // Told of the settled board: during a fall, once it has settled.
   void Status() {
-    const TGame& Game = FForm.Game();
+    if (FController.Settling()) {
+      FStatusAfterFall = true;
+      return;
+    }
     QString Moves;
-    if (Game.BoxCount() == 0)
-      Moves = Answers::tr("The board is empty.");
-    else
-      Moves = Game.BoxCount() > Game.GroupCount() ? Answers::tr("A move is left.")
-                                                  : Answers::tr("No move is left.");
+    if (Game().BoxCount() != 0)
+      Moves = Game().BoxCount() > Game().GroupCount() ? Answers::tr("Moves remain.")
+                                                      : Answers::tr("No move is left.");
     Say(Sentences({Left(), Cell(), Moves}));
   }
 
+  void SettlingEnded() {
+    if (std::exchange(FStatusAfterFall, false))
+      Status();
+  }
+
 private:
-  TMainForm& FForm;
-  QAccessible::Id FAnswer = 0;
+  static constexpr std::size_t KeptAnswers = 16;
+  QWidget& FWindow;
+  const TPuzzleGrid& FGrid;
+  const TGameController& FController;
+  std::vector<QAccessible::Id> FRecent;
+  bool FStatusAfterFall = false;
 };
 
 // Calls Answer only while an assistive technology listens.
@@ -179,41 +196,20 @@ template <typename... TArgs, typename TAnswer> auto WhenListened(TAnswer Answer)
   };
 }
 
-// Follows the box for a screen reader. The picture takes the focus when the box opens. A
-// screen reader's click command may click twice (Orca 43 clicks the object's centre again
-// when it cannot see the pointer move after its first click); the first click closes the
-// box, so a click that lands on the game right after that is dropped rather than played
-// on the board beneath.
+// The picture takes the focus when the box opens, so that a screen reader follows into it.
 class TAboutReader : public QObject {
 public:
   explicit TAboutReader(TAboutBox& Box) : QObject(&Box), FBox(Box) {}
 
 protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override {
-    if (Watched == &FBox) {
-      if (Event->type() == QEvent::Show && QAccessible::isActive())
-        FBox.Image1->setFocus(Qt::OtherFocusReason);
-      else if (Event->type() == QEvent::Hide && QAccessible::isActive()) {
-        FClosed.start();
-        qApp->installEventFilter(this);
-      }
-      return false;
-    }
-    const QEvent::Type Type = Event->type();
-    if (Type != QEvent::MouseButtonPress && Type != QEvent::MouseButtonDblClick &&
-        Type != QEvent::MouseButtonRelease)
-      return false;
-    if (FClosed.elapsed() > RepeatedClickMs) {
-      qApp->removeEventFilter(this);
-      return false;
-    }
-    return Watched->isWidgetType() && static_cast<QWidget*>(Watched)->window() != &FBox;
+    if (Watched == &FBox && Event->type() == QEvent::Show && QAccessible::isActive())
+      FBox.Image1->setFocus(Qt::OtherFocusReason);
+    return false;
   }
 
 private:
-  static constexpr int RepeatedClickMs = 300;
   TAboutBox& FBox;
-  QElapsedTimer FClosed;
 };
 
 // The desktop bridge may join the accessibility bus after the window has been shown and
@@ -238,28 +234,28 @@ private:
 
 } // namespace
 
-void AttachAnswers(TMainForm& Form) {
-  new TBridgeUp(*Form.PuzzleGrid);
-  auto* Answers = new TAnswers(Form);
-  TGameController* Controller = &Form.Controller();
-  QObject::connect(Controller, &TGameController::MoveMade, Answers,
+void AttachAnswers(TMainForm& Form, TPuzzleGrid& Grid, const TGameController& Controller) {
+  new TBridgeUp(Grid);
+  auto* Answers = new TAnswers(Form, Grid, Controller);
+  const TGameController* Source = &Controller;
+  QObject::connect(Source, &TGameController::MoveMade, Answers,
                    WhenListened<int, int, int>(
                        [Answers](int, int, int Removed) { Answers->MoveMade(Removed); }));
-  QObject::connect(Controller, &TGameController::MoveRefused, Answers,
+  QObject::connect(Source, &TGameController::MoveRefused, Answers,
                    WhenListened<int, int>([Answers](int X, int Y) { Answers->MoveRefused(X, Y); }));
-  QObject::connect(Controller, &TGameController::Undone, Answers,
-                   WhenListened<>([Answers] { Answers->Undone(); }));
-  QObject::connect(Controller, &TGameController::Redone, Answers,
-                   WhenListened<>([Answers] { Answers->Redone(); }));
-  QObject::connect(Controller, &TGameController::NewGameDealt, Answers,
-                   WhenListened<>([Answers] { Answers->NewGameDealt(); }));
-  // The window sizes and refreshes the board after the controller has applied the level.
-  QObject::connect(Controller, &TGameController::LevelApplied, Answers,
-                   WhenListened<bool>([Answers](bool NewBoard) {
-                     QMetaObject::invokeMethod(
-                         Answers, [Answers, NewBoard] { Answers->LevelApplied(NewBoard); },
-                         Qt::QueuedConnection);
+  QObject::connect(Source, &TGameController::HistoryStepped, Answers,
+                   WhenListened<THistoryStep, bool>([Answers](THistoryStep Step, bool Moved) {
+                     Answers->HistoryStepped(Step, Moved);
                    }));
+  QObject::connect(Source, &TGameController::NewGameDealt, Answers,
+                   WhenListened<>([Answers] { Answers->NewGameDealt(); }));
+  // The window has sized the board for the level when this comes (it connected first).
+  QObject::connect(Source, &TGameController::LevelApplied, Answers,
+                   WhenListened<std::size_t, bool>([Answers](std::size_t Level, bool NewBoard) {
+                     Answers->LevelApplied(Level, NewBoard);
+                   }));
+  QObject::connect(Source, &TGameController::SettlingEnded, Answers,
+                   [Answers] { Answers->SettlingEnded(); });
   QObject::connect(&Form, &TMainForm::StatusAsked, Answers,
                    WhenListened<>([Answers] { Answers->Status(); }));
 }

@@ -8,13 +8,13 @@
 // listens.
 
 class TAboutBox;
+class TGameController;
 class TMainForm;
+class TPuzzleGrid;
 
-// Follows the window's controller and its status key.
-void AttachAnswers(TMainForm& Form);
+// Follows the controller and the window's status key; Grid's current cell is the one told.
+void AttachAnswers(TMainForm& Form, TPuzzleGrid& Grid, const TGameController& Controller);
 // While a screen reader listens, the box's picture takes the keyboard focus when the box
 // opens, so that the reader follows into the box, reads it, and can click the picture to
 // close it; the focus goes back to the board afterwards. The box keeps no keys of its own.
-// A second click that the reader's click command may send just after the one that closed
-// the box is dropped, so that it does not play on the board.
 void AttachAboutBox(TAboutBox& Box);

@@ -92,9 +92,17 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
       QCoreApplication::translate(
           "CommandLine",
           "Start with a symbol on every box, one shape for each colour (Ctrl+S switches)."));
+  const QCommandLineOption Seed(
+      QStringLiteral("seed"),
+      QCoreApplication::translate(
+          "CommandLine",
+          "Deal the boards from the number N (0 to 4294967295): the same number deals the same "
+          "boards, to replay or share them."),
+      QStringLiteral("N"));
   Parser.addOption(Help);
   Parser.addOption(Version);
   Parser.addOption(Symbols);
+  Parser.addOption(Seed);
   AcceptQtOptions(Parser);
 
   if (!Parser.parse(Arguments)) {
@@ -124,6 +132,16 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
   if (!Parser.positionalArguments().isEmpty())
     return Refusal(QCoreApplication::translate("CommandLine", "unexpected argument '%1'.")
                        .arg(Parser.positionalArguments().first()));
+  if (Parser.isSet(Seed)) {
+    bool Number = false;
+    const QString Value = Parser.value(Seed);
+    const qulonglong Parsed = Value.toULongLong(&Number);
+    if (!Number || Parsed > 0xFFFFFFFFull)
+      return Refusal(QCoreApplication::translate(
+                         "CommandLine", "the seed '%1' is not a number from 0 to 4294967295.")
+                         .arg(Value));
+    Line.Seed = static_cast<std::uint32_t>(Parsed);
+  }
   Line.Symbols = Parser.isSet(Symbols);
   Line.Platform = Parser.value(QStringLiteral("platform"));
   Line.Display = Parser.value(QStringLiteral("display"));

@@ -5,10 +5,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 struct TCommandLine {
   bool Symbols = false; // start with a symbol on every box
+  // The generator's start, so that the same number deals the same boards; the clock without.
+  std::optional<std::uint32_t> Seed;
   // Qt's own options that name where the window goes; Qt itself reads them later.
   QString Platform;
   QString Display;

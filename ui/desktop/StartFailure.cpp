@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMutex>
 #include <QRegularExpression>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,10 +16,13 @@ namespace {
 
 // What the platform layer says while it starts. Only the lines the failure line is made
 // from are held back (the player reads one line, not Qt's); everything else passes on at
-// once. Qt's X event thread may log meanwhile, hence the lock.
+// once. Qt's X event thread may log meanwhile, hence the lock and the atomic handler: a
+// message that comes before the previous handler is known, or while the watch ends, is
+// held and passed on when it ends, never lost nor handed to a stale handler.
 struct TStartWatch {
-  QtMessageHandler Previous = nullptr;
+  std::atomic<QtMessageHandler> Previous{nullptr};
   QMutex Lock;
+  bool Watching = false; // under Lock
   struct THeld {
     QtMsgType Type;
     QByteArray Category;
@@ -55,12 +59,18 @@ void ReportFailedStart(QtMsgType Type, const QMessageLogContext& Context, const 
     std::fprintf(stderr, "%s\n", qPrintable(DescribeFailedStart(Reasons)));
     std::_Exit(1);
   }
-  if (!TellsWhyStartFailed(Message)) {
-    W.Previous(Type, Context, Message);
-    return;
+  const QtMessageHandler Previous = W.Previous.load();
+  {
+    const QMutexLocker Locker(&W.Lock);
+    if (W.Watching && (!Previous || TellsWhyStartFailed(Message))) {
+      W.Held.append({Type, QByteArray(Context.category), Message});
+      return;
+    }
   }
-  const QMutexLocker Locker(&W.Lock);
-  W.Held.append({Type, QByteArray(Context.category), Message});
+  if (Previous)
+    Previous(Type, Context, Message);
+  else
+    qt_message_output(Type, Context, Message); // the watch has ended: Qt's default handler
 }
 
 QString EnvOr(const char* Name, const QString& Fallback) {
@@ -104,22 +114,29 @@ void WatchPlatformStart() {
   {
     const QMutexLocker Locker(&W.Lock);
     W.Held.clear();
+    W.Watching = true;
   }
-  W.Previous = qInstallMessageHandler(ReportFailedStart);
+  W.Previous.store(nullptr);
+  W.Previous.store(qInstallMessageHandler(ReportFailedStart));
 }
 
 void EndPlatformStartWatch() {
   TStartWatch& W = Watch();
-  qInstallMessageHandler(W.Previous);
   QList<TStartWatch::THeld> Held;
   {
     const QMutexLocker Locker(&W.Lock);
+    W.Watching = false;
     Held.swap(W.Held);
   }
+  const QtMessageHandler Previous = W.Previous.load();
+  qInstallMessageHandler(Previous);
   // The platform started after all (a fallback platform, say): what was held back is said now.
   for (const TStartWatch::THeld& Line : Held) {
     const QMessageLogContext Context(nullptr, 0, nullptr, Line.Category.constData());
-    W.Previous(Line.Type, Context, Line.Message);
+    if (Previous)
+      Previous(Line.Type, Context, Line.Message);
+    else
+      qt_message_output(Line.Type, Context, Line.Message);
   }
 }
 
