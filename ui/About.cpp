@@ -10,13 +10,14 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -93,52 +94,64 @@ QAccessibleInterface* LinkAccessibleFactory(const QString& ClassName, QObject* O
 // A screen reader's click command may click twice at the same spot (Orca 43 clicks the
 // object's centre again when it cannot see the pointer move after its first click). When
 // the first click closed the box, the second would land on the game: the very next press,
-// if the pointer has not moved, is dropped with its own release. Any other input disarms.
+// if it comes at the spot of the closing release with no other input between, is dropped
+// with its own release. Only while a screen reader listens.
 class TRepeatedClickGuard : public QObject {
 public:
   using QObject::QObject;
 
-  void Arm(const QPoint& Spot) {
-    FSpot = Spot;
-    FSwallowing = false;
+  // While the box shows: notes where each button release happens.
+  void Watch() {
+    Stop();
+    FState = TState::Watching;
     qApp->installEventFilter(this);
+  }
+  // The box was closed by the click whose release was the last one noted.
+  void Arm() {
+    if (FState != TState::Watching || !FLastRelease)
+      return Stop();
+    FState = TState::Armed;
+  }
+  void Stop() {
+    qApp->removeEventFilter(this);
+    FState = TState::Off;
+    FLastRelease.reset();
   }
 
 protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override {
     if (!Watched->isWidgetType())
       return false;
-    switch (Event->type()) {
-    case QEvent::MouseMove:
-      if (!FSwallowing && static_cast<QMouseEvent*>(Event)->globalPosition().toPoint() != FSpot)
-        Disarm();
-      return false;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      if (!FSwallowing && static_cast<QMouseEvent*>(Event)->globalPosition().toPoint() != FSpot) {
-        Disarm();
-        return false;
-      }
-      FSwallowing = true;
-      return true;
-    case QEvent::MouseButtonRelease:
-      if (FSwallowing)
-        Disarm();
-      return FSwallowing;
-    case QEvent::KeyPress:
-    case QEvent::Wheel:
-      Disarm();
-      return false;
-    default:
+    const QEvent::Type Type = Event->type();
+    const bool Mouse = Type == QEvent::MouseButtonPress || Type == QEvent::MouseButtonDblClick ||
+                       Type == QEvent::MouseButtonRelease || Type == QEvent::MouseMove;
+    const auto Spot = [Event] {
+      return static_cast<QMouseEvent*>(Event)->globalPosition().toPoint();
+    };
+    if (FState == TState::Watching) {
+      if (Type == QEvent::MouseButtonRelease)
+        FLastRelease = Spot();
       return false;
     }
+    if (FState == TState::Swallowing) {
+      if (Type == QEvent::MouseButtonRelease)
+        Stop();
+      return Mouse && Type != QEvent::MouseMove;
+    }
+    if (Type == QEvent::KeyPress || Type == QEvent::Wheel || (Mouse && Spot() != *FLastRelease)) {
+      Stop();
+      return false;
+    }
+    if (Type != QEvent::MouseButtonPress && Type != QEvent::MouseButtonDblClick)
+      return false;
+    FState = TState::Swallowing;
+    return true;
   }
 
 private:
-  void Disarm() { qApp->removeEventFilter(this); }
-
-  QPoint FSpot;
-  bool FSwallowing = false;
+  enum class TState { Off, Watching, Armed, Swallowing };
+  TState FState = TState::Off;
+  std::optional<QPoint> FLastRelease;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -312,7 +325,8 @@ void TLMDSimpleLabel::mouseDoubleClickEvent(QMouseEvent* Event) {
 // TAboutBox
 
 TAboutBox::TAboutBox(QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      FRepeatGuard(new TRepeatedClickGuard(this)) {
   CreateControls();
 }
 
@@ -379,12 +393,8 @@ TLMDSimpleLabel* TAboutBox::CreateLink(const QString& Name, const QPoint& Place,
 }
 
 void TAboutBox::FormClick() {
+  FClosingByClick = true;
   reject();
-  if (!QAccessible::isActive())
-    return;
-  if (!FRepeatGuard)
-    FRepeatGuard = new TRepeatedClickGuard(this);
-  FRepeatGuard->Arm(QCursor::pos());
 }
 
 void TAboutBox::Prepare() {
@@ -409,6 +419,12 @@ void TAboutBox::setVisible(bool Visible) {
     FPlaced = true;
   }
   QDialog::setVisible(Visible);
+  if (Visible && QAccessible::isActive())
+    FRepeatGuard->Watch();
+  else if (!Visible && std::exchange(FClosingByClick, false))
+    FRepeatGuard->Arm();
+  else if (!Visible)
+    FRepeatGuard->Stop();
 }
 
 void TAboutBox::CenterOnScreen() {

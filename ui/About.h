@@ -138,6 +138,7 @@ private:
   bool FPlaced = false; // centred at the first showing, then left where it is
   bool FPrepared = false;
   TClickTracker FClick; // on the form, or on a plain label on it
-  TRepeatedClickGuard* FRepeatGuard =
-      nullptr; // drops a screen reader's repeat of the closing click
+  // Drops a screen reader's repeat of the click that closed the box.
+  TRepeatedClickGuard* FRepeatGuard;
+  bool FClosingByClick = false;
 };

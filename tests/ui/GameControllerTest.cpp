@@ -131,4 +131,20 @@ TEST_F(GameControllerTest, ALevelTellsWhichAndWhetherItDealtANewBoard) {
   EXPECT_EQ(Controller.Game().Current(), 1) << "the level in force keeps its history";
 }
 
+// A board can be played again, or passed on, by its seed.
+TEST(GameControllerSeed, TheSameSeedDealsTheSameBoards) {
+  const auto Deals = [](std::uint32_t Seed) {
+    TGameController Controller(Seed);
+    Controller.CreateGame();
+    TRows Boards = BoardRows(Controller.Game().CurrentMap());
+    Controller.NewGame();
+    Controller.ApplyLevel(2);
+    for (const std::string& Row : BoardRows(Controller.Game().CurrentMap()))
+      Boards.push_back(Row);
+    return Boards;
+  };
+  EXPECT_EQ(Deals(20261207), Deals(20261207));
+  EXPECT_NE(Deals(20261207), Deals(20261208));
+}
+
 } // namespace

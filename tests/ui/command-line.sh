@@ -22,7 +22,7 @@ has() { printf '%s' "$1" | grep -qF -- "$2"; }
 for help in --help -h "-platform offscreen -style Fusion --help"; do
   run $help
   check "$help" [ $rc -eq 0 -a -z "$err" ]
-  for want in "Usage: quenlith" --symbols Ctrl+1 Ctrl+S F10 -platform; do
+  for want in "Usage: quenlith" --symbols --seed Ctrl+1 Ctrl+S F10 -platform; do
     check "$help names $want" has "$out" "$want"
   done
 done
@@ -34,6 +34,11 @@ for wrong in --bogus -bogus --symbols=yes stray -platform; do
   check "refuse $wrong" [ $rc -eq 2 -a -z "$out" -a "$(printf '%s\n' "$err" | wc -l)" -eq 1 ]
   check "$wrong: usage hint" has "$err" "--help"
   check "$wrong: named" has "$err" "'${wrong%%=*}'"
+done
+
+for wrong in "--seed x" "--seed 4294967296" "--seed -1"; do
+  run $wrong
+  check "refuse $wrong" [ $rc -eq 2 -a -z "$out" -a "$(printf '%s\n' "$err" | wc -l)" -eq 1 ]
 done
 
 # -platform names a display: the game gets past its display check to Qt, which reads it,
