@@ -272,8 +272,14 @@ bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
   if (Event->type() == QEvent::KeyPress && Watched->isWidgetType() &&
       static_cast<QWidget*>(Watched)->window() == this && isEnabled()) {
     const int ShortCut = ShortCutFromKeyEvent(*static_cast<QKeyEvent*>(Event));
-    if (ShortCut != 0 && MainMenu1.IsShortCut(ShortCut))
+    // A disabled undo or redo does nothing, which a player who cannot see may want to hear.
+    const bool NoUndo = ShortCut == Undo1->ShortCut() && !Undo1->Enabled();
+    const bool NoRedo = ShortCut == Redo1->ShortCut() && !Redo1->Enabled();
+    if (ShortCut != 0 && MainMenu1.IsShortCut(ShortCut)) {
+      if (NoUndo || NoRedo)
+        emit HistoryStepUnavailable(NoUndo ? THistoryStep::Undo : THistoryStep::Redo);
       return true;
+    }
   }
   return QWidget::eventFilter(Watched, Event);
 }

@@ -119,6 +119,8 @@ signals:
   // The player asked for the state of the game (its status key); shown nowhere, spoken by
   // a screen reader.
   void StatusAsked();
+  // Undo's or redo's key was pressed while its menu item is disabled: nothing happened.
+  void HistoryStepUnavailable(THistoryStep Step);
 
 public:
   TMainMenu MainMenu1;

@@ -258,6 +258,9 @@ void AttachAnswers(TMainForm& Form, TPuzzleGrid& Grid, const TGameController& Co
                    [Answers] { Answers->SettlingEnded(); });
   QObject::connect(&Form, &TMainForm::StatusAsked, Answers,
                    WhenListened<>([Answers] { Answers->Status(); }));
+  QObject::connect(&Form, &TMainForm::HistoryStepUnavailable, Answers,
+                   WhenListened<THistoryStep>(
+                       [Answers](THistoryStep Step) { Answers->HistoryStepped(Step, false); }));
 }
 
 void AttachAboutBox(TAboutBox& Box) {
