@@ -4,24 +4,10 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n boîte</numerusform>
-            <numerusform>%n boîtes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n boîte</numerusform>
             <numerusform>%n boîtes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n groupe</numerusform>
-            <numerusform>%n groupes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -98,12 +84,29 @@
         <translation>Le plateau est vide.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Il reste un coup possible.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Plus aucun coup possible.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -245,6 +248,14 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
   F2                    L’état de la partie, annoncé au lecteur d’écran.
   F10                   Quitter le jeu.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

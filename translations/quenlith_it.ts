@@ -4,24 +4,10 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n blocco</numerusform>
-            <numerusform>%n blocchi</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n blocco</numerusform>
             <numerusform>%n blocchi</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n gruppo</numerusform>
-            <numerusform>%n gruppi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -98,12 +84,29 @@
         <translation>Il campo è vuoto.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Resta una mossa possibile.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Nessuna mossa possibile.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -245,6 +248,14 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
   F2                    Lo stato della partita, comunicato allo screen reader.
   F10                   Esci dal gioco.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -4,21 +4,9 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n 個のブロック</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n 個のブロック</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n グループ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -92,12 +80,29 @@
         <translation>盤面は空です。</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>まだ消せるブロックがあります。</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>もう消せるブロックはありません。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -238,6 +243,14 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   F2                    ゲームの状況をスクリーンリーダーに伝える。
   F10                   ゲームを終了する。
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

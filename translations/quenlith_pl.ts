@@ -4,27 +4,11 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n klocek</numerusform>
-            <numerusform>%n klocki</numerusform>
-            <numerusform>%n klocków</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n klocek</numerusform>
             <numerusform>%n klocki</numerusform>
             <numerusform>%n klocków</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n grupa</numerusform>
-            <numerusform>%n grupy</numerusform>
-            <numerusform>%n grup</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -104,12 +88,29 @@
         <translation>Plansza jest pusta.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Jest jeszcze ruch.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Nie ma już ruchu.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -252,6 +253,14 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
   F2                    Stan gry, przekazany czytnikowi ekranu.
   F10                   Opuść grę.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

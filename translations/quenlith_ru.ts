@@ -4,27 +4,11 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n кубик</numerusform>
-            <numerusform>%n кубика</numerusform>
-            <numerusform>%n кубиков</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n кубик</numerusform>
             <numerusform>%n кубика</numerusform>
             <numerusform>%n кубиков</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n группа</numerusform>
-            <numerusform>%n группы</numerusform>
-            <numerusform>%n групп</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -104,12 +88,29 @@
         <translation>Поле пусто.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Ход ещё есть.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Ходов больше нет.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -252,6 +253,14 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   F2                    Сообщить состояние игры экранному диктору.
   F10                   Выйти из игры.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
