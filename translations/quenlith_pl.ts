@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Undone: %1, %2.</source>
-        <translation>Cofnięto: %1, %2.</translation>
+        <translation>Cofnięto ruch: %1, %2.</translation>
     </message>
     <message>
         <source>Redone: %1, %2.</source>
-        <translation>Powtórzono: %1, %2.</translation>
+        <translation>Powtórzono ruch: %1, %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
@@ -94,23 +94,23 @@
     <message>
         <source>%1 %2</source>
         <extracomment>Two sentences of an answer, one after the other</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma ruchu do cofnięcia.</translation>
     </message>
     <message>
         <source>Nothing to redo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma ruchu do powtórzenia.</translation>
     </message>
     <message>
         <source>Redone: the board is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtórzono ruch: plansza jest pusta.</translation>
     </message>
     <message>
         <source>Moves remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Są jeszcze możliwe ruchy.</translation>
     </message>
 </context>
 <context>
@@ -238,7 +238,7 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Klawisze:
-  Spacja                Zagraj bieżący klocek (po zwolnieniu).
+  Spacja                Wykonaj ruch bieżącym klockiem (po zwolnieniu).
   Strzałki, Home, End, Page Up, Page Down
                         Przesuń bieżący klocek.
   Ctrl+1, Ctrl+2, Ctrl+3
@@ -256,11 +256,11 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdaj plansze według liczby N (od 0 do 4294967295): ta sama liczba daje te same plansze, by rozegrać je ponownie lub się nimi podzielić.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation type="unfinished"></translation>
+        <translation>ziarno „%1” nie jest liczbą od 0 do 4294967295.</translation>
     </message>
 </context>
 <context>

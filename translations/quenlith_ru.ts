@@ -94,23 +94,23 @@
     <message>
         <source>%1 %2</source>
         <extracomment>Two sentences of an answer, one after the other</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нечего отменять.</translation>
     </message>
     <message>
         <source>Nothing to redo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нечего повторять.</translation>
     </message>
     <message>
         <source>Redone: the board is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ход повторён: поле пусто.</translation>
     </message>
     <message>
         <source>Moves remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ходы ещё есть.</translation>
     </message>
 </context>
 <context>
@@ -238,7 +238,7 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Клавиши:
-  Пробел                Сыграть текущий кубик (при отпускании).
+  Пробел                Сделать ход текущим кубиком (при отпускании).
   Стрелки, Home, End, Page Up, Page Down
                         Переместить текущий кубик.
   Ctrl+1, Ctrl+2, Ctrl+3
@@ -256,11 +256,11 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Раздавать поля по числу N (от 0 до 4294967295): одно и то же число даёт одни и те же поля, чтобы сыграть их снова или поделиться ими.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation type="unfinished"></translation>
+        <translation>зерно «%1» не является числом от 0 до 4294967295.</translation>
     </message>
 </context>
 <context>

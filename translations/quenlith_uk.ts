@@ -94,23 +94,23 @@
     <message>
         <source>%1 %2</source>
         <extracomment>Two sentences of an answer, one after the other</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нічого скасовувати.</translation>
     </message>
     <message>
         <source>Nothing to redo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нічого повторювати.</translation>
     </message>
     <message>
         <source>Redone: the board is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Хід повторено: поле порожнє.</translation>
     </message>
     <message>
         <source>Moves remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ходи ще є.</translation>
     </message>
 </context>
 <context>
@@ -238,7 +238,7 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Клавіші:
-  Пробіл                Зіграти поточний кубик (коли відпущено).
+  Пробіл                Зробити хід поточним кубиком (після відпускання).
   Стрілки, Home, End, Page Up, Page Down
                         Пересунути поточний кубик.
   Ctrl+1, Ctrl+2, Ctrl+3
@@ -256,11 +256,11 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Роздавати поля за числом N (від 0 до 4294967295): те саме число дає ті самі поля, щоб зіграти їх знову чи поділитися ними.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation type="unfinished"></translation>
+        <translation>зерно «%1» не є числом від 0 до 4294967295.</translation>
     </message>
 </context>
 <context>
