@@ -1,10 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Every text a player reads is translated into every language: the game's texts (lupdate
 run over the sources into a copy of translations/) and the desktop entry's and the
-metainfo's (xgettext and msgmerge into a copy of po/), for every language in po/LINGUAS.
-Fails on a text missing from a language, left unfinished, dropping a placeholder, with the
-wrong number of plural forms, or naming a box or a group otherwise than the glossary
-(translations/README.md) does. Usage: complete.py SOURCE_DIR LUPDATE"""
+metainfo's (xgettext and msgmerge into a copy of po/). Fails on a text missing from a
+language, left unfinished, dropping a placeholder, with the wrong number of plural forms,
+or naming a box or a group otherwise than translations/README.md. Usage: complete.py
+SOURCE_DIR LUPDATE"""
 
 import gettext
 import os
@@ -32,21 +32,16 @@ def glossary(source_dir):
     return {(row[0], lang): cell for row in rows[1:] for lang, cell in zip(rows[0][1:], row[1:])}
 
 
-def has(word, text, whole):
-    edge = "" if word >= "\u3000" else r"\b"  # Chinese and Japanese run words together
-    return re.search(edge + re.escape(word) + (edge if whole else ""), text, re.I)
-
-
 def term_faults(lang, english, translation, terms):
-    """Where the English says box or group: the glossary's word for it, none it rules out."""
-    faults = []
-    for thing in ("box", "group"):
-        ruled_out = terms[(thing + ", not", lang)].split(", ")
-        others = [word for word in ruled_out if has(word, translation, True)]
-        if re.search(rf"\b{thing}", english, re.I) and (
-                others or not has(terms[(thing + ", forms begin", lang)], translation, False)):
-            faults.append(f"{lang}: {translation!r} names the {thing} otherwise than the glossary")
-    return faults
+    """Where the English says box or group: the glossary's word for it, none it rules out.
+    Chinese and Japanese run words together; elsewhere a word starts at a word boundary."""
+    def has(word, whole):
+        edge = "" if word >= "\u3000" else r"\b"
+        return re.search(edge + re.escape(word) + (edge if whole else ""), translation, re.I)
+    return [f"{lang}: {translation!r} names the {thing} otherwise than the glossary"
+            for thing in ("box", "group") if re.search(rf"\b{thing}", english, re.I)
+            and (not has(terms[(thing + ", forms begin", lang)], False)
+                 or any(has(word, True) for word in terms[(thing + ", not", lang)].split(", ")))]
 
 
 def messages(path):
