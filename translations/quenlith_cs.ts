@@ -4,27 +4,11 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n kostka</numerusform>
-            <numerusform>%n kostky</numerusform>
-            <numerusform>%n kostek</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n kostka</numerusform>
             <numerusform>%n kostky</numerusform>
             <numerusform>%n kostek</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n skupina</numerusform>
-            <numerusform>%n skupiny</numerusform>
-            <numerusform>%n skupin</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -49,19 +33,19 @@
     </message>
     <message>
         <source>A single box, nothing removed.</source>
-        <translation>Osamocená kostka, nic neodebráno.</translation>
+        <translation>Osamocená kostka, nic nebylo odebráno.</translation>
     </message>
     <message>
         <source>No box there, nothing removed.</source>
-        <translation>Tady není žádná kostka, nic neodebráno.</translation>
+        <translation>Tady není žádná kostka, nic nebylo odebráno.</translation>
     </message>
     <message>
         <source>Undone: %1, %2.</source>
-        <translation>Vráceno: %1, %2.</translation>
+        <translation>Tah vrácen: %1, %2.</translation>
     </message>
     <message>
         <source>Redone: %1, %2.</source>
-        <translation>Zopakováno: %1, %2.</translation>
+        <translation>Tah zopakován: %1, %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
@@ -104,12 +88,29 @@
         <translation>Plocha je prázdná.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Ještě je možný tah.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Už není možný žádný tah.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Není co vrátit.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Není co zopakovat.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Tah zopakován: plocha je prázdná.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Ještě zbývají možné tahy.</translation>
     </message>
 </context>
 <context>
@@ -237,7 +238,7 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Klávesy:
-  Mezerník              Zahrát aktuální kostku (po uvolnění).
+  Mezerník              Táhnout aktuální kostkou (po uvolnění).
   Šipky, Home, End, Page Up, Page Down
                         Posunout aktuální kostku.
   Ctrl+1, Ctrl+2, Ctrl+3
@@ -247,11 +248,19 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
   Ctrl+Y                Zopakovat naposledy vrácený tah.
   Ctrl+A                Zapnout nebo vypnout animaci padání.
   Ctrl+C                Barevné nebo šedé kostky.
-  Ctrl+H                Rámeček aktuální kostky: vyplněný, obrys, nebo žádný.
+  Ctrl+H                Rámeček aktuální kostky: vyplněný, obrys nebo žádný.
   Ctrl+S                Zapnout nebo vypnout symboly na kostkách.
   F2                    Stav hry, sdělený čtečce obrazovky.
   F10                   Opustit hru.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Rozdat plochy podle čísla N (0 až 4294967295): stejné číslo rozdá stejné plochy, aby šly zahrát znovu nebo sdílet.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>semínko „%1“ není číslo od 0 do 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -322,7 +331,7 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
     <message>
         <source>Undo</source>
         <extracomment>A button: takes the last move back</extracomment>
-        <translation>Zpět</translation>
+        <translation>Vrátit tah</translation>
     </message>
     <message>
         <source>Quit</source>

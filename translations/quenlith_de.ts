@@ -4,24 +4,10 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n Kästchen</numerusform>
-            <numerusform>%n Kästchen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n Kästchen</numerusform>
             <numerusform>%n Kästchen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n Gruppe</numerusform>
-            <numerusform>%n Gruppen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -52,11 +38,11 @@
     </message>
     <message>
         <source>Undone: %1, %2.</source>
-        <translation>Rückgängig gemacht: %1, %2.</translation>
+        <translation>Zug rückgängig gemacht: %1, %2.</translation>
     </message>
     <message>
         <source>Redone: %1, %2.</source>
-        <translation>Wiederholt: %1, %2.</translation>
+        <translation>Zug wiederholt: %1, %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
@@ -98,12 +84,29 @@
         <translation>Das Spielfeld ist leer.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Ein Zug ist noch möglich.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Kein Zug ist mehr möglich.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Es gibt keinen Zug zum Rückgängigmachen.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Es gibt keinen Zug zum Wiederholen.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Zug wiederholt: Das Spielfeld ist leer.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Es sind noch Züge möglich.</translation>
     </message>
 </context>
 <context>
@@ -235,9 +238,9 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
                         Das aktuelle Kästchen bewegen.
   Strg+1, Strg+2, Strg+3
                         Leichte, mittlere oder schwere Stufe.
-  Strg+N                Neues Spiel mit gleicher Spielfeldgröße und Farbenzahl.
-  Strg+Z                Den letzten Zug zurücknehmen.
-  Strg+Y                Den zuletzt zurückgenommenen Zug wiederholen.
+  Strg+N                Neues Spiel mit gleicher Spielfeldgröße und Anzahl der Farben.
+  Strg+Z                Den letzten Zug rückgängig machen.
+  Strg+Y                Den zuletzt rückgängig gemachten Zug wiederholen.
   Strg+A                Fallanimation ein oder aus.
   Strg+C                Farbige oder graue Kästchen.
   Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder keiner.
@@ -245,6 +248,14 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
   F2                    Den Spielstand einem Bildschirmleser mitteilen.
   F10                   Das Spiel verlassen.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Die Spielfelder aus der Zahl N (0 bis 4294967295) erzeugen: Dieselbe Zahl ergibt dieselben Spielfelder, um sie erneut zu spielen oder weiterzugeben.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>der Startwert „%1“ ist keine Zahl von 0 bis 4294967295.</translation>
     </message>
 </context>
 <context>

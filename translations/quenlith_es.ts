@@ -4,24 +4,10 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n caja</numerusform>
-            <numerusform>%n cajas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
-            <numerusform>%n caja</numerusform>
-            <numerusform>%n cajas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n grupo</numerusform>
-            <numerusform>%n grupos</numerusform>
+            <numerusform>%n bloque</numerusform>
+            <numerusform>%n bloques</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -38,25 +24,25 @@
     <message numerus="yes">
         <source>%n boxes removed.</source>
         <translation>
-            <numerusform>%n caja quitada.</numerusform>
-            <numerusform>%n cajas quitadas.</numerusform>
+            <numerusform>%n bloque quitado.</numerusform>
+            <numerusform>%n bloques quitados.</numerusform>
         </translation>
     </message>
     <message>
         <source>A single box, nothing removed.</source>
-        <translation>Una caja suelta, no se quita nada.</translation>
+        <translation>Un bloque suelto, no se quita nada.</translation>
     </message>
     <message>
         <source>No box there, nothing removed.</source>
-        <translation>Ahí no hay ninguna caja, no se quita nada.</translation>
+        <translation>Ahí no hay ningún bloque, no se quita nada.</translation>
     </message>
     <message>
         <source>Undone: %1, %2.</source>
-        <translation>Deshecho: %1, %2.</translation>
+        <translation>Jugada deshecha: %1, %2.</translation>
     </message>
     <message>
         <source>Redone: %1, %2.</source>
-        <translation>Rehecho: %1, %2.</translation>
+        <translation>Jugada rehecha: %1, %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
@@ -98,12 +84,29 @@
         <translation>El tablero está vacío.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Queda una jugada posible.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>No queda ninguna jugada.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>No hay ninguna jugada que deshacer.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>No hay ninguna jugada que rehacer.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Jugada rehecha: el tablero está vacío.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Aún quedan jugadas.</translation>
     </message>
 </context>
 <context>
@@ -156,14 +159,14 @@
     <message>
         <source>Cannot be played, a single box</source>
         <extracomment>A box with no neighbour of its colour</extracomment>
-        <translation>No se puede jugar, una caja suelta</translation>
+        <translation>No se puede jugar, un bloque suelto</translation>
     </message>
     <message numerus="yes">
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
         <translation>
-            <numerusform>Se puede jugar, un grupo de %n caja</numerusform>
-            <numerusform>Se puede jugar, un grupo de %n cajas</numerusform>
+            <numerusform>Se puede jugar, un grupo de %n bloque</numerusform>
+            <numerusform>Se puede jugar, un grupo de %n bloques</numerusform>
         </translation>
     </message>
     <message>
@@ -175,11 +178,11 @@
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
-        <translation>%1: %2 Pruebe «%1 --help» para más información.</translation>
+        <translation>%1: %2 Prueba «%1 --help» para más información.</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
-        <translation>Vacía un tablero de cajas de colores, grupo a grupo.</translation>
+        <translation>Vacía un tablero de bloques de colores, grupo a grupo.</translation>
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
@@ -191,7 +194,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
-        <translation>Empezar con un símbolo en cada caja, una forma para cada color (Ctrl+S lo cambia).</translation>
+        <translation>Empezar con un símbolo en cada bloque, una forma para cada color (Ctrl+S los activa o desactiva).</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
@@ -230,21 +233,29 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Teclas:
-  Espacio               Jugar la caja actual (al soltar).
+  Espacio               Jugar el bloque actual (al soltar).
   Flechas, Inicio, Fin, Re Pág, Av Pág
-                        Mover la caja actual.
+                        Mover el bloque actual.
   Ctrl+1, Ctrl+2, Ctrl+3
                         Nivel fácil, medio o difícil.
   Ctrl+N                Partida nueva con el mismo tamaño de tablero y colores.
   Ctrl+Z                Deshacer la última jugada.
   Ctrl+Y                Rehacer la última jugada deshecha.
-  Ctrl+A                Animación de caída sí o no.
-  Ctrl+C                Cajas de color o grises.
-  Ctrl+H                Marco de la caja actual: relleno, contorno o ninguno.
-  Ctrl+S                Símbolos en las cajas sí o no.
+  Ctrl+A                Activar o desactivar la animación de caída.
+  Ctrl+C                Bloques de color o grises.
+  Ctrl+H                Marco del bloque actual: relleno, contorno o ninguno.
+  Ctrl+S                Activar o desactivar los símbolos en los bloques.
   F2                    El estado de la partida, para el lector de pantalla.
   F10                   Salir del juego.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Repartir los tableros a partir del número N (de 0 a 4294967295): el mismo número reparte los mismos tableros, para volver a jugarlos o compartirlos.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>la semilla «%1» no es un número de 0 a 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -286,7 +297,7 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
     </message>
     <message>
         <source>%1. Click to close.</source>
-        <translation>%1. Haga clic para cerrar.</translation>
+        <translation>%1. Haz clic para cerrar.</translation>
     </message>
 </context>
 <context>
@@ -350,7 +361,7 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
     <message>
         <source>Boxes: %1  Groups: %2</source>
         <extracomment>What is left on the board; two blanks between the counts</extracomment>
-        <translation>Cajas: %1  Grupos: %2</translation>
+        <translation>Bloques: %1  Grupos: %2</translation>
     </message>
     <message>
         <source>Congratulation! You win</source>

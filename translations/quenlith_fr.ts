@@ -4,24 +4,10 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n boîte</numerusform>
-            <numerusform>%n boîtes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
-            <numerusform>%n boîte</numerusform>
-            <numerusform>%n boîtes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n groupe</numerusform>
-            <numerusform>%n groupes</numerusform>
+            <numerusform>%n bloc</numerusform>
+            <numerusform>%n blocs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -38,17 +24,17 @@
     <message numerus="yes">
         <source>%n boxes removed.</source>
         <translation>
-            <numerusform>%n boîte retirée.</numerusform>
-            <numerusform>%n boîtes retirées.</numerusform>
+            <numerusform>%n bloc retiré.</numerusform>
+            <numerusform>%n blocs retirés.</numerusform>
         </translation>
     </message>
     <message>
         <source>A single box, nothing removed.</source>
-        <translation>Une boîte isolée, rien n’est retiré.</translation>
+        <translation>Un bloc isolé, rien n’est retiré.</translation>
     </message>
     <message>
         <source>No box there, nothing removed.</source>
-        <translation>Pas de boîte ici, rien n’est retiré.</translation>
+        <translation>Pas de bloc ici, rien n’est retiré.</translation>
     </message>
     <message>
         <source>Undone: %1, %2.</source>
@@ -98,12 +84,29 @@
         <translation>Le plateau est vide.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Il reste un coup possible.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Plus aucun coup possible.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Aucun coup à annuler.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Aucun coup à rejouer.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Coup rejoué&#xa0;: le plateau est vide.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Il reste des coups possibles.</translation>
     </message>
 </context>
 <context>
@@ -156,14 +159,14 @@
     <message>
         <source>Cannot be played, a single box</source>
         <extracomment>A box with no neighbour of its colour</extracomment>
-        <translation>Non jouable, une boîte isolée</translation>
+        <translation>Non jouable, un bloc isolé</translation>
     </message>
     <message numerus="yes">
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
         <translation>
-            <numerusform>Jouable, un groupe de %n boîte</numerusform>
-            <numerusform>Jouable, un groupe de %n boîtes</numerusform>
+            <numerusform>Jouable, un groupe de %n bloc</numerusform>
+            <numerusform>Jouable, un groupe de %n blocs</numerusform>
         </translation>
     </message>
     <message>
@@ -179,7 +182,7 @@
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
-        <translation>Videz un plateau de boîtes colorées, groupe par groupe.</translation>
+        <translation>Videz un plateau de blocs colorés, groupe par groupe.</translation>
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
@@ -191,7 +194,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
-        <translation>Commencer avec un symbole sur chaque boîte, une forme par couleur (Ctrl+S bascule).</translation>
+        <translation>Commencer avec un symbole sur chaque bloc, une forme par couleur (Ctrl+S bascule).</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
@@ -230,21 +233,29 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Touches&#xa0;:
-  Espace                Jouer la boîte courante (au relâchement).
+  Espace                Jouer le bloc courant (au relâchement).
   Flèches, Début, Fin, Page préc., Page suiv.
-                        Déplacer la boîte courante.
+                        Déplacer le bloc courant.
   Ctrl+1, Ctrl+2, Ctrl+3
                         Niveau facile, moyen ou difficile.
   Ctrl+N                Nouvelle partie, même taille de plateau et mêmes couleurs.
   Ctrl+Z                Annuler le dernier coup.
   Ctrl+Y                Rejouer le dernier coup annulé.
   Ctrl+A                Animation de chute activée ou non.
-  Ctrl+C                Boîtes en couleur ou en gris.
-  Ctrl+H                Cadre autour de la boîte courante&#xa0;: plein, contour ou aucun.
-  Ctrl+S                Symboles sur les boîtes activés ou non.
+  Ctrl+C                Blocs en couleur ou en gris.
+  Ctrl+H                Cadre autour du bloc courant&#xa0;: plein, contour ou aucun.
+  Ctrl+S                Symboles sur les blocs activés ou non.
   F2                    L’état de la partie, annoncé au lecteur d’écran.
   F10                   Quitter le jeu.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Distribuer les plateaux à partir du nombre N (de 0 à 4294967295)&#xa0;: le même nombre donne les mêmes plateaux, pour refaire une partie ou la partager.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>la graine «&#xa0;%1&#xa0;» n’est pas un nombre de 0 à 4294967295.</translation>
     </message>
 </context>
 <context>
@@ -350,7 +361,7 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
     <message>
         <source>Boxes: %1  Groups: %2</source>
         <extracomment>What is left on the board; two blanks between the counts</extracomment>
-        <translation>Boîtes&#xa0;: %1  Groupes&#xa0;: %2</translation>
+        <translation>Blocs&#xa0;: %1  Groupes&#xa0;: %2</translation>
     </message>
     <message>
         <source>Congratulation! You win</source>

@@ -4,24 +4,10 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n blocco</numerusform>
-            <numerusform>%n blocchi</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n blocco</numerusform>
             <numerusform>%n blocchi</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n gruppo</numerusform>
-            <numerusform>%n gruppi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -98,12 +84,29 @@
         <translation>Il campo è vuoto.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Resta una mossa possibile.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Nessuna mossa possibile.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nessuna mossa da annullare.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nessuna mossa da ripetere.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Mossa ripetuta: il campo è vuoto.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Ci sono ancora mosse possibili.</translation>
     </message>
 </context>
 <context>
@@ -191,7 +194,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
-        <translation>Inizia con un simbolo su ogni blocco, una forma per colore (Ctrl+S lo alterna).</translation>
+        <translation>Inizia con un simbolo su ogni blocco, una forma per colore (Ctrl+S li attiva o disattiva).</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
@@ -236,15 +239,23 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
   Ctrl+1, Ctrl+2, Ctrl+3
                         Livello facile, medio o difficile.
   Ctrl+N                Nuova partita con le stesse dimensioni e gli stessi colori.
-  Ctrl+Z                Annulla l&apos;ultima mossa.
-  Ctrl+Y                Ripeti l&apos;ultima mossa annullata.
-  Ctrl+A                Animazione della caduta sì o no.
+  Ctrl+Z                Annulla l’ultima mossa.
+  Ctrl+Y                Ripeti l’ultima mossa annullata.
+  Ctrl+A                Attiva o disattiva l’animazione della caduta.
   Ctrl+C                Blocchi colorati o grigi.
   Ctrl+H                Cornice del blocco corrente: piena, contorno o nessuna.
-  Ctrl+S                Simboli sui blocchi sì o no.
+  Ctrl+S                Attiva o disattiva i simboli sui blocchi.
   F2                    Lo stato della partita, comunicato allo screen reader.
   F10                   Esci dal gioco.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Genera i campi dal numero N (da 0 a 4294967295): lo stesso numero genera gli stessi campi, per rigiocarli o condividerli.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>il seme «%1» non è un numero da 0 a 4294967295.</translation>
     </message>
 </context>
 <context>

@@ -4,37 +4,25 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n 個のブロック</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
-            <numerusform>%n 個のブロック</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n グループ</numerusform>
+            <numerusform>%n個のブロック</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n groups</source>
         <translation>
-            <numerusform>%n グループ</numerusform>
+            <numerusform>%nグループ</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 left.</source>
-        <translation>残り %1、%2。</translation>
+        <translation>残り%1、%2。</translation>
     </message>
     <message numerus="yes">
         <source>%n boxes removed.</source>
         <translation>
-            <numerusform>%n 個のブロックを消しました。</numerusform>
+            <numerusform>%n個のブロックを消しました。</numerusform>
         </translation>
     </message>
     <message>
@@ -47,33 +35,33 @@
     </message>
     <message>
         <source>Undone: %1, %2.</source>
-        <translation>元に戻しました: %1、%2。</translation>
+        <translation>手を元に戻しました：%1、%2。</translation>
     </message>
     <message>
         <source>Redone: %1, %2.</source>
-        <translation>やり直しました: %1、%2。</translation>
+        <translation>手をやり直しました：%1、%2。</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
-            <numerusform>%n 色</numerusform>
+            <numerusform>%n色</numerusform>
         </translation>
     </message>
     <message>
         <source>New game: a %1 by %2 board in %3, %4.</source>
-        <translation>新しいゲーム: %1×%2 の盤面、%3、%4。</translation>
+        <translation>新しいゲーム：%1×%2の盤面、%3、%4。</translation>
     </message>
     <message>
         <source>Easy level: new %1 by %2 board in %3, %4.</source>
-        <translation>初級: 新しい %1×%2 の盤面、%3、%4。</translation>
+        <translation>初級：新しい%1×%2の盤面、%3、%4。</translation>
     </message>
     <message>
         <source>Medium level: new %1 by %2 board in %3, %4.</source>
-        <translation>中級: 新しい %1×%2 の盤面、%3、%4。</translation>
+        <translation>中級：新しい%1×%2の盤面、%3、%4。</translation>
     </message>
     <message>
         <source>Hard level: new %1 by %2 board in %3, %4.</source>
-        <translation>上級: 新しい %1×%2 の盤面、%3、%4。</translation>
+        <translation>上級：新しい%1×%2の盤面、%3、%4。</translation>
     </message>
     <message>
         <source>Easy level already: the board stays.</source>
@@ -92,12 +80,29 @@
         <translation>盤面は空です。</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>まだ消せるブロックがあります。</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>もう消せるブロックはありません。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>元に戻す手はありません。</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>やり直す手はありません。</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>手をやり直しました：盤面は空です。</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>まだ消せるブロックがあります。</translation>
     </message>
 </context>
 <context>
@@ -156,19 +161,19 @@
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
         <translation>
-            <numerusform>消せます、%n 個のブロックのグループです</numerusform>
+            <numerusform>消せます、%n個のブロックのグループです</numerusform>
         </translation>
     </message>
     <message>
         <source>Row %1, column %2: %3. %4.</source>
-        <translation>%1 行 %2 列: %3。%4。</translation>
+        <translation>%1行目、%2列目：%3。%4。</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
-        <translation>%1: %2 詳しくは「%1 --help」を実行してください。</translation>
+        <translation>%1：%2詳しくは「%1 --help」を実行してください。</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -184,7 +189,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
-        <translation>すべてのブロックに色ごとの記号を付けて始めます (Ctrl+S で切り替え)。</translation>
+        <translation>すべてのブロックに色ごとの記号を付けて始めます（Ctrl+S で切り替え）。</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
@@ -222,53 +227,61 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   F10                   Leave the game.
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
-        <translation>キー:
-  スペース              現在のブロックを消す (キーを離したとき)。
+        <translation>キー：
+  スペース              現在のブロックを消す（キーを離したとき）。
   矢印キー、Home、End、Page Up、Page Down
                         現在のブロックを移動する。
   Ctrl+1、Ctrl+2、Ctrl+3
                         初級、中級、上級。
   Ctrl+N                同じ盤面の大きさと色数で新しいゲーム。
-  Ctrl+Z                最後の手を取り消す。
-  Ctrl+Y                最後に取り消した手をやり直す。
-  Ctrl+A                落下アニメーションのオン/オフ。
+  Ctrl+Z                最後の手を元に戻す。
+  Ctrl+Y                最後に元に戻した手をやり直す。
+  Ctrl+A                落下アニメーションのオン／オフ。
   Ctrl+C                カラーまたはグレーのブロック。
-  Ctrl+H                現在のブロックの枠: 塗りつぶし、輪郭、なし。
-  Ctrl+S                ブロックの記号のオン/オフ。
+  Ctrl+H                現在のブロックの枠：塗りつぶし、輪郭、なし。
+  Ctrl+S                ブロックの記号のオン／オフ。
   F2                    ゲームの状況をスクリーンリーダーに伝える。
   F10                   ゲームを終了する。
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>数値 N（0～4294967295）から盤面を配ります。同じ数値からは同じ盤面が配られるので、もう一度遊んだり共有したりできます。</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>シード値「%1」は0～4294967295の数値ではありません。</translation>
     </message>
 </context>
 <context>
     <name>StartFailure</name>
     <message>
         <source>Quenlith cannot open its window: the Wayland display &quot;%1&quot; cannot be reached.</source>
-        <translation>Quenlith のウィンドウを開けません: Wayland ディスプレイ「%1」に接続できません。</translation>
+        <translation>Quenlith のウィンドウを開けません：Wayland ディスプレイ「%1」に接続できません。</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no X display is set (DISPLAY is empty).</source>
-        <translation>Quenlith のウィンドウを開けません: X ディスプレイが設定されていません (DISPLAY が空です)。</translation>
+        <translation>Quenlith のウィンドウを開けません：X ディスプレイが設定されていません（DISPLAY が空です）。</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the X display &quot;%1&quot; cannot be reached.</source>
-        <translation>Quenlith のウィンドウを開けません: X ディスプレイ「%1」に接続できません。</translation>
+        <translation>Quenlith のウィンドウを開けません：X ディスプレイ「%1」に接続できません。</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
-        <translation>Quenlith のウィンドウを開けません: ディスプレイが設定されていません (DISPLAY と WAYLAND_DISPLAY が空です)。</translation>
+        <translation>Quenlith のウィンドウを開けません：ディスプレイが設定されていません（DISPLAY と WAYLAND_DISPLAY が空です）。</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; is not installed.</source>
-        <translation>Quenlith のウィンドウを開けません: 表示用プラグイン「%1」がインストールされていません。</translation>
+        <translation>Quenlith のウィンドウを開けません：表示用プラグイン「%1」がインストールされていません。</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; failed to load.</source>
-        <translation>Quenlith のウィンドウを開けません: 表示用プラグイン「%1」を読み込めませんでした。</translation>
+        <translation>Quenlith のウィンドウを開けません：表示用プラグイン「%1」を読み込めませんでした。</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: no display could be reached.</source>
-        <translation>Quenlith のウィンドウを開けません: どのディスプレイにも接続できません。</translation>
+        <translation>Quenlith のウィンドウを開けません：どのディスプレイにも接続できません。</translation>
     </message>
 </context>
 <context>
@@ -343,29 +356,29 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
     <message>
         <source>Boxes: %1  Groups: %2</source>
         <extracomment>What is left on the board; two blanks between the counts</extracomment>
-        <translation>ブロック: %1  グループ: %2</translation>
+        <translation>ブロック：%1&#x3000;グループ：%2</translation>
     </message>
     <message>
         <source>Congratulation! You win</source>
         <extracomment>The board is empty; a short line, it must fit the message line</extracomment>
-        <translation>おめでとう！ あなたの勝ちです</translation>
+        <translation>おめでとう！あなたの勝ちです</translation>
     </message>
     <message>
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
-        <translation>負けです！ もう一度挑戦しましょう。</translation>
+        <translation>負けです！もう一度挑戦しましょう。</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quenlith cannot start: %1</source>
-        <translation>Quenlith を起動できません: %1</translation>
+        <translation>Quenlith を起動できません：%1</translation>
     </message>
     <message>
         <source>Quenlith cannot start:
 %1</source>
-        <translation>Quenlith を起動できません:
+        <translation>Quenlith を起動できません：
 %1</translation>
     </message>
 </context>

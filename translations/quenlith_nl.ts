@@ -4,24 +4,10 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n blokje</numerusform>
-            <numerusform>%n blokjes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n blokje</numerusform>
             <numerusform>%n blokjes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n groep</numerusform>
-            <numerusform>%n groepen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -52,11 +38,11 @@
     </message>
     <message>
         <source>Undone: %1, %2.</source>
-        <translation>Ongedaan gemaakt: %1, %2.</translation>
+        <translation>Zet ongedaan gemaakt: %1, %2.</translation>
     </message>
     <message>
         <source>Redone: %1, %2.</source>
-        <translation>Opnieuw gedaan: %1, %2.</translation>
+        <translation>Zet opnieuw gedaan: %1, %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
@@ -98,12 +84,29 @@
         <translation>Het speelveld is leeg.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Er is nog een zet mogelijk.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Er is geen zet meer mogelijk.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Er is geen zet om ongedaan te maken.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Er is geen zet om opnieuw te doen.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Zet opnieuw gedaan: het speelveld is leeg.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Er zijn nog zetten mogelijk.</translation>
     </message>
 </context>
 <context>
@@ -191,7 +194,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
-        <translation>Beginnen met een symbool op elk blokje, één vorm per kleur (Ctrl+S schakelt).</translation>
+        <translation>Beginnen met een symbool op elk blokje, één vorm per kleur (Ctrl+S schakelt om).</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
@@ -231,20 +234,28 @@ De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Toetsen:
   Spatie                Het huidige blokje spelen (bij loslaten).
-  Pijltjes, Home, End, Page Up, Page Down
+  Pijltjestoetsen, Home, End, Page Up, Page Down
                         Het huidige blokje verplaatsen.
   Ctrl+1, Ctrl+2, Ctrl+3
                         Makkelijk, gemiddeld of moeilijk niveau.
-  Ctrl+N                Nieuw spel met dezelfde veldgrootte en kleuren.
+  Ctrl+N                Nieuw spel met dezelfde grootte van het speelveld en dezelfde kleuren.
   Ctrl+Z                De laatste zet ongedaan maken.
   Ctrl+Y                De laatst ongedaan gemaakte zet opnieuw doen.
   Ctrl+A                Valanimatie aan of uit.
   Ctrl+C                Gekleurde of grijze blokjes.
   Ctrl+H                Kader om het huidige blokje: gevuld, omlijnd of geen.
   Ctrl+S                Symbolen op de blokjes aan of uit.
-  F2                    De stand van het spel, verteld aan een schermlezer.
+  F2                    De stand van het spel, doorgegeven aan de schermlezer.
   F10                   Het spel verlaten.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>De speelvelden afleiden uit het getal N (0 tot en met 4294967295): hetzelfde getal geeft dezelfde speelvelden, om ze opnieuw te spelen of te delen.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>het startgetal ‘%1’ is geen getal van 0 tot en met 4294967295.</translation>
     </message>
 </context>
 <context>

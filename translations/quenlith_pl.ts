@@ -4,27 +4,11 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n klocek</numerusform>
-            <numerusform>%n klocki</numerusform>
-            <numerusform>%n klocków</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n klocek</numerusform>
             <numerusform>%n klocki</numerusform>
             <numerusform>%n klocków</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n grupa</numerusform>
-            <numerusform>%n grupy</numerusform>
-            <numerusform>%n grup</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -57,11 +41,11 @@
     </message>
     <message>
         <source>Undone: %1, %2.</source>
-        <translation>Cofnięto: %1, %2.</translation>
+        <translation>Cofnięto ruch: %1, %2.</translation>
     </message>
     <message>
         <source>Redone: %1, %2.</source>
-        <translation>Powtórzono: %1, %2.</translation>
+        <translation>Powtórzono ruch: %1, %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
@@ -104,12 +88,29 @@
         <translation>Plansza jest pusta.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Jest jeszcze ruch.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Nie ma już ruchu.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nie ma ruchu do cofnięcia.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nie ma ruchu do powtórzenia.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Powtórzono ruch: plansza jest pusta.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Są jeszcze możliwe ruchy.</translation>
     </message>
 </context>
 <context>
@@ -237,7 +238,7 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Klawisze:
-  Spacja                Zagraj bieżący klocek (po zwolnieniu).
+  Spacja                Wykonaj ruch bieżącym klockiem (po zwolnieniu).
   Strzałki, Home, End, Page Up, Page Down
                         Przesuń bieżący klocek.
   Ctrl+1, Ctrl+2, Ctrl+3
@@ -252,6 +253,14 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
   F2                    Stan gry, przekazany czytnikowi ekranu.
   F10                   Opuść grę.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Rozdaj plansze według liczby N (od 0 do 4294967295): ta sama liczba daje te same plansze, by rozegrać je ponownie lub się nimi podzielić.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>ziarno „%1” nie jest liczbą od 0 do 4294967295.</translation>
     </message>
 </context>
 <context>

@@ -4,24 +4,10 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n bloco</numerusform>
-            <numerusform>%n blocos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n bloco</numerusform>
             <numerusform>%n blocos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n grupo</numerusform>
-            <numerusform>%n grupos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -52,11 +38,11 @@
     </message>
     <message>
         <source>Undone: %1, %2.</source>
-        <translation>Desfeito: %1, %2.</translation>
+        <translation>Jogada desfeita: %1, %2.</translation>
     </message>
     <message>
         <source>Redone: %1, %2.</source>
-        <translation>Refeito: %1, %2.</translation>
+        <translation>Jogada refeita: %1, %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
@@ -83,27 +69,44 @@
     </message>
     <message>
         <source>Easy level already: the board stays.</source>
-        <translation>Já está no nível fácil: o tabuleiro continua.</translation>
+        <translation>Já está no nível fácil: o tabuleiro é mantido.</translation>
     </message>
     <message>
         <source>Medium level already: the board stays.</source>
-        <translation>Já está no nível médio: o tabuleiro continua.</translation>
+        <translation>Já está no nível médio: o tabuleiro é mantido.</translation>
     </message>
     <message>
         <source>Hard level already: the board stays.</source>
-        <translation>Já está no nível difícil: o tabuleiro continua.</translation>
+        <translation>Já está no nível difícil: o tabuleiro é mantido.</translation>
     </message>
     <message>
         <source>The board is empty.</source>
         <translation>O tabuleiro está vazio.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Ainda há uma jogada.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Não há mais jogadas.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nenhuma jogada para desfazer.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nenhuma jogada para refazer.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Jogada refeita: o tabuleiro está vazio.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Ainda há jogadas possíveis.</translation>
     </message>
 </context>
 <context>
@@ -151,19 +154,19 @@
     <message>
         <source>Cannot be played</source>
         <extracomment>An empty cell</extracomment>
-        <translation>Não pode ser jogada</translation>
+        <translation>Não jogável</translation>
     </message>
     <message>
         <source>Cannot be played, a single box</source>
         <extracomment>A box with no neighbour of its colour</extracomment>
-        <translation>Não pode ser jogada, um bloco isolado</translation>
+        <translation>Não jogável, um bloco isolado</translation>
     </message>
     <message numerus="yes">
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
         <translation>
-            <numerusform>Pode ser jogada, um grupo de %n bloco</numerusform>
-            <numerusform>Pode ser jogada, um grupo de %n blocos</numerusform>
+            <numerusform>Jogável, um grupo de %n bloco</numerusform>
+            <numerusform>Jogável, um grupo de %n blocos</numerusform>
         </translation>
     </message>
     <message>
@@ -245,6 +248,14 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
   F2                    O estado do jogo, informado ao leitor de tela.
   F10                   Sai do jogo.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Gera os tabuleiros a partir do número N (de 0 a 4294967295): o mesmo número gera os mesmos tabuleiros, para jogá-los de novo ou compartilhá-los.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>a semente “%1” não é um número de 0 a 4294967295.</translation>
     </message>
 </context>
 <context>

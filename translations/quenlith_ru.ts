@@ -4,27 +4,11 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n кубик</numerusform>
-            <numerusform>%n кубика</numerusform>
-            <numerusform>%n кубиков</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n кубик</numerusform>
             <numerusform>%n кубика</numerusform>
             <numerusform>%n кубиков</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n группа</numerusform>
-            <numerusform>%n группы</numerusform>
-            <numerusform>%n групп</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -104,12 +88,29 @@
         <translation>Поле пусто.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Ход ещё есть.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Ходов больше нет.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Нечего отменять.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Нечего повторять.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Ход повторён: поле пусто.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Ходы ещё есть.</translation>
     </message>
 </context>
 <context>
@@ -237,7 +238,7 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Клавиши:
-  Пробел                Сыграть текущий кубик (при отпускании).
+  Пробел                Сделать ход текущим кубиком (при отпускании).
   Стрелки, Home, End, Page Up, Page Down
                         Переместить текущий кубик.
   Ctrl+1, Ctrl+2, Ctrl+3
@@ -252,6 +253,14 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   F2                    Сообщить состояние игры экранному диктору.
   F10                   Выйти из игры.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Раздавать поля по числу N (от 0 до 4294967295): одно и то же число даёт одни и те же поля, чтобы сыграть их снова или поделиться ими.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>зерно «%1» не является числом от 0 до 4294967295.</translation>
     </message>
 </context>
 <context>

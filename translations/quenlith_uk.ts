@@ -4,27 +4,11 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n кубик</numerusform>
-            <numerusform>%n кубики</numerusform>
-            <numerusform>%n кубиків</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n кубик</numerusform>
             <numerusform>%n кубики</numerusform>
             <numerusform>%n кубиків</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n група</numerusform>
-            <numerusform>%n групи</numerusform>
-            <numerusform>%n груп</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -104,12 +88,29 @@
         <translation>Поле порожнє.</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>Хід ще є.</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>Ходів більше немає.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Нічого скасовувати.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Нічого повторювати.</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>Хід повторено: поле порожнє.</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>Ходи ще є.</translation>
     </message>
 </context>
 <context>
@@ -237,7 +238,7 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
         <translation>Клавіші:
-  Пробіл                Зіграти поточний кубик (коли відпущено).
+  Пробіл                Зробити хід поточним кубиком (після відпускання).
   Стрілки, Home, End, Page Up, Page Down
                         Пересунути поточний кубик.
   Ctrl+1, Ctrl+2, Ctrl+3
@@ -252,6 +253,14 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   F2                    Повідомити стан гри екранному читачу.
   F10                   Вийти з гри.
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Роздавати поля за числом N (від 0 до 4294967295): те саме число дає ті самі поля, щоб зіграти їх знову чи поділитися ними.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>зерно «%1» не є числом від 0 до 4294967295.</translation>
     </message>
 </context>
 <context>

@@ -4,21 +4,9 @@
 <context>
     <name>Answers</name>
     <message numerus="yes">
-        <source>%n box</source>
-        <translation>
-            <numerusform>%n 个方块</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n boxes</source>
         <translation>
             <numerusform>%n 个方块</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n group</source>
-        <translation>
-            <numerusform>%n 组</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -92,12 +80,29 @@
         <translation>棋盘已清空。</translation>
     </message>
     <message>
-        <source>A move is left.</source>
-        <translation>还有可以消除的方块。</translation>
-    </message>
-    <message>
         <source>No move is left.</source>
         <translation>已经没有可以消除的方块了。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of an answer, one after the other</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>没有可撤销的步骤。</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>没有可重做的步骤。</translation>
+    </message>
+    <message>
+        <source>Redone: the board is empty.</source>
+        <translation>已重做：棋盘已清空。</translation>
+    </message>
+    <message>
+        <source>Moves remain.</source>
+        <translation>还有可以消除的方块。</translation>
     </message>
 </context>
 <context>
@@ -168,7 +173,7 @@
     <name>CommandLine</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos; for more information.</source>
-        <translation>%1：%2 运行“%1 --help”了解更多信息。</translation>
+        <translation>%1：%2运行“%1 --help”了解更多信息。</translation>
     </message>
     <message>
         <source>Clear a board of coloured boxes, group by group.</source>
@@ -238,6 +243,14 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
   F2                    向屏幕阅读器报告游戏状态。
   F10                   退出游戏。
 </translation>
+    </message>
+    <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>用数字 N（0 到 4294967295）生成棋盘：相同的数字生成相同的棋盘，便于重玩或分享。</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>种子“%1”不是 0 到 4294967295 之间的数字。</translation>
     </message>
 </context>
 <context>
@@ -338,7 +351,7 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
     <message>
         <source>Board</source>
         <extracomment>The playing field, a table of coloured boxes</extracomment>
-        <translation>游戏区域</translation>
+        <translation>棋盘</translation>
     </message>
     <message>
         <source>Boxes: %1  Groups: %2</source>

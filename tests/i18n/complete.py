@@ -2,10 +2,11 @@
 """Every text a player reads is translated into every language: the game's texts (lupdate
 run over the sources into a copy of translations/) and the desktop entry's and the
 metainfo's (xgettext and msgmerge into a copy of po/). Fails on a text missing from a
-language, left unfinished, dropping a placeholder, or with the wrong number of plural
-forms. Usage: complete.py SOURCE_DIR LUPDATE"""
+language, left unfinished, dropping a placeholder, with the wrong number of plural forms,
+or naming a box or a group otherwise than translations/README.md. Usage: complete.py
+SOURCE_DIR LUPDATE"""
 
-import glob
+import gettext
 import os
 import re
 import shutil
@@ -17,6 +18,30 @@ import xml.etree.ElementTree as ET
 # Plural forms as Qt counts them.
 FORMS = {"pl": 3, "cs": 3, "ru": 3, "uk": 3, "ja": 1, "zh_CN": 1}
 PLACEHOLDER = re.compile(r"%(?:\d+|n)")
+
+
+def languages(source_dir):
+    with open(os.path.join(source_dir, "po", "LINGUAS")) as linguas:
+        return [line.strip() for line in linguas if line.strip() and line[0] != "#"]
+
+
+def glossary(source_dir):
+    """{(row, language): cell} of the table in translations/README.md."""
+    with open(os.path.join(source_dir, "translations", "README.md"), encoding="utf-8") as f:
+        rows = [[c.strip() for c in line.strip(" |\n").split("|")] for line in f if line[0] == "|"]
+    return {(row[0], lang): cell for row in rows[1:] for lang, cell in zip(rows[0][1:], row[1:])}
+
+
+def term_faults(lang, english, translation, terms):
+    """Where the English says box or group: the glossary's word for it, none it rules out.
+    Chinese and Japanese run words together; elsewhere a word starts at a word boundary."""
+    def has(word, whole):
+        edge = "" if word >= "\u3000" else r"\b"
+        return re.search(edge + re.escape(word) + (edge if whole else ""), translation, re.I)
+    return [f"{lang}: {translation!r} names the {thing} otherwise than the glossary"
+            for thing in ("box", "group") if re.search(rf"\b{thing}", english, re.I)
+            and (not has(terms[(thing + ", forms begin", lang)], False)
+                 or any(has(word, True) for word in terms[(thing + ", not", lang)].split(", ")))]
 
 
 def messages(path):
@@ -34,8 +59,9 @@ def messages(path):
 
 
 def check_ts(source_dir, lupdate, work):
-    faults = []
-    committed = sorted(glob.glob(os.path.join(source_dir, "translations", "*.ts")))
+    faults, terms = [], glossary(source_dir)
+    committed = [os.path.join(source_dir, "translations", f"quenlith_{lang}.ts")
+                 for lang in languages(source_dir)]
     copies = [shutil.copy(path, work) for path in committed]
     subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", "-I", source_dir,
                     os.path.join(source_dir, "ui"), "-ts", *copies], check=True)
@@ -55,29 +81,32 @@ def check_ts(source_dir, lupdate, work):
                 faults.append(f"{where} has {len(forms)} plural forms, not {FORMS.get(lang, 2)}")
             wanted = sorted(set(PLACEHOLDER.findall(source)))
             for form in forms:
+                faults += term_faults(lang, source, form, terms)
                 if sorted(set(PLACEHOLDER.findall(form))) != wanted:
                     faults.append(f"{where}: {form!r} does not keep {wanted}")
     return faults
 
 
 def check_po(source_dir, work):
-    faults = []
+    faults, terms = [], glossary(source_dir)
     po = os.path.join(source_dir, "po")
     pot = os.path.join(work, "quenlith.pot")
     subprocess.run(["xgettext", "--language=Desktop", "-o", pot,
                     "resources/quenlith.desktop.in"], cwd=source_dir, check=True)
     subprocess.run(["xgettext", "--join-existing", "-o", pot,
                     "resources/org.example.Quenlith.metainfo.xml.in"], cwd=source_dir, check=True)
-    with open(os.path.join(po, "LINGUAS")) as linguas:
-        languages = [line.strip() for line in linguas if line.strip() and line[0] != "#"]
-    for lang in languages:
+    for lang in languages(source_dir):
         merged = os.path.join(work, lang + ".po")
         subprocess.run(["msgmerge", "--quiet", "--no-fuzzy-matching", "-o", merged,
                         os.path.join(po, lang + ".po"), pot], check=True)
-        stats = subprocess.run(["msgfmt", "--check", "--statistics", "-o", os.devnull, merged],
+        stats = subprocess.run(["msgfmt", "--check", "--statistics", "-o", merged + ".mo", merged],
                                capture_output=True, text=True, env=dict(os.environ, LC_ALL="C"))
         if stats.returncode != 0 or re.search(r"untranslated|fuzzy", stats.stderr):
             faults.append(f"po/{lang}.po: {stats.stderr.strip()}")
+            continue
+        with open(merged + ".mo", "rb") as mo:
+            for english, translation in gettext.GNUTranslations(mo)._catalog.items():
+                faults += term_faults(lang, english, translation, terms)
     return faults
 
 

@@ -131,7 +131,8 @@ def check_start_lines(binary, data):
                          stdin=subprocess.DEVNULL, env=env)
     words = set(re.findall(r"\w+", MARKED.sub("", run.stdout)))
     assert run.returncode == 0 and words <= {"Usage", "Options", "options", "quenlith", "h",
-                                             "help", "v", "version", "symbols"}, run.stdout
+                                             "help", "v", "version", "symbols",
+                                             "seed", "N"}, run.stdout
 
 
 def check_pseudo(s, a11y, game, app, frame, board):

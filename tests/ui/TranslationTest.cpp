@@ -77,6 +77,8 @@ TEST(Translation, EveryLanguagesGameOverMessagesFitTheMessageLine) {
   const QStringList Files = QDir(QStringLiteral(":/i18n")).entryList();
   ASSERT_FALSE(Files.isEmpty());
   for (const QString& File : Files) {
+    if (File == QLatin1String("quenlith_en.qm"))
+      continue; // English's plural forms only
     QTranslator Translator;
     ASSERT_TRUE(Translator.load(File, QStringLiteral(":/i18n")));
     for (const char* Message : {"Congratulation! You win", "You lose! Tvy again."}) {

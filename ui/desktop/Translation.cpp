@@ -56,7 +56,15 @@ QStringList TranslationCandidates(const QString& UiLanguage) {
 }
 
 QString InstallTranslations() {
-  // Parented to the application, so both live as long as the texts they answer for.
+  // A count has one source text ("%n boxes"); English gives its singular. Installed first,
+  // so that the player's language, installed after it, is asked first.
+  // Parented to the application, as the others, so all live as long as the texts they
+  // answer for.
+  auto* English = new QTranslator(QCoreApplication::instance());
+  if (English->load(QStringLiteral("quenlith_en"), BuiltInFolder))
+    QCoreApplication::installTranslator(English);
+  else
+    delete English;
   auto* Game = new QTranslator(QCoreApplication::instance());
   QStringList Folders; // looked for once a language other than English comes up
   for (const QString& UiLanguage : QLocale::system().uiLanguages()) {

@@ -2,8 +2,8 @@
 #pragma once
 // The game's texts in the desktop's language: the first of the player's languages
 // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) that the game has a translation for, and Qt's own
-// texts in the same language where they are installed. English needs nothing: it is the
-// language of the sources.
+// texts in the same language where they are installed. English is the language of the
+// sources; it only gives the singular of the texts with a count.
 
 #include <QString>
 #include <QStringList>

@@ -1,0 +1,46 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Answers</name>
+    <message numerus="yes">
+        <source>%n boxes</source>
+        <translation>
+            <numerusform>%n box</numerusform>
+            <numerusform>%n boxes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n group</numerusform>
+            <numerusform>%n groups</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boxes removed.</source>
+        <translation>
+            <numerusform>%n box removed.</numerusform>
+            <numerusform>%n boxes removed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <translation>
+            <numerusform>%n colour</numerusform>
+            <numerusform>%n colours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message numerus="yes">
+        <source>Can be played, a group of %n boxes</source>
+        <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
+        <translation>
+            <numerusform>Can be played, a group of %n box</numerusform>
+            <numerusform>Can be played, a group of %n boxes</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
