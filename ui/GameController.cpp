@@ -3,11 +3,15 @@
 
 #include "model/Game.h"
 #include "model/Random.h"
+#include "solver/ClearingSearch.h"
 #include "solver/Solver.h"
+#include "ui/WinnableDealer.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QTimer>
+#include <chrono>
+#include <utility>
 
 // Translated where shown, in the TMainForm context.
 const std::array<const char*, 4> SolverStateTexts = {
@@ -28,9 +32,10 @@ std::uint32_t TimeOfDaySeed() {
 } // namespace
 
 TGameController::TGameController(std::optional<std::uint32_t> Seed, QObject* Parent)
-    : QObject(Parent), FTimer(new QTimer(this)), FSeed(Seed) {
+    : QObject(Parent), FTimer(new QTimer(this)), FSeed(Seed), FDealer(new TWinnableDealer(this)) {
   FTimer->setInterval(AnimationInterval);
   connect(FTimer, &QTimer::timeout, this, &TGameController::AnimateMap);
+  connect(FDealer, &TWinnableDealer::Dealt, this, &TGameController::WinnableDealt);
 }
 
 TGameController::~TGameController() {
@@ -43,6 +48,13 @@ void TGameController::CreateGame() {
 }
 
 void TGameController::FreeGame() {
+  FSearch.reset();
+  FSearchTicket = 0;
+  FKnown.reset();
+  if (FDealer->Busy()) {
+    FDealer->Cancel();
+    emit DealingEnded();
+  }
   FFallingMove.reset();
   if (FSolver) {
     FSolver->Stop();
@@ -117,9 +129,17 @@ void TGameController::TellSettledMove() {
 
 void TGameController::BoardReplaced(bool NewHistory) {
   ++FBoardSerial;
-  // The board a falling move was to be told on is gone with its history.
-  if (NewHistory)
+  if (FSearchTicket != 0)
+    FSearch->Cancel();
+  FSearchTicket = 0;
+  FHintWanted = false;
+  // The board a falling move was to be told on, and what was found for this game, are gone
+  // with its history.
+  if (NewHistory) {
     FFallingMove.reset();
+    FKnown.reset();
+    FHintsAsked = false;
+  }
 }
 
 void TGameController::EmitHistory(TMenuStates Menu) {
@@ -127,7 +147,7 @@ void TGameController::EmitHistory(TMenuStates Menu) {
 }
 
 void TGameController::MakeMove(int X, int Y) {
-  if (!FGame)
+  if (!FGame || Dealing())
     return;
   const bool WasFalling = Settling();
   SettleAnimatedMap();
@@ -152,8 +172,10 @@ void TGameController::MakeMove(int X, int Y) {
   if (Falling)
     StartSettling();
   emit BoardChanged();
-  if (!Falling)
+  if (!Falling) {
     TellSettledMove();
+    BoardSettled();
+  }
   CheckGameOver();
 }
 
@@ -169,6 +191,7 @@ void TGameController::AnimateMap() {
   FTimer->stop();
   TellSettledMove();
   emit SettlingEnded();
+  BoardSettled();
   CheckGameOver();
 }
 
@@ -184,7 +207,7 @@ void TGameController::CheckGameOver() {
 }
 
 void TGameController::StepHistory(THistoryStep Step, TMenuStates Menu) {
-  if (!FGame)
+  if (!FGame || Dealing())
     return;
   SettleAnimatedMap();
   const bool Moved = Step == THistoryStep::Undo ? FGame->CanUndo() : FGame->CanRedo();
@@ -198,6 +221,8 @@ void TGameController::StepHistory(THistoryStep Step, TMenuStates Menu) {
   emit BoardChanged();
   EmitHistory(Menu);
   emit HistoryStepped(Step, Moved);
+  if (Moved)
+    BoardSettled();
 }
 
 void TGameController::Undo(TMenuStates Menu) {
@@ -211,6 +236,8 @@ void TGameController::Redo() {
 void TGameController::NewGame() {
   if (!FGame)
     return;
+  if (FWinnableOnly)
+    return StartWinnableDeal();
   FGame->NewGame();
   BoardReplaced(true);
   RestartSolver();
@@ -236,6 +263,8 @@ void TGameController::ApplyLevel(std::size_t Level) {
   emit BoardChanged();
   if (NewBoard)
     EmitHistory(TMenuStates::Keep);
+  if (NewBoard && FWinnableOnly)
+    StartWinnableDeal();
 }
 
 bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::uint8_t>& Colors) {
@@ -258,4 +287,102 @@ bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::ui
   EmitHistory(TMenuStates::Keep);
   emit NewGameDealt();
   return true;
+}
+
+void TGameController::SetWinnableOnly(bool Value) {
+  if (Value == FWinnableOnly)
+    return;
+  FWinnableOnly = Value;
+  emit WinnableOnlyChanged(Value);
+}
+
+bool TGameController::Dealing() const {
+  return FDealer->Busy();
+}
+
+// The deal's seed comes from the game's generator, so that a seed given on the command line
+// deals the same boards that can be won, too.
+void TGameController::StartWinnableDeal() {
+  std::uint64_t Seed = 0;
+  for (int Part = 0; Part < 4; ++Part)
+    Seed = Seed << 16 | static_cast<std::uint64_t>(RandomBelow(1 << 16));
+  FDealer->Deal(FGame->Width(), FGame->Height(), FGame->Colors(), Seed);
+  emit DealingStarted();
+}
+
+void TGameController::WinnableDealt(int Width, int Height, const TWinnableDeal& Deal) {
+  if (!FGame || !LoadBoard(Width, Height, Deal.Colors))
+    return;
+  FKnown = std::make_unique<TKnownClearing>(FGame->CurrentMap(), Deal.Clearing);
+  emit DealingEnded();
+}
+
+void TGameController::AskHint() {
+  if (!FGame || Dealing())
+    return;
+  if (Settling()) {
+    SettleAnimatedMap();
+    emit BoardChanged();
+  }
+  FHintsAsked = true;
+  if (TellKnownHint())
+    return;
+  FHintWanted = true;
+  if (FSearchTicket == 0 || FSearchedBoard != FBoardSerial)
+    StartSearch(HintSearchMs);
+  emit HintGiven(THint::Searching, -1, -1);
+}
+
+// What is known of the current board without a search: nothing when it returns false.
+bool TGameController::TellKnownHint() {
+  if (FGame->BoxCount() == 0) {
+    emit HintGiven(THint::Empty, -1, -1);
+    return true;
+  }
+  if (FKnown)
+    if (const std::optional<TRemoval> Next = FKnown->NextFrom(FGame->CurrentMap())) {
+      emit HintGiven(THint::Move, Next->X, Next->Y);
+      return true;
+    }
+  if (FLostBoard != FBoardSerial)
+    return false;
+  emit HintGiven(THint::NotClearable, -1, -1);
+  return true;
+}
+
+// Once the player has asked for a hint in this game, the search goes on ahead of them on
+// every settled board that the known clearing does not cover.
+void TGameController::BoardSettled() {
+  if (!FHintsAsked || FGame->BoxCount() == 0 || FLostBoard == FBoardSerial)
+    return;
+  if ((FKnown && FKnown->NextFrom(FGame->CurrentMap())) ||
+      (FSearchTicket != 0 && FSearchedBoard == FBoardSerial))
+    return;
+  StartSearch(AheadSearchMs);
+}
+
+// Searches the current board, which is settled. The answer comes back on a search thread and
+// is handed to this one; a board change cancels the search before that.
+void TGameController::StartSearch(int Budget) {
+  if (!FSearch)
+    FSearch = std::make_unique<TClearingSearch>(
+        [this](std::uint64_t Ticket, const TClearingAnswer& Answer) {
+          QMetaObject::invokeMethod(
+              this, [this, Ticket, Answer] { SearchAnswered(Ticket, Answer); },
+              Qt::QueuedConnection);
+        });
+  FSearchTicket = FSearch->Start(FGame->CurrentMap(), std::chrono::milliseconds(Budget));
+  FSearchedBoard = FBoardSerial;
+}
+
+void TGameController::SearchAnswered(std::uint64_t Ticket, const TClearingAnswer& Answer) {
+  if (Ticket != FSearchTicket || !FGame)
+    return;
+  FSearchTicket = 0;
+  if (Answer.Verdict == TVerdict::Clearable)
+    FKnown = std::make_unique<TKnownClearing>(FGame->CurrentMap(), Answer.Moves);
+  else if (Answer.Verdict == TVerdict::NotClearable)
+    FLostBoard = FBoardSerial;
+  if (std::exchange(FHintWanted, false) && !TellKnownHint())
+    emit HintGiven(THint::NotFound, -1, -1);
 }

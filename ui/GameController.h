@@ -32,12 +32,25 @@ extern const std::array<TLevelPreset, 3> LevelPresets;
 // own commands do; the undo picture leaves them as the last move or menu command set them.
 enum class TMenuStates { Set, Keep };
 enum class THistoryStep { Undo, Redo };
+// What a hint found: the box to play on a board that can be cleared, that the board can no
+// longer be cleared, that no clearing was found within the time allowed, or that the board is
+// empty already; Searching while the search runs.
+enum class THint { Searching, Move, NotClearable, NotFound, Empty };
+
+class TClearingSearch;
+class TKnownClearing;
+class TWinnableDealer;
+struct TClearingAnswer;
+struct TWinnableDeal;
 
 class TGameController : public QObject {
   Q_OBJECT
 
 public:
   static constexpr int AnimationInterval = 125; // ms per settling step
+  // How long a hint the player waits for may search, and a search ahead of the player.
+  static constexpr int HintSearchMs = 5000;
+  static constexpr int AheadSearchMs = 10000;
 
   // Seed starts the generator for the boards to come; without one, the time of day does.
   explicit TGameController(std::optional<std::uint32_t> Seed = std::nullopt,
@@ -63,6 +76,11 @@ public:
   void SetAnimation(bool Value) { FAnimation = Value; }
   bool SolutionChecker() const { return FSolutionChecker; }
   void SetSolutionChecker(bool Value);
+  // New games and levels deal only boards with a known clearing; off at start.
+  bool WinnableOnly() const { return FWinnableOnly; }
+  void SetWinnableOnly(bool Value);
+  // True while such a board is being dealt: moves and the history wait for it.
+  bool Dealing() const;
 
   // Plays the group at (X, Y); a cell without a same-coloured neighbour is refused.
   void MakeMove(int X, int Y);
@@ -81,6 +99,9 @@ public:
   // outside 3..16 or a wrong number of cells are refused and change nothing.
   bool LoadBoard(int Width, int Height, const std::vector<std::uint8_t>& Colors);
   void RestartSolver();
+  // A hint for the current board; changes neither the board nor the history. Once asked,
+  // the game keeps a search ahead of the player after each move, until the next new game.
+  void AskHint();
 
 signals:
   // The current board changed (a move, a settling step, the history, a new board).
@@ -101,6 +122,11 @@ signals:
   // Emitted before the board change, so that a view can size itself for the new board.
   void LevelApplied(std::size_t Level, bool NewBoard);
   void GameOver(bool Won);
+  // (X, Y) is the box to play, for a Move.
+  void HintGiven(THint Hint, int X, int Y);
+  void WinnableOnlyChanged(bool On);
+  void DealingStarted();
+  void DealingEnded();
 
 private:
   void SettleAnimatedMap();
@@ -109,6 +135,12 @@ private:
   void StepHistory(THistoryStep Step, TMenuStates Menu);
   void BoardReplaced(bool NewHistory);
   void EmitHistory(TMenuStates Menu);
+  void BoardSettled();
+  bool TellKnownHint();
+  void StartSearch(int Budget);
+  void SearchAnswered(std::uint64_t Ticket, const TClearingAnswer& Answer);
+  void StartWinnableDeal();
+  void WinnableDealt(int Width, int Height, const TWinnableDeal& Deal);
 
   struct TMove {
     int X;
@@ -125,4 +157,14 @@ private:
   unsigned FBoardSerial = 0;         // counts the boards the player has been shown
   unsigned FOverToldFor = ~0u;       // the board whose end was told last
   std::optional<TMove> FFallingMove; // told once its board has settled
+
+  bool FWinnableOnly = false;
+  TWinnableDealer* FDealer;
+  std::unique_ptr<TClearingSearch> FSearch; // made when the first hint is asked
+  std::unique_ptr<TKnownClearing> FKnown;   // a clearing found for a board of this game
+  std::uint64_t FSearchTicket = 0;          // the search running, 0 for none
+  unsigned FSearchedBoard = 0;              // the board it searches
+  unsigned FLostBoard = ~0u;                // a board proved not clearable
+  bool FHintsAsked = false;                 // in this game
+  bool FHintWanted = false;                 // the player waits for the running search
 };

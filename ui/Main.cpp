@@ -131,6 +131,10 @@ void TMainForm::CreateControls() {
           [] { SetCursorOverride(Qt::ArrowCursor); });
   // Sized for the level's board before the board change repaints it.
   connect(FController, &TGameController::LevelApplied, this, &TMainForm::AdjustBoardSize);
+  connect(FController, &TGameController::BoardChanged, this, &TMainForm::ForgetHint);
+  connect(FController, &TGameController::HintGiven, this, &TMainForm::ShowHint);
+  connect(FController, &TGameController::DealingStarted, this, [this] { ShowDealing(true); });
+  connect(FController, &TGameController::DealingEnded, this, [this] { ShowDealing(false); });
 }
 
 THotSpot* TMainForm::CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
@@ -202,6 +206,13 @@ void TMainForm::CreateMenu() {
   SolutionChecker1 =
       Bind(Options1->Add(QStringLiteral("SolutionChecker1"), QStringLiteral("&Solution Checker")),
            &TMainForm::SolutionChecker1Click);
+  WinnableBoards1 = Bind(Options1->Add(QStringLiteral("WinnableBoards1"),
+                                       QStringLiteral("&Winnable Boards"), scCtrl + 'D'),
+                         &TMainForm::WinnableBoards1Click);
+  // A plain H: the usual key for a hint, and no other command of the game uses it.
+  Hint1 = Bind(Game1->Add(QStringLiteral("Hint1"), QStringLiteral("H&int"), 'H'),
+               &TMainForm::Hint1Click);
+  Hint1->SetGroupIndex(1);
   Status1 = Bind(Game1->Add(QStringLiteral("Status1"), QStringLiteral("&Status"), vkF2),
                  &TMainForm::Status1Click);
   Status1->SetGroupIndex(1);
@@ -358,10 +369,70 @@ void TMainForm::SolutionChecker1Click() {
   SetSolutionChecker(!SolutionChecker());
 }
 
+void TMainForm::WinnableBoards1Click() {
+  FController->SetWinnableOnly(!FController->WinnableOnly());
+  Label1->setText(FController->WinnableOnly()
+                      //: On the message line: the option of boards that can be won is now on
+                      ? tr("New boards can all be cleared.")
+                      //: On the message line: the option of boards that can be won is now off
+                      : tr("New boards are dealt at random."));
+}
+
+void TMainForm::ShowHint(THint Hint, int X, int Y) {
+  switch (Hint) {
+  case THint::Searching:
+    //: On the message line, while the hint is searched
+    FHintText = tr("Looking for a way to clear the board...");
+    break;
+  case THint::Move:
+    //: On the message line; the box to play has a frame
+    FHintText = tr("The board can be cleared: play the framed box.");
+    FHintCell = QPoint(X, Y);
+    PuzzleGrid->SetCol(X);
+    PuzzleGrid->SetRow(Y);
+    break;
+  case THint::NotClearable:
+    //: On the message line: no sequence of moves empties the board any more
+    FHintText = tr("It can no longer be cleared: undo, then ask again.");
+    break;
+  case THint::NotFound:
+    //: On the message line: the search ran out of time
+    FHintText = tr("No way to clear the board was found in time.");
+    break;
+  case THint::Empty:
+    FHintText.clear();
+    break;
+  }
+  if (!FHintText.isEmpty())
+    Label1->setText(FHintText);
+  PuzzleGrid->update();
+}
+
+// A hint holds for the board it was given on.
+void TMainForm::ForgetHint() {
+  FHintCell.reset();
+  if (!FHintText.isEmpty() && Label1->text() == FHintText)
+    Label1->clear();
+  FHintText.clear();
+}
+
+void TMainForm::ShowDealing(bool Busy) {
+  //: On the message line while a board that can be won is dealt
+  const QString Text = tr("Dealing a board that can be cleared...");
+  SetCursorOverride(Busy ? Qt::WaitCursor : Qt::ArrowCursor);
+  if (Busy)
+    Label1->setText(Text);
+  else if (Label1->text() == Text)
+    Label1->clear();
+}
+
 void TMainForm::PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect,
                                    bool Selected) {
-  PaintBoardCell(Canvas, Game().CurrentMap(), ACol, ARow, Rect, Selected, FColorMode,
-                 FHighlightMode, TSystemColors::FromPalette(PuzzleGrid->palette()), FSymbols);
+  // The hinted box is framed even when the highlight is off, in outline.
+  const bool Hinted = FHintCell == QPoint(ACol, ARow);
+  const std::uint8_t Mode = Hinted && FHighlightMode == 2 ? 1 : FHighlightMode;
+  PaintBoardCell(Canvas, Game().CurrentMap(), ACol, ARow, Rect, Selected || Hinted, FColorMode,
+                 Mode, TSystemColors::FromPalette(PuzzleGrid->palette()), FSymbols);
 }
 
 void TMainForm::PuzzleGridMouseMove(Qt::KeyboardModifiers, int X, int Y) {

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QTimer;
@@ -82,6 +83,8 @@ public:
   void Highlight1Click();
   void Symbols1Click();
   void SolutionChecker1Click();
+  void WinnableBoards1Click();
+  void Hint1Click() { FController->AskHint(); }
   void AboutStelvane1Click() {}
   void PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect, bool Selected);
   void PuzzleGridMouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
@@ -141,6 +144,8 @@ public:
   TMenuItem* Highlight1 = nullptr;
   TMenuItem* Symbols1 = nullptr;
   TMenuItem* SolutionChecker1 = nullptr;
+  TMenuItem* WinnableBoards1 = nullptr;
+  TMenuItem* Hint1 = nullptr;
   TMenuItem* Status1 = nullptr;
   TMenuItem* Exit1 = nullptr;
   TMenuItem* Help1 = nullptr;
@@ -159,6 +164,9 @@ private:
   void ChooseLevel(std::size_t Level, const QPoint& GridPlace);
   void ShowMenuStates(bool CanUndo, bool CanRedo, TMenuStates Menu);
   void ShowGameOver(bool Won);
+  void ShowHint(THint Hint, int X, int Y);
+  void ShowDealing(bool Busy);
+  void ForgetHint();
   void ActivateOnce(); // the activation handler, at the first showing or activation
 
   TGameController* FController;
@@ -168,4 +176,6 @@ private:
   bool FSymbols = false;
   bool FActivated = false; // the activation handler runs once only
   TAboutBox* FAboutBox = nullptr;
+  std::optional<QPoint> FHintCell; // framed whatever the highlight mode, until the board changes
+  QString FHintText;               // what the hint put on the message line
 };

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Deals boards that can be cleared, on a thread of its own so that the window keeps
+// answering while it looks; the result comes back on the thread that asked.
+
+#include "solver/WinnableDeal.h"
+
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <thread>
+
+class TWinnableDealer : public QObject {
+  Q_OBJECT
+
+public:
+  using QObject::QObject;
+  // Cancels and joins: nothing is delivered after it.
+  ~TWinnableDealer() override;
+
+  // Starts a deal; one in progress is cancelled and never delivered.
+  void Deal(int Width, int Height, std::uint8_t Colors, std::uint64_t Seed);
+  void Cancel();
+  bool Busy() const { return FBusy; }
+
+signals:
+  void Dealt(int Width, int Height, const TWinnableDeal& Deal);
+
+private:
+  void Deliver(unsigned Ticket, int Width, int Height, const TWinnableDeal& Deal);
+
+  std::thread FThread;
+  std::shared_ptr<std::atomic<bool>> FCancel;
+  unsigned FTicket = 0; // the deal whose result is wanted
+  bool FBusy = false;
+};
