@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The finding half of the clearing search: beam searches of growing width, one move per
-// level, that keep the boards with the fewest pieces (a piece needs at least one move, a
-// lone box more). Boards with a colour of one box are dropped. A beam that never had to
-// drop a board for want of room has seen every line, which proves there is no clearing.
+// level, that keep the boards with the fewest lone boxes. Boards with a colour of one box are
+// dropped. A beam that never had to drop a board for want of room has seen every line, which proves
+// there is no clearing.
 
 #include "solver/Position.h"
 #include "solver/SearchRace.h"
@@ -42,7 +42,6 @@ private:
   TRacer& FRacer;
   std::mt19937_64 FRandom;
   std::vector<TGroup> FGroups;
-  std::vector<TGroup> FScratch;
   std::vector<TCandidate> FCandidates;
   std::vector<std::vector<TStep>> FSteps; // per level
   std::vector<TRemoval> FFound;

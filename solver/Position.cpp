@@ -91,6 +91,23 @@ std::uint8_t TPosition::MostFrequentColor() const {
                                    FCounts.begin());
 }
 
+int TPosition::LoneBoxes() const {
+  int Lone = 0;
+  for (int Column = 0; Column < FColumns; ++Column) {
+    const std::uint8_t* Cells = &FCells[Column * Side];
+    const std::uint8_t* Left = Column > 0 ? Cells - Side : nullptr;
+    const std::uint8_t* Right = Column + 1 < Side ? Cells + Side : nullptr;
+    for (int Row = 0; Row < FHeights[Column]; ++Row) {
+      const std::uint8_t Color = Cells[Row];
+      const bool Joined = (Row > 0 && Cells[Row - 1] == Color) ||
+                          (Row + 1 < Side && Cells[Row + 1] == Color) ||
+                          (Left && Left[Row] == Color) || (Right && Right[Row] == Color);
+      Lone += !Joined;
+    }
+  }
+  return Lone;
+}
+
 int TPosition::Groups(std::vector<TGroup>& Out) const {
   std::array<bool, Side * Side> Seen{};
   int All = 0;

@@ -36,6 +36,8 @@ public:
   bool Dead() const;
   std::uint8_t MostFrequentColor() const;
 
+  // Boxes without a neighbour of their colour: no flood fill needed to count them.
+  int LoneBoxes() const;
   // Appends every group of two or more; returns the number of groups of any size.
   int Groups(std::vector<TGroup>& Out) const;
   // Removes the group of the given cell and settles; returns the boxes removed.
