@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <new>
 
 namespace {
 
@@ -14,7 +15,11 @@ std::size_t TableSize(const TPosition& Start) {
 } // namespace
 
 TExactSearch::TExactSearch(const TPosition& Start, TRacer& Racer)
-    : FStart(Start), FRacer(Racer), FRefuted(TableSize(Start), 0) {
+    : FStart(Start), FRacer(Racer),
+      FRefuted(static_cast<std::uint64_t*>(std::calloc(TableSize(Start), sizeof(std::uint64_t)))),
+      FMask(TableSize(Start) - 1) {
+  if (!FRefuted)
+    throw std::bad_alloc();
   // Every move removes two boxes or more, so no line is longer than half the boxes.
   FMoves.resize(static_cast<std::size_t>(Start.Boxes() / 2 + 1));
 }
@@ -30,11 +35,11 @@ void TExactSearch::Run() {
 }
 
 bool TExactSearch::Refuted(std::uint64_t Hash) const {
-  return FRefuted[Hash & (FRefuted.size() - 1)] == (Hash | 1);
+  return FRefuted[Hash & FMask] == (Hash | 1);
 }
 
 void TExactSearch::Refute(std::uint64_t Hash) {
-  FRefuted[Hash & (FRefuted.size() - 1)] = Hash | 1;
+  FRefuted[Hash & FMask] = Hash | 1;
 }
 
 // True when Board can be cleared; FLine then holds the moves from the start board on.

@@ -8,6 +8,8 @@
 #include "solver/SearchRace.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 class TExactSearch {
@@ -25,7 +27,12 @@ private:
   TRacer& FRacer;
   // Hashes of refuted boards, direct-mapped, the newest kept: at most 2^20 entries (8 MiB)
   // for a 16x16 board, fewer for smaller ones. A false hit needs a 64-bit collision.
-  std::vector<std::uint64_t> FRefuted;
+  // Allocated zeroed by the system, so only the pages a search touches cost anything.
+  struct TFree {
+    void operator()(std::uint64_t* Table) const { std::free(Table); }
+  };
+  std::unique_ptr<std::uint64_t[], TFree> FRefuted;
+  std::size_t FMask;
   std::vector<std::vector<TGroup>> FMoves; // per depth, so no level allocates
   std::vector<TRemoval> FLine;             // the moves of the line being examined
 };
