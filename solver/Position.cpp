@@ -2,29 +2,47 @@
 #include "solver/Position.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
 
 constexpr int Side = TPosition::Side;
 
-// Zobrist keys, one per cell and colour, from a fixed splitmix sequence: every process
-// hashes a board alike, so work-capped searches repeat exactly.
-struct TZobrist {
-  std::array<std::array<std::uint64_t, TPosition::MaxColors + 1>, Side * Side> Keys{};
-  TZobrist() {
+// Per-column keys for the hash, from a fixed splitmix sequence: every process hashes a board
+// alike, so work-capped searches repeat exactly. Every key byte has its top bit set and no
+// colour byte has, so a word of cells xored with a key is never zero.
+struct TKeys {
+  std::array<std::uint64_t, 2 * Side> Keys{};
+  TKeys() {
     std::uint64_t State = 0x5EEDF00DCAFEull;
-    for (auto& Cell : Keys)
-      for (std::uint64_t& Key : Cell) {
-        State += 0x9E3779B97F4A7C15ull;
-        std::uint64_t Z = State;
-        Z = (Z ^ (Z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        Z = (Z ^ (Z >> 27)) * 0x94D049BB133111EBull;
-        Key = Z ^ (Z >> 31);
-      }
+    for (std::uint64_t& Key : Keys)
+      Key = Mix(State += 0x9E3779B97F4A7C15ull) | 0x8080808080808080ull;
+  }
+  static std::uint64_t Mix(std::uint64_t Z) {
+    Z = (Z ^ (Z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    Z = (Z ^ (Z >> 27)) * 0x94D049BB133111EBull;
+    return Z ^ (Z >> 31);
   }
 };
-const TZobrist Zobrist;
+const TKeys Keys;
+
+__extension__ using TWide = unsigned __int128;
+
+// The two halves of a 64 x 64 bit product folded together: a fast, well mixing combiner.
+std::uint64_t Fold(std::uint64_t A, std::uint64_t B) {
+  const TWide Product = static_cast<TWide>(A) * B;
+  return static_cast<std::uint64_t>(Product) ^ static_cast<std::uint64_t>(Product >> 64);
+}
+
+// Sixteen cells as lanes, for the neighbour comparisons of whole columns.
+using TColumn = std::uint8_t __attribute__((vector_size(Side)));
+
+TColumn LoadColumn(const std::uint8_t* Cells) {
+  TColumn Column;
+  std::memcpy(&Column, Cells, sizeof Column);
+  return Column;
+}
 
 // Depth-first flood over same-coloured neighbours of packed cells; Take must make the
 // cell fail Match, so each cell is pushed once and the fixed stack cannot overflow.
@@ -92,18 +110,22 @@ std::uint8_t TPosition::MostFrequentColor() const {
 }
 
 int TPosition::LoneBoxes() const {
+  const TColumn Empty{};
   int Lone = 0;
   for (int Column = 0; Column < FColumns; ++Column) {
-    const std::uint8_t* Cells = &FCells[Column * Side];
-    const std::uint8_t* Left = Column > 0 ? Cells - Side : nullptr;
-    const std::uint8_t* Right = Column + 1 < Side ? Cells + Side : nullptr;
-    for (int Row = 0; Row < FHeights[Column]; ++Row) {
-      const std::uint8_t Color = Cells[Row];
-      const bool Joined = (Row > 0 && Cells[Row - 1] == Color) ||
-                          (Row + 1 < Side && Cells[Row + 1] == Color) ||
-                          (Left && Left[Row] == Color) || (Right && Right[Row] == Color);
-      Lone += !Joined;
-    }
+    const TColumn Cells = LoadColumn(&FCells[Column * Side]);
+    const TColumn Left = Column > 0 ? LoadColumn(&FCells[(Column - 1) * Side]) : Empty;
+    const TColumn Right = Column + 1 < Side ? LoadColumn(&FCells[(Column + 1) * Side]) : Empty;
+    // The cells above and below as lanes of their own; off the column they are empty.
+    const TColumn Above = __builtin_shufflevector(Cells, Empty, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
+                                                  12, 13, 14, 15, 16);
+    const TColumn Below = __builtin_shufflevector(Empty, Cells, 15, 16, 17, 18, 19, 20, 21, 22, 23,
+                                                  24, 25, 26, 27, 28, 29, 30);
+    const auto Joined = (Cells == Above) | (Cells == Below) | (Cells == Left) | (Cells == Right);
+    const auto Alone = reinterpret_cast<TColumn>(~Joined & (Cells != Empty));
+    std::uint64_t Halves[2];
+    std::memcpy(Halves, &Alone, sizeof Halves);
+    Lone += (std::popcount(Halves[0]) + std::popcount(Halves[1])) / 8;
   }
   return Lone;
 }
@@ -182,8 +204,10 @@ TGroup TPosition::GroupAt(int X, int Y) const {
 
 std::uint64_t TPosition::Hash() const {
   std::uint64_t Hash = 0;
-  for (int Column = 0; Column < FColumns; ++Column)
-    for (int Row = 0; Row < FHeights[Column]; ++Row)
-      Hash ^= Zobrist.Keys[Column * Side + Row][FCells[Column * Side + Row]];
-  return Hash;
+  for (int Column = 0; Column < FColumns; ++Column) {
+    std::uint64_t Words[2];
+    std::memcpy(Words, &FCells[Column * Side], sizeof Words);
+    Hash ^= Fold(Words[0] ^ Keys.Keys[2 * Column], Words[1] ^ Keys.Keys[2 * Column + 1]);
+  }
+  return TKeys::Mix(Hash);
 }
