@@ -18,18 +18,27 @@ enum : int { FinderIndex = 0, ProverIndex = 1 };
 // second beam, ordered by other random draws, makes better use of the second core.
 constexpr int ProvableBoxes = 120;
 
-// Alone on one thread, the exhaustive search gets a quarter of the budget first: it
-// settles small boards at once and would rarely finish a large one anyway.
+// The end of a search that may take Time from Now; a time beyond any search means none.
+steady_clock::time_point EndAfter(steady_clock::time_point Now, std::chrono::milliseconds Time) {
+  constexpr auto Year = std::chrono::hours(24 * 365);
+  return Time >= Year ? steady_clock::time_point::max() : Now + Time;
+}
+
+// Alone on one thread, the exhaustive search gets a quarter of the budget first where it
+// stands a chance: it settles small boards at once and would rarely finish a large one.
 TClearingAnswer SearchOnOneThread(const TPosition& Start, const TSearchBudget& Budget,
                                   TSearchRace& Race) {
   const auto Now = steady_clock::now();
-  const std::uint64_t ProverWork =
-      Budget.Work == 0 ? 0 : std::max<std::uint64_t>(1, Budget.Work / 4);
-  TRacer Prover(Race, ProverIndex, ProverWork, Now + Budget.Time / 4);
-  TExactSearch(Start, Prover).Run();
+  std::uint64_t FinderWork = Budget.Work;
+  if (Start.Boxes() <= ProvableBoxes) {
+    const std::uint64_t ProverWork =
+        Budget.Work == 0 ? 0 : std::max<std::uint64_t>(1, Budget.Work / 4);
+    TRacer Prover(Race, ProverIndex, ProverWork, EndAfter(Now, Budget.Time / 4));
+    TExactSearch(Start, Prover).Run();
+    FinderWork = Budget.Work == 0 ? 0 : std::max<std::uint64_t>(1, Budget.Work - ProverWork);
+  }
   if (!Race.Answered() && !Race.Cancelled()) {
-    TRacer Finder(Race, FinderIndex, Budget.Work == 0 ? 0 : Budget.Work - ProverWork + 1,
-                  Now + Budget.Time);
+    TRacer Finder(Race, FinderIndex, FinderWork, EndAfter(Now, Budget.Time));
     TBeamSearch(Start, Finder, Start.Hash()).Run();
   }
   return Race.Result();
@@ -45,7 +54,7 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
     return {};
   if (Budget.Threads < 2)
     return SearchOnOneThread(Start, Budget, Race);
-  const auto End = steady_clock::now() + Budget.Time;
+  const auto End = EndAfter(steady_clock::now(), Budget.Time);
   TRacer Finder(Race, FinderIndex, Budget.Work, End);
   TRacer Prover(Race, ProverIndex, Budget.Work, End);
   std::thread Helper([&] {

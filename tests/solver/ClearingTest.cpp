@@ -70,7 +70,7 @@ TEST(ClearingAgreement, AnswersLikeAnExhaustiveCheckOnSmallBoards) {
 }
 
 // On large boards in five colours the beam does the finding; under a work cap the answer
-// must not depend on which of the two threads runs faster.
+// must not depend on which of the two threads runs faster. No time limit is no limit.
 TEST(ClearingLargeBoards, ClearingsReplayAndRepeatUnderAWorkCap) {
   int Cleared = 0;
   for (std::uint64_t Seed = 1; Seed <= 4; ++Seed) {
@@ -79,7 +79,7 @@ TEST(ClearingLargeBoards, ClearingsReplayAndRepeatUnderAWorkCap) {
     Board.SetWidth(16);
     Board.SetHeight(16);
     FillRandom(Board, 5, Seed);
-    const TSearchBudget Budget{NoClock, 600'000, 2};
+    const TSearchBudget Budget{std::chrono::milliseconds::max(), 600'000, 2};
     const TClearingAnswer First = FindClearing(Board, Budget);
     const TClearingAnswer Second = FindClearing(Board, Budget);
     EXPECT_EQ(First.Verdict, Second.Verdict);
