@@ -6,11 +6,13 @@
 // aborts with a message, which the fuzzer reports with the input that led to it.
 
 #include "model/Random.h"
+#include "solver/ClearingSearch.h"
 #include "solver/Solver.h"
 #include "tests/GameInvariants.h"
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -205,7 +207,7 @@ public:
   void Run() {
     for (int Count = 0; Count < 4096 && !In.Empty(); ++Count) {
       ++OperationsRun;
-      Operation(In.Byte() % 24);
+      Operation(In.Byte() % 25);
       CheckGame();
     }
     for (TSolverSlot& Slot : Slots)
@@ -309,6 +311,8 @@ private:
       Slot.Solver.reset(); // the destructor stops a running search
       return;
     }
+    case 23:
+      return SearchClearing(In.Byte());
     default:
       for (const TSolverSlot& Slot : Slots)
         Expect(!Slot.Solver || Slot.Solver->State() <= ssStumped, "solver state out of range");
@@ -513,6 +517,38 @@ private:
       Expect(!Small || !Slot.Start.Clearable(DeadEnds), "stumped on a board that can be cleared");
     }
     Slot.Solver.reset();
+  }
+
+  // The clearing search on a small current board: a clearing must empty it by the rules
+  // worked out here, and a proof of none must agree with the plain exhaustive search.
+  void SearchClearing(std::uint8_t Threads) {
+    if (!HasMaps() || Game.Width() > 5 || Game.Height() > 5)
+      return;
+    const TSnapshot Before = TSnapshot::Of(Game.CurrentMap());
+    const TClearingAnswer Answer =
+        FindClearing(Game.CurrentMap(), {std::chrono::hours(1), 2'000'000, 1 + (Threads & 1)});
+    Expect(TSnapshot::Of(Game.CurrentMap()) == Before, "the clearing search changed the board");
+    TBoard Board = TBoard::Of(Game.CurrentMap());
+    Board.Settle();
+    if (Answer.Verdict == TVerdict::NotClearable) {
+      std::set<std::vector<std::uint8_t>> DeadEnds;
+      Expect(!Board.Cleared() && !Board.Clearable(DeadEnds),
+             "no clearing claimed for a clearable board");
+      return;
+    }
+    Expect(Answer.Verdict == TVerdict::Clearable, "a small board was left undecided");
+    for (const TRemoval& Move : Answer.Moves) {
+      Expect(Move.X >= 0 && Move.X < Board.W && Move.Y >= 0 && Move.Y < Board.H,
+             "a move of the clearing is off the board");
+      const int Cell = Move.X + Move.Y * Board.W;
+      const std::vector<int> Group = Board.Group(Cell);
+      Expect(Board.Colors[static_cast<std::size_t>(Cell)] != 0 && Group.size() >= 2,
+             "a move of the clearing removes no group");
+      for (int Member : Group)
+        Board.Colors[static_cast<std::size_t>(Member)] = 0;
+      Board.Settle();
+    }
+    Expect(Board.Cleared(), "the clearing leaves boxes");
   }
 
   // The history of a solved search is the solution: each board follows from the one

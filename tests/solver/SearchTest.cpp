@@ -9,80 +9,9 @@
 
 #include <chrono>
 #include <memory>
-#include <string>
 #include <thread>
-#include <unordered_map>
 
 namespace {
-
-// A board as a column-major string, bottom to top in each column, so that settling is
-// "drop the empty cells of each column, then drop the empty columns".
-struct TPlainBoard {
-  int W;
-  int H;
-  std::string Cells; // '\0' is empty
-  char& At(int X, int Y) { return Cells[static_cast<std::size_t>(X * H + Y)]; }
-};
-
-TPlainBoard FromMap(const TMap& Map) {
-  TPlainBoard Board{Map.Width(), Map.Height(), {}};
-  Board.Cells.assign(static_cast<std::size_t>(Board.W * Board.H), '\0');
-  for (int X = 0; X < Board.W; ++X)
-    for (int Y = 0; Y < Board.H; ++Y)
-      Board.At(X, Y) = static_cast<char>(Map.GetColor(X, Board.H - 1 - Y));
-  return Board;
-}
-
-int Erase(TPlainBoard& Board, int X, int Y, char Color) {
-  if (X < 0 || X >= Board.W || Y < 0 || Y >= Board.H || Board.At(X, Y) != Color)
-    return 0;
-  Board.At(X, Y) = '\0';
-  return 1 + Erase(Board, X + 1, Y, Color) + Erase(Board, X - 1, Y, Color) +
-         Erase(Board, X, Y + 1, Color) + Erase(Board, X, Y - 1, Color);
-}
-
-std::string Settle(const TPlainBoard& Board) {
-  std::string Result;
-  for (int X = 0; X < Board.W; ++X) {
-    std::string Column;
-    for (int Y = 0; Y < Board.H; ++Y)
-      if (char C = Board.Cells[static_cast<std::size_t>(X * Board.H + Y)])
-        Column += C;
-    if (!Column.empty())
-      Result += Column + std::string(static_cast<std::size_t>(Board.H) - Column.size(), '\0');
-  }
-  Result.resize(Board.Cells.size(), '\0');
-  return Result;
-}
-
-// Tries every group of two or more on copies of the board; boards known to be dead are
-// remembered, so the check stays quick where the solver's search does not.
-class TExhaustiveCheck {
-public:
-  bool Clearable(const TPlainBoard& Board) {
-    if (Board.Cells.find_first_not_of('\0') == std::string::npos)
-      return true;
-    if (auto Known = FKnown.find(Board.Cells); Known != FKnown.end())
-      return Known->second;
-    bool Result = false;
-    TPlainBoard Seen = Board;
-    for (int X = 0; X < Board.W && !Result; ++X)
-      for (int Y = 0; Y < Board.H && !Result; ++Y) {
-        const char Color = Seen.At(X, Y);
-        if (Color == '\0' || Erase(Seen, X, Y, Color) < 2)
-          continue;
-        TPlainBoard Next = Board;
-        Erase(Next, X, Y, Color);
-        Next.Cells = Settle(Next);
-        Result = Clearable(Next);
-      }
-    FKnown.emplace(Board.Cells, Result);
-    return Result;
-  }
-
-private:
-  std::unordered_map<std::string, bool> FKnown;
-};
 
 TEST(SolverAgreement, AnswersLikeAnExhaustiveCheckOnSmallRandomBoards) {
   int Solved = 0;

@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How fast the clearing search answers, next to the solution checker stopped at the same
+// limits: random boards per level, positions met in play, and winnable deals against plain
+// random boards. Prints Markdown tables.
+//
+// Usage: clearing_bench [--boards N] [--hints N] [--deals N] [--long N]
+// The full run (200 boards, 100 hint positions, 50 deals, 20 long searches a level) takes
+// about a quarter of an hour on two cores; pass smaller counts for a quick look.
+
+#include "model/Game.h"
+#include "model/Random.h"
+#include "solver/ClearingSearch.h"
+#include "solver/Solver.h"
+#include "solver/WinnableDeal.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::steady_clock;
+
+struct TLevel {
+  const char* Name;
+  int Width;
+  int Height;
+  int Colors;
+};
+
+constexpr TLevel Levels[] = {{"start 8x8/3", 8, 8, 3},
+                             {"easy 12x12/3", 12, 12, 3},
+                             {"medium 16x16/3", 16, 16, 3},
+                             {"hard 16x16/5", 16, 16, 5},
+                             {"12x12/5", 12, 12, 5}};
+constexpr int HardLevel = 3;
+constexpr double Unanswered = 1e9;
+
+struct TOptions {
+  int Boards = 200;
+  int Hints = 100;
+  int Deals = 50;
+  int Long = 20;
+};
+
+// One search's outcome: milliseconds to the answer (Unanswered when none) and the verdict.
+struct TOutcome {
+  double Ms;
+  bool Clearable;
+};
+
+double MsSince(steady_clock::time_point Start) {
+  return std::chrono::duration<double, std::milli>(steady_clock::now() - Start).count();
+}
+
+std::unique_ptr<TGame> NewGame(const TLevel& Level, std::uint32_t Seed) {
+  SeedRandom(Seed);
+  auto Game = std::make_unique<TGame>();
+  Game->SetWidth(Level.Width);
+  Game->SetHeight(Level.Height);
+  Game->SetColors(static_cast<std::uint8_t>(Level.Colors));
+  Game->NewGame();
+  return Game;
+}
+
+TOutcome RunSearch(const TMap& Board, milliseconds Limit) {
+  const auto Start = steady_clock::now();
+  const TClearingAnswer Answer = FindClearing(Board, {Limit, 0, 2});
+  const double Ms = MsSince(Start);
+  if (Answer.Verdict == TVerdict::Unknown)
+    return {Unanswered, false};
+  return {Ms, Answer.Verdict == TVerdict::Clearable};
+}
+
+// The checker runs on its own thread; this one looks at its state every millisecond.
+TOutcome RunChecker(const TGame& Game, milliseconds Limit) {
+  const auto Start = steady_clock::now();
+  TSolver Solver(Game);
+  while (Solver.State() < ssSolved && steady_clock::now() - Start < Limit)
+    std::this_thread::sleep_for(milliseconds(1));
+  const double Ms = MsSince(Start);
+  Solver.Stop();
+  if (Solver.State() < ssSolved)
+    return {Unanswered, false};
+  return {Ms, Solver.State() == ssSolved};
+}
+
+double Percentile(std::vector<double> Values, double Share) {
+  if (Values.empty())
+    return Unanswered;
+  std::sort(Values.begin(), Values.end());
+  const auto Index = static_cast<std::size_t>(Share * static_cast<double>(Values.size() - 1) + 0.5);
+  return Values[Index];
+}
+
+std::string Ms(double Value) {
+  if (Value >= Unanswered)
+    return "> limit";
+  char Text[32];
+  std::snprintf(Text, sizeof Text, "%.1f", Value);
+  return Text;
+}
+
+std::string Share(int Count, int Of) {
+  char Text[32];
+  std::snprintf(Text, sizeof Text, "%.1f%%", Of == 0 ? 0.0 : 100.0 * Count / Of);
+  return Text;
+}
+
+// Answered within 100 ms, within the limit, proved clearable, median and 95th percentile.
+std::string Figures(const std::vector<TOutcome>& Outcomes) {
+  int Fast = 0, Answered = 0, Clearable = 0;
+  std::vector<double> Times;
+  for (const TOutcome& Outcome : Outcomes) {
+    Fast += Outcome.Ms <= 100;
+    Answered += Outcome.Ms < Unanswered;
+    Clearable += Outcome.Clearable;
+    Times.push_back(Outcome.Ms);
+  }
+  const int N = static_cast<int>(Outcomes.size());
+  return Share(Fast, N) + " | " + Share(Answered, N) + " | " + Share(Clearable, N) + " | " +
+         Ms(Percentile(Times, 0.5)) + " | " + Ms(Percentile(Times, 0.95));
+}
+
+long PeakMiB() {
+  rusage Usage{};
+  getrusage(RUSAGE_SELF, &Usage);
+  return Usage.ru_maxrss / 1024;
+}
+
+void RandomBoards(const TOptions& Options) {
+  std::printf("\n## Random boards, %d per level, limit 1 s\n\n", Options.Boards);
+  std::printf("| level | search | <=100 ms | <=1 s | clearable | median ms | p95 ms |\n");
+  std::printf("|---|---|---|---|---|---|---|\n");
+  for (const TLevel& Level : Levels) {
+    std::vector<TOutcome> New, Old;
+    for (int Seed = 1; Seed <= Options.Boards; ++Seed) {
+      const auto Game = NewGame(Level, static_cast<std::uint32_t>(Seed));
+      New.push_back(RunSearch(Game->CurrentMap(), milliseconds(1000)));
+      Old.push_back(RunChecker(*Game, milliseconds(1000)));
+    }
+    std::printf("| %s | clearing search | %s |\n", Level.Name, Figures(New).c_str());
+    std::printf("| %s | old checker | %s |\n", Level.Name, Figures(Old).c_str());
+    std::fflush(stdout);
+  }
+  std::printf("\nPeak memory so far: %ld MiB\n", PeakMiB());
+}
+
+// Hard boards left unanswered at 1 s, searched again for 10 s.
+void LongSearches(const TOptions& Options) {
+  const TLevel& Level = Levels[HardLevel];
+  int Tried = 0, Total = 0, Answered = 0;
+  for (int Seed = 1; Seed <= Options.Boards && Tried < Options.Long; ++Seed) {
+    const auto Game = NewGame(Level, static_cast<std::uint32_t>(Seed));
+    ++Total;
+    if (RunSearch(Game->CurrentMap(), milliseconds(1000)).Ms < Unanswered) {
+      ++Answered;
+      continue;
+    }
+    ++Tried;
+    Answered += RunSearch(Game->CurrentMap(), milliseconds(10000)).Ms < Unanswered;
+  }
+  std::printf("\n## Hard boards within 10 s\n\n%d of the first %d boards answered within 10 s "
+              "(%s); peak memory %ld MiB\n",
+              Answered, Total, Share(Answered, Total).c_str(), PeakMiB());
+}
+
+// A position met in play: random legal moves from a fresh board, for a random share of the
+// game such play would last.
+std::unique_ptr<TGame> PlayedPosition(const TLevel& Level, std::uint32_t Seed) {
+  std::mt19937 Random(Seed);
+  auto Game = NewGame(Level, Seed);
+  std::vector<std::pair<int, int>> Moves;
+  std::vector<std::pair<int, int>> Played;
+  for (;;) {
+    Moves.clear();
+    for (int X = 0; X < Game->Width(); ++X)
+      for (int Y = 0; Y < Game->Height(); ++Y)
+        if (Game->CurrentMap().GetColor(X, Y) != 0 && Game->HasNeighbour(X, Y))
+          Moves.emplace_back(X, Y);
+    if (Moves.empty())
+      break;
+    Played.push_back(Moves[Random() % Moves.size()]);
+    Game->RemoveGroup(Played.back().first, Played.back().second);
+    Game->Collapse();
+  }
+  const std::size_t Steps = Played.empty() ? 0 : Random() % Played.size();
+  Game = NewGame(Level, Seed);
+  for (std::size_t I = 0; I < Steps; ++I) {
+    Game->RemoveGroup(Played[I].first, Played[I].second);
+    Game->Collapse();
+  }
+  return Game;
+}
+
+void Hints(const TOptions& Options) {
+  std::printf("\n## Hints: positions met in random play, %d per level, limit 1 s\n\n",
+              Options.Hints);
+  std::printf("| level | <=100 ms | <=1 s | clearable | median ms | p95 ms |\n");
+  std::printf("|---|---|---|---|---|---|\n");
+  for (int L = 0; L <= HardLevel; ++L) {
+    std::vector<TOutcome> Outcomes;
+    for (int Seed = 1; Seed <= Options.Hints; ++Seed) {
+      const auto Game = PlayedPosition(Levels[L], static_cast<std::uint32_t>(1000 + Seed));
+      Outcomes.push_back(RunSearch(Game->CurrentMap(), milliseconds(1000)));
+    }
+    std::printf("| %s | %s |\n", Levels[L].Name, Figures(Outcomes).c_str());
+    std::fflush(stdout);
+  }
+}
+
+struct TBoardLook {
+  double Groups = 0;
+  double LargestShare = 0;  // of the most frequent colour
+  double SmallestShare = 0; // of the least frequent colour
+};
+
+TBoardLook Look(const TMap& Board, int Colors) {
+  TGame Game;
+  Game.SetWidth(Board.Width());
+  Game.SetHeight(Board.Height());
+  Game.CurrentMap().Assign(Board);
+  Game.Recount();
+  std::vector<int> Counts(static_cast<std::size_t>(Colors) + 1);
+  for (int I = 0; I < Board.CellCount(); ++I)
+    ++Counts[Board.Cells()[I].Color];
+  const auto [Least, Most] = std::minmax_element(Counts.begin() + 1, Counts.end());
+  const double Cells = Board.CellCount();
+  return {static_cast<double>(Game.GroupCount()), *Most / Cells, *Least / Cells};
+}
+
+void Deals(const TOptions& Options) {
+  std::printf("\n## Winnable deals, %d per level, against as many plain random boards\n\n",
+              Options.Deals);
+  std::printf("| level | median ms | p95 ms | groups dealt | groups random | colour shares "
+              "dealt (min-max) | random (min-max) |\n");
+  std::printf("|---|---|---|---|---|---|---|\n");
+  for (const TLevel& Level : Levels) {
+    std::vector<double> Times;
+    TBoardLook Dealt, Random;
+    for (int Seed = 1; Seed <= Options.Deals; ++Seed) {
+      const auto Start = steady_clock::now();
+      const auto Deal =
+          DealWinnable(Level.Width, Level.Height, static_cast<std::uint8_t>(Level.Colors), Seed);
+      Times.push_back(MsSince(Start));
+      TMap Board;
+      Board.SetWidth(Level.Width);
+      Board.SetHeight(Level.Height);
+      for (int I = 0; I < Board.CellCount(); ++I)
+        Board.Cells()[I] = {Deal->Colors[static_cast<std::size_t>(I)], 0};
+      const TBoardLook One = Look(Board, Level.Colors);
+      const auto Game = NewGame(Level, static_cast<std::uint32_t>(5000 + Seed));
+      const TBoardLook Other = Look(Game->CurrentMap(), Level.Colors);
+      for (auto [Sum, Add] : {std::pair{&Dealt, One}, std::pair{&Random, Other}}) {
+        Sum->Groups += Add.Groups / Options.Deals;
+        Sum->LargestShare += Add.LargestShare / Options.Deals;
+        Sum->SmallestShare += Add.SmallestShare / Options.Deals;
+      }
+    }
+    std::printf("| %s | %s | %s | %.1f | %.1f | %.1f-%.1f%% | %.1f-%.1f%% |\n", Level.Name,
+                Ms(Percentile(Times, 0.5)).c_str(), Ms(Percentile(Times, 0.95)).c_str(),
+                Dealt.Groups, Random.Groups, 100 * Dealt.SmallestShare, 100 * Dealt.LargestShare,
+                100 * Random.SmallestShare, 100 * Random.LargestShare);
+    std::fflush(stdout);
+  }
+}
+
+TOptions ParseOptions(int Argc, char** Argv) {
+  TOptions Options;
+  for (int I = 1; I + 1 < Argc; I += 2) {
+    const int Value = std::atoi(Argv[I + 1]);
+    if (std::strcmp(Argv[I], "--boards") == 0)
+      Options.Boards = Value;
+    else if (std::strcmp(Argv[I], "--hints") == 0)
+      Options.Hints = Value;
+    else if (std::strcmp(Argv[I], "--deals") == 0)
+      Options.Deals = Value;
+    else if (std::strcmp(Argv[I], "--long") == 0)
+      Options.Long = Value;
+  }
+  return Options;
+}
+
+} // namespace
+
+int main(int Argc, char** Argv) {
+  const TOptions Options = ParseOptions(Argc, Argv);
+  RandomBoards(Options);
+  LongSearches(Options);
+  Hints(Options);
+  Deals(Options);
+  std::printf("\nPeak memory of the whole run: %ld MiB\n", PeakMiB());
+  return 0;
+}

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The finding half of the clearing search: beam searches of growing width, one move per
+// level, that keep the boards with the fewest lone boxes. Boards with a colour of one box are
+// dropped. A beam that never had to drop a board for want of room has seen every line, which proves
+// there is no clearing.
+
+#include "solver/Position.h"
+#include "solver/SearchRace.h"
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+class TBeamSearch {
+public:
+  TBeamSearch(const TPosition& Start, TRacer& Racer, std::uint64_t Seed);
+  // Searches until it answers or the racer stops it.
+  void Run();
+
+private:
+  // A board of the next level, kept as the move that leads to it.
+  struct TCandidate {
+    std::uint32_t Score;
+    std::uint32_t Parent;
+    std::uint64_t Hash;
+    std::uint8_t Cell;
+  };
+  // A level's boards, and how each was reached from the level before.
+  struct TStep {
+    std::uint32_t Parent;
+    TRemoval Move;
+  };
+
+  enum class TOutcome { Cleared, Exhausted, Truncated, Stopped };
+  TOutcome Beam(std::size_t Width);
+  bool Expand(std::size_t Parent, const TPosition& Board, std::uint32_t Noise);
+  std::vector<TRemoval> Line(const TRemoval& Last, std::uint32_t Parent) const;
+  std::uint32_t Score(const TPosition& Board);
+
+  const TPosition& FStart;
+  TRacer& FRacer;
+  std::mt19937_64 FRandom;
+  std::vector<TGroup> FGroups;
+  std::vector<TCandidate> FCandidates;
+  std::vector<std::vector<TStep>> FSteps; // per level
+  std::vector<TRemoval> FFound;
+};

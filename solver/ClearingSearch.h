@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Finding a clearing of a board, or proving there is none: a blocking call with a budget,
+// a background search with a listener for the window, and a known clearing followed as
+// the player plays it.
+
+#include "model/Map.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+struct TRemoval {
+  int X;
+  int Y;
+}; // a box of the group removed, on the settled board of that moment
+
+enum class TVerdict : std::uint8_t { Unknown, Clearable, NotClearable };
+
+struct TClearingAnswer {
+  TVerdict Verdict = TVerdict::Unknown;
+  std::vector<TRemoval> Moves; // when Clearable: a whole clearing of the searched board, in order
+};
+
+struct TSearchBudget {
+  std::chrono::milliseconds Time{1000};
+  // When non-zero, also a deterministic cap (boards generated): the same board and cap give
+  // the same answer on every machine.
+  std::uint64_t Work = 0;
+  int Threads = 2; // both cores may be used
+};
+
+// Settles a copy of Board first (it may be mid-fall), then searches. Returns at the time or
+// work limit, at once when *Cancel becomes true (Unknown then), or when it has an answer.
+TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
+                             const std::atomic<bool>* Cancel = nullptr);
+
+// One background search at a time, on threads of its own; it never touches the caller's
+// objects. The listener must not call back into the object that calls it.
+class TClearingSearch {
+public:
+  using TListener = std::function<void(std::uint64_t Ticket, const TClearingAnswer& Answer)>;
+  // Listener is called on a search thread, once per search that was not cancelled.
+  explicit TClearingSearch(TListener Listener);
+  // Cancels and joins: no call of the listener after it returns.
+  ~TClearingSearch();
+  TClearingSearch(const TClearingSearch&) = delete;
+  TClearingSearch& operator=(const TClearingSearch&) = delete;
+
+  // Copies Board, cancels any search in progress at once (its listener is not called),
+  // starts a new one; returns its ticket (increasing).
+  std::uint64_t Start(const TMap& Board, std::chrono::milliseconds Budget);
+  // Returns promptly, no listener call for the cancelled search.
+  void Cancel();
+
+private:
+  struct TRun;
+  void Execute(TRun& Run);
+
+  TListener FListener;
+  std::mutex FMutex; // held while a listener call is decided and made
+  std::uint64_t FTicket = 0;
+  std::unique_ptr<TRun> FRun;
+};
+
+// A clearing known for a start board, followed as the player plays: the next move from any
+// board on its line (after 0..n-1 of its moves), none when Now is not on the line.
+class TKnownClearing {
+public:
+  TKnownClearing(const TMap& Start, std::vector<TRemoval> Moves);
+  std::optional<TRemoval> NextFrom(const TMap& Now) const; // compares colours only, not marks
+
+private:
+  int FWidth;
+  int FHeight;
+  std::vector<std::vector<std::uint8_t>> FLine; // the colours before each move, row-major
+  std::vector<TRemoval> FMoves;
+};

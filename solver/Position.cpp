@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/Position.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+constexpr int Side = TPosition::Side;
+
+// Per-column keys for the hash, from a fixed splitmix sequence: every process hashes a board
+// alike, so work-capped searches repeat exactly. Every key byte has its top bit set and no
+// colour byte has, so a word of cells xored with a key is never zero.
+struct TKeys {
+  std::array<std::uint64_t, 2 * Side> Keys{};
+  TKeys() {
+    std::uint64_t State = 0x5EEDF00DCAFEull;
+    for (std::uint64_t& Key : Keys)
+      Key = Mix(State += 0x9E3779B97F4A7C15ull) | 0x8080808080808080ull;
+  }
+  static std::uint64_t Mix(std::uint64_t Z) {
+    Z = (Z ^ (Z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    Z = (Z ^ (Z >> 27)) * 0x94D049BB133111EBull;
+    return Z ^ (Z >> 31);
+  }
+};
+const TKeys Keys;
+
+__extension__ using TWide = unsigned __int128;
+
+// The two halves of a 64 x 64 bit product folded together: a fast, well mixing combiner.
+std::uint64_t Fold(std::uint64_t A, std::uint64_t B) {
+  const TWide Product = static_cast<TWide>(A) * B;
+  return static_cast<std::uint64_t>(Product) ^ static_cast<std::uint64_t>(Product >> 64);
+}
+
+// Sixteen cells as lanes, for the neighbour comparisons of whole columns.
+using TColumn = std::uint8_t __attribute__((vector_size(Side)));
+
+TColumn LoadColumn(const std::uint8_t* Cells) {
+  TColumn Column;
+  std::memcpy(&Column, Cells, sizeof Column);
+  return Column;
+}
+
+// Depth-first flood over same-coloured neighbours of packed cells; Take must make the
+// cell fail Match, so each cell is pushed once and the fixed stack cannot overflow.
+template <class TMatch, class TTake> int Flood(int Start, TMatch Match, TTake Take) {
+  std::array<std::uint8_t, Side * Side> Stack;
+  int Top = 0;
+  Take(Start);
+  Stack[Top++] = static_cast<std::uint8_t>(Start);
+  int Size = 0;
+  while (Top > 0) {
+    const int P = Stack[--Top];
+    ++Size;
+    const int Row = P % Side;
+    const auto Visit = [&](int Q) {
+      if (Match(Q)) {
+        Take(Q);
+        Stack[Top++] = static_cast<std::uint8_t>(Q);
+      }
+    };
+    if (Row > 0)
+      Visit(P - 1);
+    if (Row < Side - 1)
+      Visit(P + 1);
+    if (P >= Side)
+      Visit(P - Side);
+    if (P < Side * (Side - 1))
+      Visit(P + Side);
+  }
+  return Size;
+}
+
+} // namespace
+
+TPosition TPosition::Settled(const TMap& Board) {
+  TPosition Result;
+  Result.FWidth = Board.Width();
+  Result.FHeight = Board.Height();
+  for (int X = 0; X < Board.Width(); ++X) {
+    const int Column = Result.FColumns;
+    int Row = 0;
+    for (int Y = Board.Height() - 1; Y >= 0; --Y)
+      if (const std::uint8_t Color = Board.Cells()[X + Y * Board.Width()].Color; Color != 0) {
+        // Colours past the game's range would overrun the counts; the model never makes them.
+        const std::uint8_t Kept = Color <= MaxColors ? Color : MaxColors;
+        Result.FCells[Column * Side + Row++] = Kept;
+        ++Result.FCounts[Kept];
+      }
+    Result.FHeights[Column] = static_cast<std::uint8_t>(Row);
+    Result.FBoxes += Row;
+    Result.FColumns += Row > 0;
+  }
+  return Result;
+}
+
+bool TPosition::Dead() const {
+  for (int Color = 1; Color <= MaxColors; ++Color)
+    if (FCounts[Color] == 1)
+      return true;
+  return false;
+}
+
+std::uint8_t TPosition::MostFrequentColor() const {
+  return static_cast<std::uint8_t>(std::max_element(FCounts.begin() + 1, FCounts.end()) -
+                                   FCounts.begin());
+}
+
+int TPosition::LoneBoxes() const {
+  const TColumn Empty{};
+  int Lone = 0;
+  for (int Column = 0; Column < FColumns; ++Column) {
+    const TColumn Cells = LoadColumn(&FCells[Column * Side]);
+    const TColumn Left = Column > 0 ? LoadColumn(&FCells[(Column - 1) * Side]) : Empty;
+    const TColumn Right = Column + 1 < Side ? LoadColumn(&FCells[(Column + 1) * Side]) : Empty;
+    // The cells above and below as lanes of their own; off the column they are empty.
+    const TColumn Above = __builtin_shufflevector(Cells, Empty, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
+                                                  12, 13, 14, 15, 16);
+    const TColumn Below = __builtin_shufflevector(Empty, Cells, 15, 16, 17, 18, 19, 20, 21, 22, 23,
+                                                  24, 25, 26, 27, 28, 29, 30);
+    const auto Joined = (Cells == Above) | (Cells == Below) | (Cells == Left) | (Cells == Right);
+    const auto Alone = reinterpret_cast<TColumn>(~Joined & (Cells != Empty));
+    std::uint64_t Halves[2];
+    std::memcpy(Halves, &Alone, sizeof Halves);
+    Lone += (std::popcount(Halves[0]) + std::popcount(Halves[1])) / 8;
+  }
+  return Lone;
+}
+
+int TPosition::Groups(std::vector<TGroup>& Out) const {
+  std::array<bool, Side * Side> Seen{};
+  int All = 0;
+  for (int Column = 0; Column < FColumns; ++Column)
+    for (int Row = 0; Row < FHeights[Column]; ++Row) {
+      const int P = Column * Side + Row;
+      if (Seen[P])
+        continue;
+      const std::uint8_t Color = FCells[P];
+      const int Size = Flood(
+          P, [&](int Q) { return !Seen[Q] && FCells[Q] == Color; }, [&](int Q) { Seen[Q] = true; });
+      ++All;
+      if (Size >= 2)
+        Out.push_back({static_cast<std::uint8_t>(P), Color, static_cast<std::uint16_t>(Size)});
+    }
+  return All;
+}
+
+int TPosition::Remove(std::uint8_t Cell) {
+  const std::uint8_t Color = FCells[Cell];
+  if (Color == 0)
+    return 0;
+  std::uint32_t Touched = 0; // a bit per column
+  const int Removed = Flood(
+      Cell, [&](int Q) { return FCells[Q] == Color; },
+      [&](int Q) {
+        FCells[Q] = 0;
+        Touched |= 1u << (Q / Side);
+      });
+  FCounts[Color] = static_cast<std::uint16_t>(FCounts[Color] - Removed);
+  FBoxes -= Removed;
+  for (int Column = 0; Column < FColumns; ++Column) {
+    if (!(Touched >> Column & 1))
+      continue;
+    std::uint8_t* Cells = &FCells[Column * Side];
+    int Write = 0;
+    for (int Row = 0; Row < FHeights[Column]; ++Row)
+      if (Cells[Row] != 0)
+        Cells[Write++] = Cells[Row];
+    std::fill(Cells + Write, Cells + FHeights[Column], std::uint8_t{0});
+    FHeights[Column] = static_cast<std::uint8_t>(Write);
+  }
+  int Write = 0;
+  for (int Column = 0; Column < FColumns; ++Column) {
+    if (FHeights[Column] == 0)
+      continue;
+    if (Write != Column) {
+      std::memcpy(&FCells[Write * Side], &FCells[Column * Side], Side);
+      std::memset(&FCells[Column * Side], 0, Side);
+      FHeights[Write] = FHeights[Column];
+      FHeights[Column] = 0;
+    }
+    ++Write;
+  }
+  FColumns = Write;
+  return Removed;
+}
+
+TGroup TPosition::GroupAt(int X, int Y) const {
+  const int Row = FHeight - 1 - Y;
+  if (X < 0 || X >= FColumns || Row < 0 || Row >= FHeights[X])
+    return {0, 0, 0};
+  const int P = X * Side + Row;
+  const std::uint8_t Color = FCells[P];
+  std::array<bool, Side * Side> Seen{};
+  const int Size = Flood(
+      P, [&](int Q) { return !Seen[Q] && FCells[Q] == Color; }, [&](int Q) { Seen[Q] = true; });
+  if (Size < 2)
+    return {0, 0, 0};
+  return {static_cast<std::uint8_t>(P), Color, static_cast<std::uint16_t>(Size)};
+}
+
+std::uint64_t TPosition::Hash() const {
+  std::uint64_t Hash = 0;
+  for (int Column = 0; Column < FColumns; ++Column) {
+    std::uint64_t Words[2];
+    std::memcpy(Words, &FCells[Column * Side], sizeof Words);
+    Hash ^= Fold(Words[0] ^ Keys.Keys[2 * Column], Words[1] ^ Keys.Keys[2 * Column + 1]);
+  }
+  return TKeys::Mix(Hash);
+}

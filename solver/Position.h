@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A settled board packed for the searches: column-major, each column bottom-up, with the
+// heights kept, so removing a group and settling touch only the columns it was in.
+
+#include "model/Map.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// A group of two or more boxes, named by one of its cells (Column * 16 + Row from the bottom).
+struct TGroup {
+  std::uint8_t Cell;
+  std::uint8_t Color;
+  std::uint16_t Size;
+};
+
+class TPosition {
+public:
+  static constexpr int Side = TMap::MaxSize;
+  static constexpr int MaxColors = 7;
+
+  // Settles the colours of Board: boxes drop, empty columns close to the left.
+  static TPosition Settled(const TMap& Board);
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  int Columns() const { return FColumns; }
+  int Boxes() const { return FBoxes; }
+  int Count(std::uint8_t Color) const { return FCounts[Color]; }
+  std::uint8_t At(int Column, int Row) const { return FCells[Column * Side + Row]; }
+  // The cell (X, Y) of the board as the game shows it, Y from the top.
+  std::uint8_t ColorAt(int X, int Y) const { return At(X, FHeight - 1 - Y); }
+  // A colour with a single box can never be removed, so the board can never be cleared.
+  bool Dead() const;
+  std::uint8_t MostFrequentColor() const;
+
+  // Boxes without a neighbour of their colour: no flood fill needed to count them.
+  int LoneBoxes() const;
+  // Appends every group of two or more; returns the number of groups of any size.
+  int Groups(std::vector<TGroup>& Out) const;
+  // Removes the group of the given cell and settles; returns the boxes removed.
+  int Remove(std::uint8_t Cell);
+  // The group at (X, Y) counted from the top, or a group of Size 0 when there is none.
+  TGroup GroupAt(int X, int Y) const;
+  int X(const TGroup& Group) const { return Group.Cell / Side; }
+  int Y(const TGroup& Group) const { return FHeight - 1 - Group.Cell % Side; }
+
+  std::uint64_t Hash() const;
+  bool operator==(const TPosition& Other) const { return FCells == Other.FCells; }
+
+private:
+  std::array<std::uint8_t, Side * Side> FCells{}; // 0 beyond every column's height
+  std::array<std::uint8_t, Side> FHeights{};
+  std::array<std::uint16_t, MaxColors + 1> FCounts{};
+  int FWidth = 0;
+  int FHeight = 0;
+  int FColumns = 0; // occupied columns, all at the left
+  int FBoxes = 0;
+};
