@@ -371,11 +371,11 @@ void TMainForm::SolutionChecker1Click() {
 
 void TMainForm::WinnableBoards1Click() {
   FController->SetWinnableOnly(!FController->WinnableOnly());
-  Label1->setText(FController->WinnableOnly()
-                      //: On the message line: the option of boards that can be won is now on
-                      ? tr("New boards can all be cleared.")
-                      //: On the message line: the option of boards that can be won is now off
-                      : tr("New boards are dealt at random."));
+  Label1->Announce(FController->WinnableOnly()
+                       //: On the message line: the option of boards that can be won is now on
+                       ? tr("New boards can all be cleared.")
+                       //: On the message line: the option of boards that can be won is now off
+                       : tr("New boards are dealt at random."));
 }
 
 void TMainForm::ShowHint(THint Hint, int X, int Y) {
@@ -403,8 +403,11 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
     FHintText.clear();
     break;
   }
-  if (!FHintText.isEmpty())
+  // The box to play is told to a screen reader with its place, by the answers.
+  if (Hint == THint::Move)
     Label1->setText(FHintText);
+  else if (!FHintText.isEmpty())
+    Label1->Announce(FHintText);
   PuzzleGrid->update();
 }
 
@@ -412,7 +415,7 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
 void TMainForm::ForgetHint() {
   FHintCell.reset();
   if (!FHintText.isEmpty() && Label1->text() == FHintText)
-    Label1->clear();
+    Label1->Clear();
   FHintText.clear();
 }
 
@@ -421,9 +424,9 @@ void TMainForm::ShowDealing(bool Busy) {
   const QString Text = tr("Dealing a board that can be cleared...");
   SetCursorOverride(Busy ? Qt::WaitCursor : Qt::ArrowCursor);
   if (Busy)
-    Label1->setText(Text);
+    Label1->Announce(Text);
   else if (Label1->text() == Text)
-    Label1->clear();
+    Label1->Clear();
 }
 
 void TMainForm::PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect,

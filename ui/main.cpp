@@ -62,6 +62,11 @@ int main(int argc, char** argv) {
     InstallAccessibleFactories();
     MainForm = std::make_unique<TMainForm>(Controller);
     MainForm->SetSymbols(Line.Symbols);
+    // The first board too is one that can be won.
+    if (Line.Winnable) {
+      Controller.SetWinnableOnly(true);
+      Controller.NewGame();
+    }
     AttachScreenReader(*MainForm, *MainForm->PuzzleGrid, Controller);
     AttachAnswers(*MainForm, *MainForm->PuzzleGrid, Controller);
     // Shown before the box is built, which then happens while the desktop maps the

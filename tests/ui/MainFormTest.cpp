@@ -403,4 +403,38 @@ TEST_F(MainFormTest, SolutionCheckerFollowsTheBoard) {
   EXPECT_EQ(Form->CurrentSolver(), nullptr) << "no solver for an empty board";
 }
 
+// A player who follows the hints clears the board: each one frames a box of the next move,
+// even with the highlight off, and changes nothing in the history. A board with a colour of
+// one box left is told to be lost.
+TEST_F(MainFormTest, HintsLeadToAnEmptyBoardAndTellADeadOne) {
+  const QString Searching = "Looking for a way to clear the board...";
+  const auto Hint = [&] {
+    Key(Qt::Key_H, Qt::NoModifier);
+    return QTest::qWaitFor([&] { return Form->Label1->text() != Searching; }, 20000);
+  };
+  Load({"3231", "3212", "3232", "2322"}); // one first move of three clears it
+  ASSERT_EQ(Form->HighlightMode(), 2);
+  for (int Moves = 0; Form->Game().BoxCount() > 0 && Moves < 16; ++Moves) {
+    const std::size_t History = Form->Game().Maps().size();
+    ASSERT_TRUE(Hint());
+    ASSERT_EQ(Form->Label1->text(), "The board can be cleared: play the framed box.");
+    EXPECT_EQ(Form->Game().Maps().size(), History);
+    const QRect Cell = Form->PuzzleGrid->CellRect(Form->PuzzleGrid->Col(), Form->PuzzleGrid->Row());
+    const QImage Shown =
+        Form->PuzzleGrid->grab(Cell.translated(TPuzzleGrid::ClientOrigin())).toImage();
+    int White = 0;
+    for (int Y = 0; Y < Shown.height(); ++Y)
+      for (int X = 0; X < Shown.width(); ++X)
+        White += Shown.pixel(X, Y) == qRgb(255, 255, 255);
+    EXPECT_GT(White, 0) << "no frame on the hinted box";
+    Key(Qt::Key_Space, Qt::NoModifier);
+  }
+  EXPECT_EQ(Form->Game().BoxCount(), 0);
+
+  Load({"11.", "22.", "113"});
+  ASSERT_TRUE(Hint());
+  EXPECT_EQ(Form->Label1->text(), "It can no longer be cleared: undo, then ask again.");
+  EXPECT_EQ(Form->Game().Maps().size(), 1u);
+}
+
 } // namespace

@@ -68,21 +68,28 @@ TEST(Translation, UkrainianCountsTakeTheirPluralForm) {
   QCoreApplication::removeTranslator(&Ukrainian);
 }
 
-// The message line is one line: a game-over message too long for it in some language would be
-// cut off at both ends.
-TEST(Translation, EveryLanguagesGameOverMessagesFitTheMessageLine) {
+// The message line is one line: a message too long for it in some language would be cut off at
+// both ends.
+TEST(Translation, EveryLanguagesMessagesFitTheMessageLine) {
   TGameWindow Window;
   TMainForm& Form = Window.Form;
   const QFontMetrics Metrics(Form.Label1->font());
   const QStringList Files = QDir(QStringLiteral(":/i18n")).entryList();
   ASSERT_FALSE(Files.isEmpty());
   for (const QString& File : Files) {
-    if (File == QLatin1String("quenlith_en.qm"))
-      continue; // English's plural forms only
+    // English's file holds plural forms only: its messages are the sources.
+    const bool English = File == QLatin1String("quenlith_en.qm");
     QTranslator Translator;
     ASSERT_TRUE(Translator.load(File, QStringLiteral(":/i18n")));
-    for (const char* Message : {"Congratulation! You win", "You lose! Tvy again."}) {
-      const QString Text = Translator.translate("TMainForm", Message);
+    for (const char* Message :
+         {"Congratulation! You win", "You lose! Tvy again.", "New boards can all be cleared.",
+          "New boards are dealt at random.", "Looking for a way to clear the board...",
+          "The board can be cleared: play the framed box.",
+          "It can no longer be cleared: undo, then ask again.",
+          "No way to clear the board was found in time.",
+          "Dealing a board that can be cleared..."}) {
+      const QString Text =
+          English ? QString::fromUtf8(Message) : Translator.translate("TMainForm", Message);
       EXPECT_FALSE(Text.isEmpty()) << qPrintable(File) << ": " << Message;
       // A width is only as true as the font measured: Japanese and Chinese come from the
       // font the test machine installs for them, not from the boxes of one without glyphs.

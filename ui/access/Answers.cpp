@@ -161,6 +161,20 @@ public:
                  : Sentences({Answers::tr(Keeping[Level]), Left()}));
   }
 
+  // Where the message line shows a frame, the reader hears the box's place and colour.
+  void HintGiven(THint Hint, int X, int Y) {
+    if (Hint == THint::Empty)
+      Say(Answers::tr("The board is empty."));
+    if (Hint != THint::Move || !Game().CurrentMap().Contains(X, Y))
+      return;
+    const std::uint8_t Color = Game().CurrentMap().GetColor(X, Y);
+    Say(Answers::tr("The board can be cleared. Play row %1, column %2, %3.")
+            .arg(Y + 1)
+            .arg(X + 1)
+            .arg(QCoreApplication::translate("Board",
+                                             ColorWords[Color < ColorWords.size() ? Color : 0])));
+  }
+
   // Told of the settled board: during a fall, once it has settled.
   void Status() {
     if (FController.Settling()) {
@@ -254,6 +268,9 @@ void AttachAnswers(TMainForm& Form, TPuzzleGrid& Grid, const TGameController& Co
                    WhenListened<std::size_t, bool>([Answers](std::size_t Level, bool NewBoard) {
                      Answers->LevelApplied(Level, NewBoard);
                    }));
+  QObject::connect(Source, &TGameController::HintGiven, Answers,
+                   WhenListened<THint, int, int>(
+                       [Answers](THint Hint, int X, int Y) { Answers->HintGiven(Hint, X, Y); }));
   QObject::connect(Source, &TGameController::SettlingEnded, Answers,
                    [Answers] { Answers->SettlingEnded(); });
   QObject::connect(&Form, &TMainForm::StatusAsked, Answers,

@@ -70,6 +70,9 @@ QString KeysHelpText() {
       "  Ctrl+C                Coloured or grey boxes.\n"
       "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
       "  Ctrl+S                Symbols on the boxes on or off.\n"
+      "  H                     A hint: frame a box that leads to an empty board, or tell\n"
+      "                        that the board can no longer be cleared.\n"
+      "  Ctrl+D                New boards only ones that can be cleared, or any.\n"
       "  F2                    The state of the game, told to a screen reader.\n"
       "  F10                   Leave the game.\n");
 }
@@ -102,7 +105,12 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
   Parser.addOption(Help);
   Parser.addOption(Version);
   Parser.addOption(Symbols);
+  const QCommandLineOption Winnable(
+      QStringLiteral("winnable"),
+      QCoreApplication::translate("CommandLine",
+                                  "Deal only boards that can be cleared (Ctrl+D switches)."));
   Parser.addOption(Seed);
+  Parser.addOption(Winnable);
   AcceptQtOptions(Parser);
 
   if (!Parser.parse(Arguments)) {
@@ -143,6 +151,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
     Line.Seed = static_cast<std::uint32_t>(Parsed);
   }
   Line.Symbols = Parser.isSet(Symbols);
+  Line.Winnable = Parser.isSet(Winnable);
   Line.Platform = Parser.value(QStringLiteral("platform"));
   Line.Display = Parser.value(QStringLiteral("display"));
   return Line;
