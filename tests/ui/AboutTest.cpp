@@ -8,7 +8,6 @@
 #include "ui/HotSpot.h"
 #include "ui/Main.h"
 #include "ui/PictureBox.h"
-#include "ui/PuzzleGrid.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -332,29 +331,4 @@ TEST_F(AboutFromMainTest, CursorOverrideIsOffWhileShowingAndComesBackAfter) {
 
   OpenFromEmblem([&] { ClickAt(&Box, {60, 60}); });
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-// A screen reader's click command may click the picture's centre twice; the first click
-// closes the box and the second must not play on the board beneath. Only that click goes:
-// the next one there plays, and so does a first click elsewhere.
-TEST_F(AboutFromMainTest, OnlyTheRepeatOfTheClickThatClosedTheBoxIsDropped) {
-  QAccessible::setActive(true);
-  LoadBoard(Form.Controller(), TRows(8, std::string(8, '1')));
-  QPoint Spot;
-  const auto ClickOnGame = [&](QPoint Global) { ClickAt(&Form, Form.mapFromGlobal(Global)); };
-  OpenFromEmblem([&] {
-    Spot = Box.mapToGlobal(Box.rect().center());
-    ClickAt(&Box, Box.rect().center());
-  });
-  ASSERT_TRUE(Form.PuzzleGrid->geometry().contains(Form.mapFromGlobal(Spot)));
-  ClickOnGame(Spot);
-  EXPECT_EQ(Form.Game().Current(), 0) << "the repeat played on the board";
-  ClickOnGame(Spot);
-  EXPECT_EQ(Form.Game().Current(), 1) << "a later click was dropped too";
-
-  Form.Controller().Undo(TMenuStates::Set);
-  OpenFromEmblem([&] { ClickAt(&Box, Box.rect().center()); });
-  ClickOnGame(Spot + QPoint(16, 16));
-  EXPECT_EQ(Form.Game().Current(), 1) << "a click elsewhere was dropped";
-  QAccessible::setActive(false);
 }
