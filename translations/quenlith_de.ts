@@ -260,8 +260,8 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
   Strg+C                Farbige oder graue Kästchen.
   Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder keiner.
   Strg+S                Symbole auf den Kästchen ein oder aus.
-  H                     Ein Tipp: ein Kästchen umrahmen, das zum leeren Spielfeld
-                        führt, oder melden, dass sich das Spielfeld nicht mehr leeren lässt.
+  H                     Ein Tipp: ein Kästchen umrahmen, das zum leeren Spielfeld führt,
+                        oder melden, dass sich das Spielfeld nicht mehr leeren lässt.
   Strg+D                Nur lösbare oder beliebige neue Spielfelder.
   F2                    Den Spielstand einem Bildschirmleser mitteilen.
   F10                   Das Spiel verlassen.
