@@ -112,6 +112,10 @@
         <source>Moves remain.</source>
         <translation>Ještě zbývají možné tahy.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>Plochu lze vyčistit. Táhněte: řádek %1, sloupec %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -220,6 +224,14 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
         <translation>neočekávaný argument „%1“.</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Rozdat plochy podle čísla N (0 až 4294967295): stejné číslo rozdá stejné plochy, aby šly zahrát znovu nebo sdílet.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>semínko „%1“ není číslo od 0 do 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -233,6 +245,9 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -250,17 +265,16 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
   Ctrl+C                Barevné nebo šedé kostky.
   Ctrl+H                Rámeček aktuální kostky: vyplněný, obrys nebo žádný.
   Ctrl+S                Zapnout nebo vypnout symboly na kostkách.
+  H                     Nápověda: orámovat kostku, která vede k prázdné ploše, nebo
+                        oznámit, že plochu už nelze vyčistit.
+  Ctrl+D                Nové plochy jen takové, které lze vyčistit, nebo libovolné.
   F2                    Stav hry, sdělený čtečce obrazovky.
   F10                   Opustit hru.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Rozdat plochy podle čísla N (0 až 4294967295): stejné číslo rozdá stejné plochy, aby šly zahrát znovu nebo sdílet.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>semínko „%1“ není číslo od 0 do 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Rozdávat jen plochy, které lze vyčistit (Ctrl+D přepíná).</translation>
     </message>
 </context>
 <context>
@@ -377,6 +391,39 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>Prohráli jste! Zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Každou novou plochu půjde vyčistit.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>Nové plochy se rozdávají náhodně.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Hledám způsob, jak vyčistit plochu…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>Plochu lze vyčistit: táhněte orámovanou kostkou.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Už ji nelze vyčistit: vraťte tah a zeptejte se znovu.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>Způsob, jak vyčistit plochu, se včas nenašel.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Rozdávám plochu, kterou lze vyčistit…</translation>
     </message>
 </context>
 <context>

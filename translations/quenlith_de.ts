@@ -108,6 +108,10 @@
         <source>Moves remain.</source>
         <translation>Es sind noch Züge möglich.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>Das Spielfeld ist lösbar. Spiel das Kästchen in Zeile %1, Spalte %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -215,6 +219,14 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
         <translation>unerwartetes Argument „%1“.</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Die Spielfelder aus der Zahl N (0 bis 4294967295) erzeugen: Dieselbe Zahl ergibt dieselben Spielfelder, um sie erneut zu spielen oder weiterzugeben.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>der Startwert „%1“ ist keine Zahl von 0 bis 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -228,6 +240,9 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -245,17 +260,16 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
   Strg+C                Farbige oder graue Kästchen.
   Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder keiner.
   Strg+S                Symbole auf den Kästchen ein oder aus.
+  H                     Ein Tipp: ein Kästchen umrahmen, das zum leeren Spielfeld führt,
+                        oder melden, dass sich das Spielfeld nicht mehr leeren lässt.
+  Strg+D                Nur lösbare oder beliebige neue Spielfelder.
   F2                    Den Spielstand einem Bildschirmleser mitteilen.
   F10                   Das Spiel verlassen.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Die Spielfelder aus der Zahl N (0 bis 4294967295) erzeugen: Dieselbe Zahl ergibt dieselben Spielfelder, um sie erneut zu spielen oder weiterzugeben.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>der Startwert „%1“ ist keine Zahl von 0 bis 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Nur lösbare Spielfelder erzeugen (Strg+D schaltet um).</translation>
     </message>
 </context>
 <context>
@@ -372,6 +386,39 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>Verloren! Versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Neue Spielfelder sind alle lösbar.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>Neue Spielfelder werden zufällig erzeugt.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Suche einen Weg, das Spielfeld zu leeren …</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>Das Spielfeld ist lösbar: Spiel das umrahmte Kästchen.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Nicht mehr lösbar: rückgängig machen, neu fragen.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>Kein Lösungsweg gefunden, die Zeit ist um.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Ein lösbares Spielfeld wird erzeugt …</translation>
     </message>
 </context>
 <context>

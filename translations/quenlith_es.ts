@@ -108,6 +108,10 @@
         <source>Moves remain.</source>
         <translation>Aún quedan jugadas.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>El tablero se puede vaciar. Juega en la fila %1, columna %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -215,6 +219,14 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
         <translation>argumento inesperado «%1».</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Repartir los tableros a partir del número N (de 0 a 4294967295): el mismo número reparte los mismos tableros, para volver a jugarlos o compartirlos.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>la semilla «%1» no es un número de 0 a 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -228,6 +240,9 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -245,17 +260,16 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
   Ctrl+C                Bloques de color o grises.
   Ctrl+H                Marco del bloque actual: relleno, contorno o ninguno.
   Ctrl+S                Activar o desactivar los símbolos en los bloques.
+  H                     Una pista: enmarcar un bloque que lleva a un tablero vacío, o
+                        avisar de que el tablero ya no se puede vaciar.
+  Ctrl+D                Tableros nuevos: solo los que se pueden vaciar, o cualquiera.
   F2                    El estado de la partida, para el lector de pantalla.
   F10                   Salir del juego.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Repartir los tableros a partir del número N (de 0 a 4294967295): el mismo número reparte los mismos tableros, para volver a jugarlos o compartirlos.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>la semilla «%1» no es un número de 0 a 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Repartir solo tableros que se pueden vaciar (Ctrl+D lo activa o desactiva).</translation>
     </message>
 </context>
 <context>
@@ -372,6 +386,39 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>¡Has perdido! Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Todos los tableros nuevos se pueden vaciar.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>Los tableros nuevos se reparten al azar.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Buscando una forma de vaciar el tablero…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>El tablero se puede vaciar: juega el bloque enmarcado.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Ya no se puede vaciar: deshaz y vuelve a preguntar.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>No se encontró a tiempo cómo vaciar el tablero.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Repartiendo un tablero que se puede vaciar…</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>Moves remain.</source>
         <translation>Il reste des coups possibles.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>Le plateau peut être vidé. Jouez ligne %1, colonne %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -215,6 +219,14 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
         <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Distribuer les plateaux à partir du nombre N (de 0 à 4294967295)&#xa0;: le même nombre donne les mêmes plateaux, pour refaire une partie ou la partager.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>la graine «&#xa0;%1&#xa0;» n’est pas un nombre de 0 à 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -228,6 +240,9 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -245,17 +260,16 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
   Ctrl+C                Blocs en couleur ou en gris.
   Ctrl+H                Cadre autour du bloc courant&#xa0;: plein, contour ou aucun.
   Ctrl+S                Symboles sur les blocs activés ou non.
+  H                     Un indice&#xa0;: encadrer un bloc qui mène à un plateau vide, ou
+                        signaler que le plateau ne peut plus être vidé.
+  Ctrl+D                Nouveaux plateaux&#xa0;: seulement ceux qu’on peut vider, ou tous.
   F2                    L’état de la partie, annoncé au lecteur d’écran.
   F10                   Quitter le jeu.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Distribuer les plateaux à partir du nombre N (de 0 à 4294967295)&#xa0;: le même nombre donne les mêmes plateaux, pour refaire une partie ou la partager.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>la graine «&#xa0;%1&#xa0;» n’est pas un nombre de 0 à 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Ne distribuer que des plateaux qui peuvent être vidés (Ctrl+D bascule).</translation>
     </message>
 </context>
 <context>
@@ -372,6 +386,39 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>Perdu&#xa0;! Essayez encore.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Les nouveaux plateaux peuvent tous être vidés.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>Les nouveaux plateaux sont distribués au hasard.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Recherche d’un moyen de vider le plateau…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>Le plateau peut être vidé&#xa0;: jouez le bloc encadré.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Plus moyen de le vider&#xa0;: annulez, puis redemandez.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>Aucun moyen de vider le plateau trouvé à temps.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Distribution d’un plateau qui peut être vidé…</translation>
     </message>
 </context>
 <context>

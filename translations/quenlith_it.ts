@@ -108,6 +108,10 @@
         <source>Moves remain.</source>
         <translation>Ci sono ancora mosse possibili.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>Il campo si può svuotare. Gioca alla riga %1, colonna %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -215,6 +219,14 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
         <translation>argomento inatteso «%1».</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Genera i campi dal numero N (da 0 a 4294967295): lo stesso numero genera gli stessi campi, per rigiocarli o condividerli.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>il seme «%1» non è un numero da 0 a 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -228,6 +240,9 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -245,17 +260,16 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
   Ctrl+C                Blocchi colorati o grigi.
   Ctrl+H                Cornice del blocco corrente: piena, contorno o nessuna.
   Ctrl+S                Attiva o disattiva i simboli sui blocchi.
+  H                     Un suggerimento: incornicia un blocco che porta al campo vuoto,
+                        o segnala che il campo non si può più svuotare.
+  Ctrl+D                Nuovi campi: solo quelli che si possono svuotare, o tutti.
   F2                    Lo stato della partita, comunicato allo screen reader.
   F10                   Esci dal gioco.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Genera i campi dal numero N (da 0 a 4294967295): lo stesso numero genera gli stessi campi, per rigiocarli o condividerli.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>il seme «%1» non è un numero da 0 a 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Genera solo campi che si possono svuotare (Ctrl+D attiva o disattiva).</translation>
     </message>
 </context>
 <context>
@@ -372,6 +386,39 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>Hai perso! Riprova.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Tutti i nuovi campi si possono svuotare.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>I nuovi campi sono generati a caso.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Cerco un modo per svuotare il campo…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>Il campo si può svuotare: gioca il blocco incorniciato.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Non si può più svuotare: annulla e chiedi di nuovo.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>Non ho trovato in tempo come svuotare il campo.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Genero un campo che si può svuotare…</translation>
     </message>
 </context>
 <context>

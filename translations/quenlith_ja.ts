@@ -104,6 +104,10 @@
         <source>Moves remain.</source>
         <translation>まだ消せるブロックがあります。</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>盤面は空にできます。%1行目、%2列目の%3のブロックを消しましょう。</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -210,6 +214,14 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <translation>予期しない引数「%1」です。</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>数値 N（0～4294967295）から盤面を配ります。同じ数値からは同じ盤面が配られるので、もう一度遊んだり共有したりできます。</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>シード値「%1」は0～4294967295の数値ではありません。</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -223,6 +235,9 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -240,17 +255,16 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                カラーまたはグレーのブロック。
   Ctrl+H                現在のブロックの枠：塗りつぶし、輪郭、なし。
   Ctrl+S                ブロックの記号のオン／オフ。
+  H                     ヒント：空の盤面につながるブロックを枠で囲むか、
+                        盤面がもう空にできないことを伝える。
+  Ctrl+D                新しい盤面：空にできるものだけ、またはすべて。
   F2                    ゲームの状況をスクリーンリーダーに伝える。
   F10                   ゲームを終了する。
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>数値 N（0～4294967295）から盤面を配ります。同じ数値からは同じ盤面が配られるので、もう一度遊んだり共有したりできます。</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>シード値「%1」は0～4294967295の数値ではありません。</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>空にできる盤面だけを配ります（Ctrl+D で切り替え）。</translation>
     </message>
 </context>
 <context>
@@ -367,6 +381,39 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>負けです！もう一度挑戦しましょう。</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>新しい盤面はすべて空にできます。</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>新しい盤面はランダムに配られます。</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>盤面を空にする手順を探しています…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>空にできます：枠のブロックを消しましょう。</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>もう空にできません：元に戻して再度ヒントを。</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>時間内に空にする手順が見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>空にできる盤面を配っています…</translation>
     </message>
 </context>
 <context>

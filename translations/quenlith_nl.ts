@@ -108,6 +108,10 @@
         <source>Moves remain.</source>
         <translation>Er zijn nog zetten mogelijk.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>Het speelveld is leeg te spelen. Speel rij %1, kolom %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -215,6 +219,14 @@ De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk
         <translation>onverwacht argument ‘%1’.</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>De speelvelden afleiden uit het getal N (0 tot en met 4294967295): hetzelfde getal geeft dezelfde speelvelden, om ze opnieuw te spelen of te delen.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>het startgetal ‘%1’ is geen getal van 0 tot en met 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -228,6 +240,9 @@ De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -245,17 +260,16 @@ De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk
   Ctrl+C                Gekleurde of grijze blokjes.
   Ctrl+H                Kader om het huidige blokje: gevuld, omlijnd of geen.
   Ctrl+S                Symbolen op de blokjes aan of uit.
+  H                     Een hint: een blokje omkaderen dat naar een leeg speelveld
+                        leidt, of melden dat het speelveld niet meer leeg te spelen is.
+  Ctrl+D                Nieuwe speelvelden: alleen leeg te spelen of willekeurig.
   F2                    De stand van het spel, doorgegeven aan de schermlezer.
   F10                   Het spel verlaten.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>De speelvelden afleiden uit het getal N (0 tot en met 4294967295): hetzelfde getal geeft dezelfde speelvelden, om ze opnieuw te spelen of te delen.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>het startgetal ‘%1’ is geen getal van 0 tot en met 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Alleen speelvelden maken die leeg te spelen zijn (Ctrl+D schakelt om).</translation>
     </message>
 </context>
 <context>
@@ -372,6 +386,39 @@ De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>Verloren! Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Nieuwe speelvelden zijn allemaal leeg te spelen.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>Nieuwe speelvelden zijn willekeurig.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Zoeken naar een weg naar een leeg speelveld…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>Leeg te spelen: speel het omkaderde blokje.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Niet meer leeg te spelen: maak ongedaan en vraag weer.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>Niet op tijd een weg naar een leeg speelveld gevonden.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Een speelveld maken dat leeg te spelen is…</translation>
     </message>
 </context>
 <context>

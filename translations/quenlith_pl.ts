@@ -112,6 +112,10 @@
         <source>Moves remain.</source>
         <translation>Są jeszcze możliwe ruchy.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>Planszę da się oczyścić. Zagraj: wiersz %1, kolumna %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -220,6 +224,14 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
         <translation>nieoczekiwany argument „%1”.</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Rozdaj plansze według liczby N (od 0 do 4294967295): ta sama liczba daje te same plansze, by rozegrać je ponownie lub się nimi podzielić.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>ziarno „%1” nie jest liczbą od 0 do 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -233,6 +245,9 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -250,17 +265,16 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
   Ctrl+C                Kolorowe lub szare klocki.
   Ctrl+H                Ramka wokół bieżącego klocka: wypełniona, obrys lub brak.
   Ctrl+S                Włącz lub wyłącz symbole na klockach.
+  H                     Podpowiedź: ramka wokół klocka, który prowadzi do pustej planszy,
+                        lub informacja, że planszy nie da się już oczyścić.
+  Ctrl+D                Nowe plansze: tylko takie, które da się oczyścić, lub dowolne.
   F2                    Stan gry, przekazany czytnikowi ekranu.
   F10                   Opuść grę.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Rozdaj plansze według liczby N (od 0 do 4294967295): ta sama liczba daje te same plansze, by rozegrać je ponownie lub się nimi podzielić.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>ziarno „%1” nie jest liczbą od 0 do 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Rozdawaj tylko plansze, które da się oczyścić (Ctrl+D przełącza).</translation>
     </message>
 </context>
 <context>
@@ -377,6 +391,39 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>Przegrana! Spróbuj jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Każdą nową planszę da się oczyścić.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>Nowe plansze są rozdawane losowo.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Szukanie sposobu na oczyszczenie planszy…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>Planszę da się oczyścić: zagraj klockiem w ramce.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Nie da się jej już oczyścić: cofnij i zapytaj ponownie.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>Nie znaleziono w porę sposobu oczyszczenia planszy.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Rozdawanie planszy, którą da się oczyścić…</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>Moves remain.</source>
         <translation>Ainda há jogadas possíveis.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>O tabuleiro pode ser limpo. Jogue na linha %1, coluna %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -215,6 +219,14 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
         <translation>argumento inesperado “%1”.</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Gera os tabuleiros a partir do número N (de 0 a 4294967295): o mesmo número gera os mesmos tabuleiros, para jogá-los de novo ou compartilhá-los.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>a semente “%1” não é um número de 0 a 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -228,6 +240,9 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -245,17 +260,16 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
   Ctrl+C                Blocos coloridos ou cinza.
   Ctrl+H                Moldura do bloco atual: preenchida, contorno ou nenhuma.
   Ctrl+S                Liga ou desliga os símbolos nos blocos.
+  H                     Uma dica: emoldura um bloco que leva ao tabuleiro vazio, ou
+                        avisa que o tabuleiro não pode mais ser limpo.
+  Ctrl+D                Novos tabuleiros: só os que podem ser limpos, ou quaisquer.
   F2                    O estado do jogo, informado ao leitor de tela.
   F10                   Sai do jogo.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Gera os tabuleiros a partir do número N (de 0 a 4294967295): o mesmo número gera os mesmos tabuleiros, para jogá-los de novo ou compartilhá-los.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>a semente “%1” não é um número de 0 a 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Gera só tabuleiros que podem ser limpos (Ctrl+D alterna).</translation>
     </message>
 </context>
 <context>
@@ -372,6 +386,39 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>Você perdeu! Tente de novo.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Todos os novos tabuleiros podem ser limpos.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>Os novos tabuleiros são gerados ao acaso.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Procurando um jeito de limpar o tabuleiro…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>O tabuleiro pode ser limpo: jogue o bloco emoldurado.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Não dá mais para limpar: desfaça e peça de novo.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>Não deu para achar a tempo como limpar o tabuleiro.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Gerando um tabuleiro que pode ser limpo…</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,10 @@
         <source>Moves remain.</source>
         <translation>Ходы ещё есть.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>Поле можно очистить. Сделайте ход: строка %1, столбец %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -220,6 +224,14 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <translation>неожиданный аргумент «%1».</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Раздавать поля по числу N (от 0 до 4294967295): одно и то же число даёт одни и те же поля, чтобы сыграть их снова или поделиться ими.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>зерно «%1» не является числом от 0 до 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -233,6 +245,9 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -250,17 +265,16 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                Цветные или серые кубики.
   Ctrl+H                Рамка текущего кубика: заливка, контур или нет.
   Ctrl+S                Включить или выключить символы на кубиках.
+  H                     Подсказка: обвести рамкой кубик, ведущий к пустому полю, или
+                        сообщить, что поле больше нельзя очистить.
+  Ctrl+D                Новые поля только такие, которые можно очистить, или любые.
   F2                    Сообщить состояние игры экранному диктору.
   F10                   Выйти из игры.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Раздавать поля по числу N (от 0 до 4294967295): одно и то же число даёт одни и те же поля, чтобы сыграть их снова или поделиться ими.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>зерно «%1» не является числом от 0 до 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Раздавать только поля, которые можно очистить (Ctrl+D переключает).</translation>
     </message>
 </context>
 <context>
@@ -377,6 +391,39 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>Вы проиграли! Попробуйте ещё раз.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Все новые поля можно очистить.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>Новые поля раздаются случайно.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Поиск способа очистить поле…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>Поле можно очистить: ходите кубиком в рамке.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Уже не очистить: отмените ход и спросите снова.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>Способ очистить поле вовремя не найден.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Раздаётся поле, которое можно очистить…</translation>
     </message>
 </context>
 <context>

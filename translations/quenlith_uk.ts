@@ -112,6 +112,10 @@
         <source>Moves remain.</source>
         <translation>Ходи ще є.</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>Поле можна очистити. Зробіть хід: рядок %1, стовпець %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -220,6 +224,14 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <translation>неочікуваний аргумент «%1».</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>Роздавати поля за числом N (від 0 до 4294967295): те саме число дає ті самі поля, щоб зіграти їх знову чи поділитися ними.</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>зерно «%1» не є числом від 0 до 4294967295.</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -233,6 +245,9 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -250,17 +265,16 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                Кольорові або сірі кубики.
   Ctrl+H                Рамка поточного кубика: заливка, контур або немає.
   Ctrl+S                Увімкнути або вимкнути символи на кубиках.
+  H                     Підказка: обвести рамкою кубик, що веде до порожнього поля,
+                        або повідомити, що поле вже не можна очистити.
+  Ctrl+D                Нові поля лише такі, які можна очистити, або будь-які.
   F2                    Повідомити стан гри екранному читачу.
   F10                   Вийти з гри.
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Роздавати поля за числом N (від 0 до 4294967295): те саме число дає ті самі поля, щоб зіграти їх знову чи поділитися ними.</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>зерно «%1» не є числом від 0 до 4294967295.</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>Роздавати лише поля, які можна очистити (Ctrl+D перемикає).</translation>
     </message>
 </context>
 <context>
@@ -377,6 +391,39 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>Ви програли! Спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>Усі нові поля можна очистити.</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>Нові поля роздаються випадково.</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>Пошук способу очистити поле…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>Поле можна очистити: зробіть хід кубиком у рамці.</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>Уже не очистити: скасуйте хід і спитайте знову.</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>Способу очистити поле вчасно не знайдено.</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>Роздається поле, яке можна очистити…</translation>
     </message>
 </context>
 <context>

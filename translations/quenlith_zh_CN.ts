@@ -104,6 +104,10 @@
         <source>Moves remain.</source>
         <translation>还有可以消除的方块。</translation>
     </message>
+    <message>
+        <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <translation>棋盘可以清空。请消除第 %1 行，第 %2 列的%3方块。</translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -210,6 +214,14 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
         <translation>意外的参数“%1”。</translation>
     </message>
     <message>
+        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <translation>用数字 N（0 到 4294967295）生成棋盘：相同的数字生成相同的棋盘，便于重玩或分享。</translation>
+    </message>
+    <message>
+        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
+        <translation>种子“%1”不是 0 到 4294967295 之间的数字。</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -223,6 +235,9 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  H                     A hint: frame a box that leads to an empty board, or tell
+                        that the board can no longer be cleared.
+  Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
@@ -240,17 +255,16 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
   Ctrl+C                彩色或灰色方块。
   Ctrl+H                当前方块的边框：填充、轮廓或无。
   Ctrl+S                打开或关闭方块上的符号。
+  H                     提示：为能通向空棋盘的方块加框，
+                        或告知棋盘已无法清空。
+  Ctrl+D                只生成可以清空的新棋盘，或任意棋盘。
   F2                    向屏幕阅读器报告游戏状态。
   F10                   退出游戏。
 </translation>
     </message>
     <message>
-        <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>用数字 N（0 到 4294967295）生成棋盘：相同的数字生成相同的棋盘，便于重玩或分享。</translation>
-    </message>
-    <message>
-        <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
-        <translation>种子“%1”不是 0 到 4294967295 之间的数字。</translation>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <translation>只生成可以清空的棋盘（Ctrl+D 切换）。</translation>
     </message>
 </context>
 <context>
@@ -367,6 +381,39 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
         <source>You lose! Tvy again.</source>
         <extracomment>Only single boxes are left; the English misspelling is not to be copied</extracomment>
         <translation>你输了！再试一次。</translation>
+    </message>
+    <message>
+        <source>New boards can all be cleared.</source>
+        <translation>新棋盘都可以清空。</translation>
+    </message>
+    <message>
+        <source>New boards are dealt at random.</source>
+        <translation>新棋盘随机生成。</translation>
+    </message>
+    <message>
+        <source>Looking for a way to clear the board...</source>
+        <extracomment>On the message line, while the hint is searched</extracomment>
+        <translation>正在寻找清空棋盘的方法…</translation>
+    </message>
+    <message>
+        <source>The board can be cleared: play the framed box.</source>
+        <extracomment>On the message line; the box to play has a frame</extracomment>
+        <translation>棋盘可以清空：请消除带框的方块。</translation>
+    </message>
+    <message>
+        <source>It can no longer be cleared: undo, then ask again.</source>
+        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
+        <translation>已无法清空：请撤销后再次请求提示。</translation>
+    </message>
+    <message>
+        <source>No way to clear the board was found in time.</source>
+        <extracomment>On the message line: the search ran out of time</extracomment>
+        <translation>未能在限定时间内找到清空棋盘的方法。</translation>
+    </message>
+    <message>
+        <source>Dealing a board that can be cleared...</source>
+        <extracomment>On the message line while a board that can be won is dealt</extracomment>
+        <translation>正在生成可以清空的棋盘…</translation>
     </message>
 </context>
 <context>
