@@ -109,6 +109,11 @@ std::uint8_t TPosition::MostFrequentColor() const {
                                    FCounts.begin());
 }
 
+int TPosition::ColorsLeft() const {
+  return static_cast<int>(std::count_if(FCounts.begin() + 1, FCounts.end(),
+                                        [](std::uint16_t Count) { return Count != 0; }));
+}
+
 int TPosition::LoneBoxes() const {
   const TColumn Empty{};
   int Lone = 0;

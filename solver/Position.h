@@ -35,6 +35,7 @@ public:
   // A colour with a single box can never be removed, so the board can never be cleared.
   bool Dead() const;
   std::uint8_t MostFrequentColor() const;
+  int ColorsLeft() const;
 
   // Boxes without a neighbour of their colour: no flood fill needed to count them.
   int LoneBoxes() const;
