@@ -2,6 +2,7 @@
 #include "solver/Position.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -97,9 +98,37 @@ TPosition TPosition::Settled(const TMap& Board) {
 }
 
 bool TPosition::Dead() const {
-  for (int Color = 1; Color <= MaxColors; ++Color)
+  bool Few = false;
+  for (int Color = 1; Color <= MaxColors; ++Color) {
     if (FCounts[Color] == 1)
       return true;
+    Few = Few || FCounts[Color] == 2 || FCounts[Color] == 3;
+  }
+  return Few && Blocked();
+}
+
+// A colour of two or three boxes must go in one move, as a group that touches every column
+// between its outer boxes; the columns among them without such a box must be gone by then.
+// Boxes never change columns nor columns their order, so two such colours that each have a
+// box in a column the other needs gone can never both go.
+bool TPosition::Blocked() const {
+  std::array<std::uint16_t, MaxColors + 1> Holders{}; // a bit per column holding the colour
+  for (int Column = 0; Column < FColumns; ++Column)
+    for (int Row = 0; Row < FHeights[Column]; ++Row)
+      Holders[FCells[Column * Side + Row]] |= static_cast<std::uint16_t>(1u << Column);
+  std::array<std::uint16_t, MaxColors + 1> Needed{}; // the columns that must be gone first
+  for (int Color = 1; Color <= MaxColors; ++Color) {
+    if (FCounts[Color] != 2 && FCounts[Color] != 3)
+      continue;
+    const unsigned Held = Holders[Color];
+    const unsigned Span = (2u << (15 - std::countl_zero(static_cast<std::uint16_t>(Held)))) -
+                          (1u << std::countr_zero(Held));
+    Needed[Color] = static_cast<std::uint16_t>(Span & ~Held);
+  }
+  for (int A = 1; A <= MaxColors; ++A)
+    for (int B = A + 1; B <= MaxColors; ++B)
+      if ((Needed[A] & Holders[B]) != 0 && (Needed[B] & Holders[A]) != 0)
+        return true;
   return false;
 }
 

@@ -32,7 +32,8 @@ public:
   std::uint8_t At(int Column, int Row) const { return FCells[Column * Side + Row]; }
   // The cell (X, Y) of the board as the game shows it, Y from the top.
   std::uint8_t ColorAt(int X, int Y) const { return At(X, FHeight - 1 - Y); }
-  // A colour with a single box can never be removed, so the board can never be cleared.
+  // True when the board can never be cleared: a colour has a single box, or two colours of
+  // two or three boxes each stand in each other's way.
   bool Dead() const;
   std::uint8_t MostFrequentColor() const;
   int ColorsLeft() const;
@@ -52,6 +53,8 @@ public:
   bool operator==(const TPosition& Other) const { return FCells == Other.FCells; }
 
 private:
+  bool Blocked() const;
+
   std::array<std::uint8_t, Side * Side> FCells{}; // 0 beyond every column's height
   std::array<std::uint8_t, Side> FHeights{};
   std::array<std::uint16_t, MaxColors + 1> FCounts{};
