@@ -65,8 +65,7 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
     std::vector<TStep>& Steps = FSteps.emplace_back();
     for (const TCandidate& Candidate : FCandidates) {
       const TPosition& Parent = Level[Candidate.Parent];
-      Steps.push_back(
-          {Candidate.Parent, {Parent.X({Candidate.Cell, 0, 0}), Parent.Y({Candidate.Cell, 0, 0})}});
+      Steps.push_back({Candidate.Parent, Parent.Removal(Candidate.Cell)});
       Next.push_back(Parent);
       Next.back().Remove(Candidate.Cell);
     }
@@ -87,7 +86,7 @@ bool TBeamSearch::Expand(std::size_t Parent, const TPosition& Board) {
     TPosition Child = Board;
     Child.Remove(Move.Cell);
     if (Child.Boxes() == 0) {
-      FFound = Line({Board.X(Move), Board.Y(Move)}, static_cast<std::uint32_t>(Parent));
+      FFound = Line(Board.Removal(Move.Cell), static_cast<std::uint32_t>(Parent));
       return true;
     }
     if (Child.Dead())

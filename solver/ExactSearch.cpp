@@ -56,7 +56,7 @@ bool TExactSearch::ListMoves(const TPosition& Board, std::vector<TMove>& Moves) 
     TPosition Next = Board;
     Next.Remove(Group.Cell);
     if (Next.Boxes() == 0) {
-      FLine.push_back({Board.X(Group), Board.Y(Group)});
+      FLine.push_back(Board.Removal(Group.Cell));
       return true;
     }
     if (Next.Dead())
@@ -84,7 +84,7 @@ bool TExactSearch::Clears(const TPosition& Board, int Depth) {
       continue;
     TPosition Next = Board;
     Next.Remove(Move.Group.Cell);
-    FLine.push_back({Board.X(Move.Group), Board.Y(Move.Group)});
+    FLine.push_back(Board.Removal(Move.Group.Cell));
     if (Clears(Next, Depth + 1))
       return true;
     FLine.pop_back();

@@ -8,6 +8,9 @@
 namespace {
 
 constexpr int Side = TPosition::Side;
+// Cells are read as words for the hash: the same board must hash alike on every machine.
+static_assert(std::endian::native == std::endian::little,
+              "cells are hashed as little-endian words");
 
 // Per-column keys for the hash, from a fixed splitmix sequence: every process hashes a board
 // alike, so work-capped searches repeat exactly. Every key byte has its top bit set and no

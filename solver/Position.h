@@ -4,6 +4,7 @@
 // heights kept, so removing a group and settling touch only the columns it was in.
 
 #include "model/Map.h"
+#include "solver/ClearingSearch.h"
 
 #include <array>
 #include <cstdint>
@@ -46,11 +47,10 @@ public:
   int Remove(std::uint8_t Cell);
   // The group at (X, Y) counted from the top, or a group of Size 0 when there is none.
   TGroup GroupAt(int X, int Y) const;
-  int X(const TGroup& Group) const { return Group.Cell / Side; }
-  int Y(const TGroup& Group) const { return FHeight - 1 - Group.Cell % Side; }
+  // The move that removes the group of Cell, in the game's coordinates.
+  TRemoval Removal(std::uint8_t Cell) const { return {Cell / Side, FHeight - 1 - Cell % Side}; }
 
   std::uint64_t Hash() const;
-  bool operator==(const TPosition& Other) const { return FCells == Other.FCells; }
 
 private:
   bool Blocked() const;
