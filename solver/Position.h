@@ -41,8 +41,8 @@ public:
 
   // Boxes without a neighbour of their colour: no flood fill needed to count them.
   int LoneBoxes() const;
-  // Appends every group of two or more; returns the number of groups of any size.
-  int Groups(std::vector<TGroup>& Out) const;
+  // Appends every group of two or more.
+  void Groups(std::vector<TGroup>& Out) const;
   // Removes the group of the given cell and settles; returns the boxes removed.
   int Remove(std::uint8_t Cell);
   // The group at (X, Y) counted from the top, or a group of Size 0 when there is none.
@@ -53,7 +53,11 @@ public:
   std::uint64_t Hash() const;
 
 private:
+  // Sixteen cells as lanes, for the neighbour comparisons of whole columns.
+  using TColumn = std::uint8_t __attribute__((vector_size(Side)));
+
   bool Blocked() const;
+  TColumn Joined(int Column) const;
 
   std::array<std::uint8_t, Side * Side> FCells{}; // 0 beyond every column's height
   std::array<std::uint8_t, Side> FHeights{};
