@@ -8,6 +8,7 @@ namespace {
 constexpr std::size_t FirstWidth = 16;
 constexpr std::size_t WidestBeam = std::size_t{1} << 15;
 // Scores are scaled so that the noise only breaks ties between equally scored boards.
+// Boards are told apart by their 64-bit hashes; a false merge needs a collision.
 constexpr std::uint32_t NoiseRange = 16;
 
 } // namespace
@@ -42,7 +43,7 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
   while (!Level.empty()) {
     FCandidates.clear();
     for (std::size_t I = 0; I < Level.size(); ++I)
-      if (Expand(I, Level[I], NoiseRange))
+      if (Expand(I, Level[I]))
         return TOutcome::Cleared;
     if (FRacer.Stopped())
       return TOutcome::Stopped;
@@ -64,8 +65,7 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
     std::vector<TStep>& Steps = FSteps.emplace_back();
     for (const TCandidate& Candidate : FCandidates) {
       const TPosition& Parent = Level[Candidate.Parent];
-      Steps.push_back(
-          {Candidate.Parent, {Parent.X({Candidate.Cell, 0, 0}), Parent.Y({Candidate.Cell, 0, 0})}});
+      Steps.push_back({Candidate.Parent, Parent.Removal(Candidate.Cell)});
       Next.push_back(Parent);
       Next.back().Remove(Candidate.Cell);
     }
@@ -75,7 +75,7 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
 }
 
 // Adds every child of the board to the candidates; true when one of them is empty.
-bool TBeamSearch::Expand(std::size_t Parent, const TPosition& Board, std::uint32_t Noise) {
+bool TBeamSearch::Expand(std::size_t Parent, const TPosition& Board) {
   FGroups.clear();
   Board.Groups(FGroups);
   const std::size_t Moves = FGroups.size();
@@ -86,12 +86,12 @@ bool TBeamSearch::Expand(std::size_t Parent, const TPosition& Board, std::uint32
     TPosition Child = Board;
     Child.Remove(Move.Cell);
     if (Child.Boxes() == 0) {
-      FFound = Line({Board.X(Move), Board.Y(Move)}, static_cast<std::uint32_t>(Parent));
+      FFound = Line(Board.Removal(Move.Cell), static_cast<std::uint32_t>(Parent));
       return true;
     }
     if (Child.Dead())
       continue;
-    const std::uint32_t Value = Score(Child) * NoiseRange + FRandom() % Noise;
+    const std::uint32_t Value = Score(Child) * NoiseRange + FRandom() % NoiseRange;
     FCandidates.push_back({Value, static_cast<std::uint32_t>(Parent), Child.Hash(), Move.Cell});
   }
   return false;

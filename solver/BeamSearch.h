@@ -34,7 +34,7 @@ private:
 
   enum class TOutcome { Cleared, Exhausted, Truncated, Stopped };
   TOutcome Beam(std::size_t Width);
-  bool Expand(std::size_t Parent, const TPosition& Board, std::uint32_t Noise);
+  bool Expand(std::size_t Parent, const TPosition& Board);
   std::vector<TRemoval> Line(const TRemoval& Last, std::uint32_t Parent) const;
   std::uint32_t Score(const TPosition& Board);
 

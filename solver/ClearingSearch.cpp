@@ -14,9 +14,12 @@ using std::chrono::steady_clock;
 
 enum : int { FinderIndex = 0, ProverIndex = 1 };
 
-// Beyond this many boxes the exhaustive search hardly ever ends within a hint's time, so a
-// second beam, ordered by other random draws, makes better use of the second core.
-constexpr int ProvableBoxes = 120;
+// Beyond this many boxes in more than three colours the exhaustive search hardly ever ends
+// within a hint's time, so a second beam, ordered by other random draws, makes better use
+// of the second core. In three colours it finds clearings of any board fast.
+bool ExhaustiveFits(const TPosition& Start) {
+  return Start.Boxes() <= 120 || Start.ColorsLeft() <= 3;
+}
 
 // The end of a search that may take Time from Now; a time beyond any search means none.
 steady_clock::time_point EndAfter(steady_clock::time_point Now, std::chrono::milliseconds Time) {
@@ -30,7 +33,7 @@ TClearingAnswer SearchOnOneThread(const TPosition& Start, const TSearchBudget& B
                                   TSearchRace& Race) {
   const auto Now = steady_clock::now();
   std::uint64_t FinderWork = Budget.Work;
-  if (Start.Boxes() <= ProvableBoxes) {
+  if (ExhaustiveFits(Start)) {
     const std::uint64_t ProverWork =
         Budget.Work == 0 ? 0 : std::max<std::uint64_t>(1, Budget.Work / 4);
     TRacer Prover(Race, ProverIndex, ProverWork, EndAfter(Now, Budget.Time / 4));
@@ -58,10 +61,10 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
   TRacer Finder(Race, FinderIndex, Budget.Work, End);
   TRacer Prover(Race, ProverIndex, Budget.Work, End);
   std::thread Helper([&] {
-    if (Start.Boxes() > ProvableBoxes)
-      TBeamSearch(Start, Prover, ~Start.Hash()).Run();
-    else
+    if (ExhaustiveFits(Start))
       TExactSearch(Start, Prover).Run();
+    else
+      TBeamSearch(Start, Prover, ~Start.Hash()).Run();
   });
   TBeamSearch(Start, Finder, Start.Hash()).Run();
   Helper.join();

@@ -42,35 +42,55 @@ void TExactSearch::Refute(std::uint64_t Hash) {
   FRefuted[Hash & FMask] = Hash | 1;
 }
 
-// True when Board can be cleared; FLine then holds the moves from the start board on.
-bool TExactSearch::Clears(const TPosition& Board, int Depth) {
-  std::vector<TGroup>& Moves = FMoves[static_cast<std::size_t>(Depth)];
-  Moves.clear();
-  Board.Groups(Moves);
-  // The most frequent colour goes last: it joins up best once the others are gone.
+// Lists the moves worth searching from Board, the most promising first: those whose board
+// keeps the fewest lone boxes, the most frequent colour last among equals, as it joins up
+// best once the others are gone. True when one of them clears the board (FLine ends with it).
+bool TExactSearch::ListMoves(const TPosition& Board, std::vector<TMove>& Moves) {
+  FGroups.clear();
+  Board.Groups(FGroups);
   const std::uint8_t Last = Board.MostFrequentColor();
-  std::stable_partition(Moves.begin(), Moves.end(),
-                        [Last](const TGroup& Group) { return Group.Color != Last; });
-  for (std::size_t I = 0; I < Moves.size(); ++I) {
-    const TGroup Move = FMoves[static_cast<std::size_t>(Depth)][I];
+  Moves.clear();
+  for (const TGroup& Group : FGroups) {
     if (!FRacer.Tick())
       return false;
     TPosition Next = Board;
-    Next.Remove(Move.Cell);
-    FLine.push_back({Board.X(Move), Board.Y(Move)});
-    if (Next.Boxes() == 0)
+    Next.Remove(Group.Cell);
+    if (Next.Boxes() == 0) {
+      FLine.push_back(Board.Removal(Group.Cell));
       return true;
-    if (!Next.Dead()) {
-      const std::uint64_t Hash = Next.Hash();
-      if (!Refuted(Hash)) {
-        if (Clears(Next, Depth + 1))
-          return true;
-        if (FRacer.Stopped())
-          return false;
-        Refute(Hash);
-      }
     }
+    if (Next.Dead())
+      continue;
+    const std::uint64_t Hash = Next.Hash();
+    if (!Refuted(Hash))
+      Moves.push_back(
+          {static_cast<std::uint32_t>(Next.LoneBoxes() * 2 + (Group.Color == Last)), Group, Hash});
+  }
+  std::stable_sort(Moves.begin(), Moves.end(),
+                   [](const TMove& A, const TMove& B) { return A.Order < B.Order; });
+  return false;
+}
+
+// True when Board can be cleared; FLine then holds the moves from the start board on.
+bool TExactSearch::Clears(const TPosition& Board, int Depth) {
+  std::vector<TMove>& Moves = FMoves[static_cast<std::size_t>(Depth)];
+  if (ListMoves(Board, Moves))
+    return true;
+  for (const TMove& Move : Moves) {
+    if (FRacer.Stopped())
+      return false;
+    // A deeper line may have refuted this board since it was listed.
+    if (Refuted(Move.Hash))
+      continue;
+    TPosition Next = Board;
+    Next.Remove(Move.Group.Cell);
+    FLine.push_back(Board.Removal(Move.Group.Cell));
+    if (Clears(Next, Depth + 1))
+      return true;
     FLine.pop_back();
+    if (FRacer.Stopped())
+      return false;
+    Refute(Move.Hash);
   }
   return false;
 }

@@ -19,6 +19,14 @@ public:
   void Run();
 
 private:
+  // A move and what searching it promises, smaller first.
+  struct TMove {
+    std::uint32_t Order;
+    TGroup Group;
+    std::uint64_t Hash; // of the board it leads to
+  };
+
+  bool ListMoves(const TPosition& Board, std::vector<TMove>& Moves);
   bool Clears(const TPosition& Board, int Depth);
   bool Refuted(std::uint64_t Hash) const;
   void Refute(std::uint64_t Hash);
@@ -33,6 +41,7 @@ private:
   };
   std::unique_ptr<std::uint64_t[], TFree> FRefuted;
   std::size_t FMask;
-  std::vector<std::vector<TGroup>> FMoves; // per depth, so no level allocates
-  std::vector<TRemoval> FLine;             // the moves of the line being examined
+  std::vector<TGroup> FGroups;
+  std::vector<std::vector<TMove>> FMoves; // per depth, so no level allocates
+  std::vector<TRemoval> FLine;            // the moves of the line being examined
 };

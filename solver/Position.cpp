@@ -8,6 +8,9 @@
 namespace {
 
 constexpr int Side = TPosition::Side;
+// Cells are read as words for the hash: the same board must hash alike on every machine.
+static_assert(std::endian::native == std::endian::little,
+              "cells are hashed as little-endian words");
 
 // Per-column keys for the hash, from a fixed splitmix sequence: every process hashes a board
 // alike, so work-capped searches repeat exactly. Every key byte has its top bit set and no
@@ -35,7 +38,6 @@ std::uint64_t Fold(std::uint64_t A, std::uint64_t B) {
   return static_cast<std::uint64_t>(Product) ^ static_cast<std::uint64_t>(Product >> 64);
 }
 
-// Sixteen cells as lanes, for the neighbour comparisons of whole columns.
 using TColumn = std::uint8_t __attribute__((vector_size(Side)));
 
 TColumn LoadColumn(const std::uint8_t* Cells) {
@@ -98,9 +100,37 @@ TPosition TPosition::Settled(const TMap& Board) {
 }
 
 bool TPosition::Dead() const {
-  for (int Color = 1; Color <= MaxColors; ++Color)
+  bool Few = false;
+  for (int Color = 1; Color <= MaxColors; ++Color) {
     if (FCounts[Color] == 1)
       return true;
+    Few = Few || FCounts[Color] == 2 || FCounts[Color] == 3;
+  }
+  return Few && Blocked();
+}
+
+// A colour of two or three boxes must go in one move, as a group that touches every column
+// between its outer boxes; the columns among them without such a box must be gone by then.
+// Boxes never change columns nor columns their order, so two such colours that each have a
+// box in a column the other needs gone can never both go.
+bool TPosition::Blocked() const {
+  std::array<std::uint16_t, MaxColors + 1> Holders{}; // a bit per column holding the colour
+  for (int Column = 0; Column < FColumns; ++Column)
+    for (int Row = 0; Row < FHeights[Column]; ++Row)
+      Holders[FCells[Column * Side + Row]] |= static_cast<std::uint16_t>(1u << Column);
+  std::array<std::uint16_t, MaxColors + 1> Needed{}; // the columns that must be gone first
+  for (int Color = 1; Color <= MaxColors; ++Color) {
+    if (FCounts[Color] != 2 && FCounts[Color] != 3)
+      continue;
+    const unsigned Held = Holders[Color];
+    const unsigned Span = (2u << (15 - std::countl_zero(static_cast<std::uint16_t>(Held)))) -
+                          (1u << std::countr_zero(Held));
+    Needed[Color] = static_cast<std::uint16_t>(Span & ~Held);
+  }
+  for (int A = 1; A <= MaxColors; ++A)
+    for (int B = A + 1; B <= MaxColors; ++B)
+      if ((Needed[A] & Holders[B]) != 0 && (Needed[B] & Holders[A]) != 0)
+        return true;
   return false;
 }
 
@@ -109,43 +139,63 @@ std::uint8_t TPosition::MostFrequentColor() const {
                                    FCounts.begin());
 }
 
-int TPosition::LoneBoxes() const {
+int TPosition::ColorsLeft() const {
+  return static_cast<int>(std::count_if(FCounts.begin() + 1, FCounts.end(),
+                                        [](std::uint16_t Count) { return Count != 0; }));
+}
+
+// The lanes of a column's boxes that have a neighbour of their colour: all ones, else zero.
+TColumn TPosition::Joined(int Column) const {
   const TColumn Empty{};
-  int Lone = 0;
+  const TColumn Cells = LoadColumn(&FCells[Column * Side]);
+  const TColumn Left = Column > 0 ? LoadColumn(&FCells[(Column - 1) * Side]) : Empty;
+  const TColumn Right = Column + 1 < Side ? LoadColumn(&FCells[(Column + 1) * Side]) : Empty;
+  // The cells above and below as lanes of their own; off the column they are empty.
+  const TColumn Above =
+      __builtin_shufflevector(Cells, Empty, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
+  const TColumn Below = __builtin_shufflevector(Empty, Cells, 15, 16, 17, 18, 19, 20, 21, 22, 23,
+                                                24, 25, 26, 27, 28, 29, 30);
+  const auto Same = (Cells == Above) | (Cells == Below) | (Cells == Left) | (Cells == Right);
+  return reinterpret_cast<TColumn>(Same & (Cells != Empty));
+}
+
+int TPosition::LoneBoxes() const {
+  constexpr std::uint64_t Ones = 0x0101010101010101ull;
+  int Lone = FBoxes;
   for (int Column = 0; Column < FColumns; ++Column) {
-    const TColumn Cells = LoadColumn(&FCells[Column * Side]);
-    const TColumn Left = Column > 0 ? LoadColumn(&FCells[(Column - 1) * Side]) : Empty;
-    const TColumn Right = Column + 1 < Side ? LoadColumn(&FCells[(Column + 1) * Side]) : Empty;
-    // The cells above and below as lanes of their own; off the column they are empty.
-    const TColumn Above = __builtin_shufflevector(Cells, Empty, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
-                                                  12, 13, 14, 15, 16);
-    const TColumn Below = __builtin_shufflevector(Empty, Cells, 15, 16, 17, 18, 19, 20, 21, 22, 23,
-                                                  24, 25, 26, 27, 28, 29, 30);
-    const auto Joined = (Cells == Above) | (Cells == Below) | (Cells == Left) | (Cells == Right);
-    const auto Alone = reinterpret_cast<TColumn>(~Joined & (Cells != Empty));
+    const TColumn Lanes = Joined(Column);
     std::uint64_t Halves[2];
-    std::memcpy(Halves, &Alone, sizeof Halves);
-    Lone += (std::popcount(Halves[0]) + std::popcount(Halves[1])) / 8;
+    std::memcpy(Halves, &Lanes, sizeof Halves);
+    // One bit of each byte, summed by a multiplication: no popcount library call, which
+    // is what a popcount is on the baseline instruction set.
+    Lone -= static_cast<int>(((Halves[0] & Ones) * Ones) >> 56) +
+            static_cast<int>(((Halves[1] & Ones) * Ones) >> 56);
   }
   return Lone;
 }
 
-int TPosition::Groups(std::vector<TGroup>& Out) const {
-  std::array<bool, Side * Side> Seen{};
-  int All = 0;
+void TPosition::Groups(std::vector<TGroup>& Out) const {
+  constexpr std::uint64_t HighBits = 0x8080808080808080ull;
+  constexpr std::uint64_t Gather = 0x0002040810204081ull; // the top bits of 8 bytes to one byte
+  std::array<std::uint16_t, Side> Pending{};              // a bit per joined box not yet in a group
+  for (int Column = 0; Column < FColumns; ++Column) {
+    const TColumn Lanes = Joined(Column);
+    std::uint64_t Halves[2];
+    std::memcpy(Halves, &Lanes, sizeof Halves);
+    Pending[Column] = static_cast<std::uint16_t>(((Halves[0] & HighBits) * Gather) >> 56 |
+                                                 (((Halves[1] & HighBits) * Gather) >> 56) << 8);
+  }
+  // Lone boxes are left out at once; only groups of two or more are flooded.
   for (int Column = 0; Column < FColumns; ++Column)
-    for (int Row = 0; Row < FHeights[Column]; ++Row) {
-      const int P = Column * Side + Row;
-      if (Seen[P])
-        continue;
+    while (Pending[Column] != 0) {
+      const int P = Column * Side + std::countr_zero(Pending[Column]);
       const std::uint8_t Color = FCells[P];
+      const auto Bit = [](int Q) { return static_cast<std::uint16_t>(1u << (Q % Side)); };
       const int Size = Flood(
-          P, [&](int Q) { return !Seen[Q] && FCells[Q] == Color; }, [&](int Q) { Seen[Q] = true; });
-      ++All;
-      if (Size >= 2)
-        Out.push_back({static_cast<std::uint8_t>(P), Color, static_cast<std::uint16_t>(Size)});
+          P, [&](int Q) { return (Pending[Q / Side] & Bit(Q)) != 0 && FCells[Q] == Color; },
+          [&](int Q) { Pending[Q / Side] &= static_cast<std::uint16_t>(~Bit(Q)); });
+      Out.push_back({static_cast<std::uint8_t>(P), Color, static_cast<std::uint16_t>(Size)});
     }
-  return All;
 }
 
 int TPosition::Remove(std::uint8_t Cell) {

@@ -4,6 +4,7 @@
 // heights kept, so removing a group and settling touch only the columns it was in.
 
 #include "model/Map.h"
+#include "solver/ClearingSearch.h"
 
 #include <array>
 #include <cstdint>
@@ -32,25 +33,32 @@ public:
   std::uint8_t At(int Column, int Row) const { return FCells[Column * Side + Row]; }
   // The cell (X, Y) of the board as the game shows it, Y from the top.
   std::uint8_t ColorAt(int X, int Y) const { return At(X, FHeight - 1 - Y); }
-  // A colour with a single box can never be removed, so the board can never be cleared.
+  // True when the board can never be cleared: a colour has a single box, or two colours of
+  // two or three boxes each stand in each other's way.
   bool Dead() const;
   std::uint8_t MostFrequentColor() const;
+  int ColorsLeft() const;
 
   // Boxes without a neighbour of their colour: no flood fill needed to count them.
   int LoneBoxes() const;
-  // Appends every group of two or more; returns the number of groups of any size.
-  int Groups(std::vector<TGroup>& Out) const;
+  // Appends every group of two or more.
+  void Groups(std::vector<TGroup>& Out) const;
   // Removes the group of the given cell and settles; returns the boxes removed.
   int Remove(std::uint8_t Cell);
   // The group at (X, Y) counted from the top, or a group of Size 0 when there is none.
   TGroup GroupAt(int X, int Y) const;
-  int X(const TGroup& Group) const { return Group.Cell / Side; }
-  int Y(const TGroup& Group) const { return FHeight - 1 - Group.Cell % Side; }
+  // The move that removes the group of Cell, in the game's coordinates.
+  TRemoval Removal(std::uint8_t Cell) const { return {Cell / Side, FHeight - 1 - Cell % Side}; }
 
   std::uint64_t Hash() const;
-  bool operator==(const TPosition& Other) const { return FCells == Other.FCells; }
 
 private:
+  // Sixteen cells as lanes, for the neighbour comparisons of whole columns.
+  using TColumn = std::uint8_t __attribute__((vector_size(Side)));
+
+  bool Blocked() const;
+  TColumn Joined(int Column) const;
+
   std::array<std::uint8_t, Side * Side> FCells{}; // 0 beyond every column's height
   std::array<std::uint8_t, Side> FHeights{};
   std::array<std::uint16_t, MaxColors + 1> FCounts{};

@@ -23,7 +23,10 @@ public:
   // Counts one generated board; false once this search must stop.
   bool Tick() {
     ++FWork;
-    return (FWork & 1023) != 0 && !FCapped ? true : Poll();
+    // Without a work cap a search only counts between polls.
+    if (!FCapped && (FWork & 1023) != 0)
+      return true;
+    return Poll();
   }
   bool Stopped() const { return FStopped; }
   void Answer(TVerdict Verdict, std::vector<TRemoval> Moves);
