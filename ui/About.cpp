@@ -16,8 +16,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -106,16 +108,22 @@ public:
     FState = TState::Watching;
     qApp->installEventFilter(this);
   }
-  // The box was closed by the click whose release was the last one noted.
-  void Arm() {
-    if (FState != TState::Watching || !FLastRelease)
+  // The box was closed by a click, or by the press action of its picture, whose centre a
+  // reader's click command aims at: a repeat comes at that centre or where the last button
+  // release was.
+  void Arm(const QPoint& Centre) {
+    if (FState != TState::Watching)
       return Stop();
+    FSpots = {Centre};
+    if (FLastRelease)
+      FSpots.push_back(*FLastRelease);
     FState = TState::Armed;
   }
   void Stop() {
     qApp->removeEventFilter(this);
     FState = TState::Off;
     FLastRelease.reset();
+    FSpots.clear();
   }
 
 protected:
@@ -138,7 +146,7 @@ protected:
         Stop();
       return Mouse && Type != QEvent::MouseMove;
     }
-    if (Type == QEvent::KeyPress || Type == QEvent::Wheel || (Mouse && Spot() != *FLastRelease)) {
+    if (Type == QEvent::KeyPress || Type == QEvent::Wheel || (Mouse && !Guarded(Spot()))) {
       Stop();
       return false;
     }
@@ -149,9 +157,17 @@ protected:
   }
 
 private:
+  // A reader's arithmetic of a centre may differ from ours by a pixel.
+  bool Guarded(const QPoint& Spot) const {
+    return std::any_of(FSpots.begin(), FSpots.end(), [&Spot](const QPoint& Guard) {
+      return (Spot - Guard).manhattanLength() <= 2;
+    });
+  }
+
   enum class TState { Off, Watching, Armed, Swallowing };
   TState FState = TState::Off;
   std::optional<QPoint> FLastRelease;
+  std::vector<QPoint> FSpots;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -422,7 +438,7 @@ void TAboutBox::setVisible(bool Visible) {
   if (Visible && QAccessible::isActive())
     FRepeatGuard->Watch();
   else if (!Visible && std::exchange(FClosingByClick, false))
-    FRepeatGuard->Arm();
+    FRepeatGuard->Arm(Image1->mapToGlobal(Image1->rect().center()));
   else if (!Visible)
     FRepeatGuard->Stop();
 }

@@ -153,6 +153,8 @@ class Play:
         self.step("Ctrl+Z", self.keys("z", modifiers=["Control_L"]),
                   lambda t: "Undone" in t)
         self.step("status key", self.keys("F2"), lambda t: "groups left" in t)
+        self.step("hint key", self.keys("h"),
+                  lambda t: re.search(r"can be cleared\. Play row \d+, column \d+, (%s)\." % COLOUR, t))
         self.lose_twice()
         # From a far cell of the large board to the small one: the reader must land on a
         # live cell of the new board.
