@@ -367,12 +367,24 @@ void TGameController::StartSearch(int Budget) {
   if (!FSearch)
     FSearch = std::make_unique<TClearingSearch>(
         [this](std::uint64_t Ticket, const TClearingAnswer& Answer) {
-          QMetaObject::invokeMethod(
-              this, [this, Ticket, Answer] { SearchAnswered(Ticket, Answer); },
-              Qt::QueuedConnection);
+          {
+            const std::lock_guard<std::mutex> Lock(FArrivedLock);
+            FArrived.emplace(Ticket, Answer);
+          }
+          QMetaObject::invokeMethod(this, "TakeSearchAnswer", Qt::QueuedConnection);
         });
   FSearchTicket = FSearch->Start(FGame->CurrentMap(), std::chrono::milliseconds(Budget));
   FSearchedBoard = FBoardSerial;
+}
+
+void TGameController::TakeSearchAnswer() {
+  std::optional<std::pair<std::uint64_t, TClearingAnswer>> Arrived;
+  {
+    const std::lock_guard<std::mutex> Lock(FArrivedLock);
+    Arrived.swap(FArrived);
+  }
+  if (Arrived)
+    SearchAnswered(Arrived->first, Arrived->second);
 }
 
 void TGameController::SearchAnswered(std::uint64_t Ticket, const TClearingAnswer& Answer) {

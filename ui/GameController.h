@@ -6,12 +6,16 @@
 // happened; every change goes through one of the commands. QtCore only: the window turns
 // the signals into cursors, menu states and pictures.
 
+#include "solver/ClearingSearch.h"
+
 #include <QObject>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QTimer;
@@ -37,10 +41,7 @@ enum class THistoryStep { Undo, Redo };
 // empty already; Searching while the search runs.
 enum class THint { Searching, Move, NotClearable, NotFound, Empty };
 
-class TClearingSearch;
-class TKnownClearing;
 class TWinnableDealer;
-struct TClearingAnswer;
 struct TWinnableDeal;
 
 class TGameController : public QObject {
@@ -138,6 +139,8 @@ private:
   void BoardSettled();
   bool TellKnownHint();
   void StartSearch(int Budget);
+  // Takes the answer the search thread left, on this object's thread.
+  Q_INVOKABLE void TakeSearchAnswer();
   void SearchAnswered(std::uint64_t Ticket, const TClearingAnswer& Answer);
   void StartWinnableDeal();
   void WinnableDealt(int Width, int Height, const TWinnableDeal& Deal);
@@ -167,4 +170,8 @@ private:
   unsigned FLostBoard = ~0u;                // a board proved not clearable
   bool FHintsAsked = false;                 // in this game
   bool FHintWanted = false;                 // the player waits for the running search
+  // Handed over from the search thread under a lock of our own, which a thread checker
+  // can see, unlike the event queue's.
+  std::mutex FArrivedLock;
+  std::optional<std::pair<std::uint64_t, TClearingAnswer>> FArrived;
 };

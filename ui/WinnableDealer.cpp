@@ -24,20 +24,25 @@ void TWinnableDealer::Deal(int Width, int Height, std::uint8_t Colors, std::uint
     std::optional<TWinnableDeal> Deal = DealWinnable(Width, Height, Colors, Seed, Cancel.get());
     if (!Deal)
       return;
-    // Queued to this object's thread; the join in Cancel keeps this object alive until then.
-    QMetaObject::invokeMethod(
-        this, [this, Ticket, Width, Height, Deal = std::move(*Deal)] {
-          Deliver(Ticket, Width, Height, Deal);
-        },
-        Qt::QueuedConnection);
+    {
+      const std::lock_guard<std::mutex> Lock(FArrivedLock);
+      FArrived = TArrived{Ticket, Width, Height, std::move(*Deal)};
+    }
+    // The join in Cancel keeps this object alive until the call is posted.
+    QMetaObject::invokeMethod(this, "TakeDeal", Qt::QueuedConnection);
   });
 }
 
-void TWinnableDealer::Deliver(unsigned Ticket, int Width, int Height, const TWinnableDeal& Deal) {
-  if (Ticket != FTicket)
+void TWinnableDealer::TakeDeal() {
+  std::optional<TArrived> Arrived;
+  {
+    const std::lock_guard<std::mutex> Lock(FArrivedLock);
+    Arrived.swap(FArrived);
+  }
+  if (!Arrived || Arrived->Ticket != FTicket)
     return;
   FBusy = false;
   if (FThread.joinable())
     FThread.join();
-  emit Dealt(Width, Height, Deal);
+  emit Dealt(Arrived->Width, Arrived->Height, Arrived->Deal);
 }

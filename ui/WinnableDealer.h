@@ -9,6 +9,8 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <thread>
 
 class TWinnableDealer : public QObject {
@@ -28,10 +30,22 @@ signals:
   void Dealt(int Width, int Height, const TWinnableDeal& Deal);
 
 private:
-  void Deliver(unsigned Ticket, int Width, int Height, const TWinnableDeal& Deal);
+  // Takes the deal the dealing thread left, on this object's thread.
+  Q_INVOKABLE void TakeDeal();
+
+  struct TArrived {
+    unsigned Ticket;
+    int Width;
+    int Height;
+    TWinnableDeal Deal;
+  };
 
   std::thread FThread;
   std::shared_ptr<std::atomic<bool>> FCancel;
   unsigned FTicket = 0; // the deal whose result is wanted
   bool FBusy = false;
+  // Handed over under a lock of our own, which a thread checker can see, unlike the event
+  // queue's.
+  std::mutex FArrivedLock;
+  std::optional<TArrived> FArrived;
 };
