@@ -289,13 +289,6 @@ bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::ui
   return true;
 }
 
-void TGameController::SetWinnableOnly(bool Value) {
-  if (Value == FWinnableOnly)
-    return;
-  FWinnableOnly = Value;
-  emit WinnableOnlyChanged(Value);
-}
-
 bool TGameController::Dealing() const {
   return FDealer->Busy();
 }

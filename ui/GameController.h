@@ -79,7 +79,7 @@ public:
   void SetSolutionChecker(bool Value);
   // New games and levels deal only boards with a known clearing; off at start.
   bool WinnableOnly() const { return FWinnableOnly; }
-  void SetWinnableOnly(bool Value);
+  void SetWinnableOnly(bool Value) { FWinnableOnly = Value; }
   // True while such a board is being dealt: moves and the history wait for it.
   bool Dealing() const;
 
@@ -125,7 +125,6 @@ signals:
   void GameOver(bool Won);
   // (X, Y) is the box to play, for a Move.
   void HintGiven(THint Hint, int X, int Y);
-  void WinnableOnlyChanged(bool On);
   void DealingStarted();
   void DealingEnded();
 
