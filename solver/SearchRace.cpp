@@ -22,6 +22,7 @@ bool TRacer::Poll() {
 
 void TRacer::Answer(TVerdict Verdict, std::vector<TRemoval> Moves) {
   FStopped = true;
+  FAnswered = true;
   FRace.Answer(FIndex, FWork, Verdict, std::move(Moves));
 }
 

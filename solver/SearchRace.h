@@ -20,6 +20,10 @@ class TRacer {
 public:
   TRacer(TSearchRace& Race, int Index, std::uint64_t Cap, std::chrono::steady_clock::time_point End)
       : FRace(Race), FIndex(Index), FCap(Cap), FEnd(End) {}
+  // The same racer's next search: its work goes on from where Before stopped, so the work at
+  // which it answers still compares fairly with the other racers'.
+  TRacer(const TRacer& Before, std::uint64_t Cap, std::chrono::steady_clock::time_point End)
+      : FRace(Before.FRace), FIndex(Before.FIndex), FCap(Cap), FEnd(End), FWork(Before.FWork) {}
   // Counts one generated board; false once this search must stop.
   bool Tick() {
     ++FWork;
@@ -29,6 +33,7 @@ public:
     return Poll();
   }
   bool Stopped() const { return FStopped; }
+  bool Answered() const { return FAnswered; }
   void Answer(TVerdict Verdict, std::vector<TRemoval> Moves);
 
 private:
@@ -41,6 +46,7 @@ private:
   std::uint64_t FWork = 0;
   bool FCapped = FCap != 0;
   bool FStopped = false;
+  bool FAnswered = false;
 };
 
 class TSearchRace {
