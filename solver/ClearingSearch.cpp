@@ -23,7 +23,7 @@ bool ExhaustiveFits(const TPosition& Start) {
 
 // Boards up to this size, too large for the exhaustive search to end, still often have a
 // clearing it finds early.
-constexpr int GlanceBoxes = 180;
+constexpr int GlanceBoxes = 140;
 
 // The end of a search that may take Time from Now; a time beyond any search means none.
 steady_clock::time_point EndAfter(steady_clock::time_point Now, std::chrono::milliseconds Time) {
