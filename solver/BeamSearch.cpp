@@ -2,6 +2,7 @@
 #include "solver/BeamSearch.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -47,13 +48,7 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
         return TOutcome::Cleared;
     if (FRacer.Stopped())
       return TOutcome::Stopped;
-    // Boards reached along several lines are kept once, at their best score.
-    std::sort(FCandidates.begin(), FCandidates.end(), [](const auto& A, const auto& B) {
-      return A.Hash != B.Hash ? A.Hash < B.Hash : A.Score < B.Score;
-    });
-    FCandidates.erase(std::unique(FCandidates.begin(), FCandidates.end(),
-                                  [](const auto& A, const auto& B) { return A.Hash == B.Hash; }),
-                      FCandidates.end());
+    Deduplicate();
     if (FCandidates.size() > Width) {
       Truncated = true;
       std::nth_element(FCandidates.begin(), FCandidates.begin() + static_cast<long>(Width),
@@ -72,6 +67,29 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
     std::swap(Level, Next);
   }
   return Truncated ? TOutcome::Truncated : TOutcome::Exhausted;
+}
+
+// Boards reached along several lines are kept once, at their best score, the first on a tie.
+// A hash table rather than a sort by hash: the sort was a tenth of the beam's time.
+void TBeamSearch::Deduplicate() {
+  const std::size_t Slots = std::bit_ceil(FCandidates.size() * 2 + 1);
+  const int Shift = 64 - std::countr_zero(Slots);
+  FSlots.assign(Slots, 0);
+  std::size_t Kept = 0;
+  for (std::size_t I = 0; I < FCandidates.size(); ++I) {
+    const TCandidate& Candidate = FCandidates[I];
+    // The high bits of the mixed hash; slots hold a kept index plus one, zero when free.
+    std::size_t Slot = Shift == 64 ? 0 : static_cast<std::size_t>(Candidate.Hash >> Shift);
+    while (FSlots[Slot] != 0 && FCandidates[FSlots[Slot] - 1].Hash != Candidate.Hash)
+      Slot = (Slot + 1) & (Slots - 1);
+    if (FSlots[Slot] == 0) {
+      FCandidates[Kept] = Candidate;
+      FSlots[Slot] = static_cast<std::uint32_t>(++Kept);
+    } else if (TCandidate& Same = FCandidates[FSlots[Slot] - 1]; Candidate.Score < Same.Score) {
+      Same = Candidate;
+    }
+  }
+  FCandidates.resize(Kept);
 }
 
 // Adds every child of the board to the candidates; true when one of them is empty.

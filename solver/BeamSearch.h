@@ -35,6 +35,7 @@ private:
   enum class TOutcome { Cleared, Exhausted, Truncated, Stopped };
   TOutcome Beam(std::size_t Width);
   bool Expand(std::size_t Parent, const TPosition& Board);
+  void Deduplicate();
   std::vector<TRemoval> Line(const TRemoval& Last, std::uint32_t Parent) const;
   std::uint32_t Score(const TPosition& Board);
 
@@ -43,6 +44,7 @@ private:
   std::mt19937_64 FRandom;
   std::vector<TGroup> FGroups;
   std::vector<TCandidate> FCandidates;
+  std::vector<std::uint32_t> FSlots;      // the open-addressed table of Deduplicate
   std::vector<std::vector<TStep>> FSteps; // per level
   std::vector<TRemoval> FFound;
 };
