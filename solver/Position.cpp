@@ -111,26 +111,53 @@ bool TPosition::Dead() const {
 
 // A colour of two or three boxes must go in one move, as a group that touches every column
 // between its outer boxes; the columns among them without such a box must be gone by then.
-// Boxes never change columns nor columns their order, so two such colours that each have a
-// box in a column the other needs gone can never both go.
+// Two of its boxes in one column must touch then, as no third box joins them through a
+// neighbouring column, so the boxes between them must be gone too. Boxes never change
+// columns nor their order in a column, and a colour of two or three boxes goes all at once:
+// one with a box among those that must be gone goes wholly before. An order that comes
+// round to where it began can never be kept.
 bool TPosition::Blocked() const {
   std::array<std::uint16_t, MaxColors + 1> Holders{}; // a bit per column holding the colour
   for (int Column = 0; Column < FColumns; ++Column)
     for (int Row = 0; Row < FHeights[Column]; ++Row)
       Holders[FCells[Column * Side + Row]] |= static_cast<std::uint16_t>(1u << Column);
-  std::array<std::uint16_t, MaxColors + 1> Needed{}; // the columns that must be gone first
-  for (int Color = 1; Color <= MaxColors; ++Color) {
-    if (FCounts[Color] != 2 && FCounts[Color] != 3)
+  unsigned OneMove = 0; // a bit per colour of two or three boxes
+  for (int Color = 1; Color <= MaxColors; ++Color)
+    if (FCounts[Color] == 2 || FCounts[Color] == 3)
+      OneMove |= 1u << Color;
+  std::array<unsigned, MaxColors + 1> Before{}; // a bit per colour that must go wholly before
+  for (int A = 1; A <= MaxColors; ++A) {
+    if (!(OneMove >> A & 1))
       continue;
-    const unsigned Held = Holders[Color];
+    const unsigned Held = Holders[A];
     const unsigned Span = (2u << (15 - std::countl_zero(static_cast<std::uint16_t>(Held)))) -
                           (1u << std::countr_zero(Held));
-    Needed[Color] = static_cast<std::uint16_t>(Span & ~Held);
+    const unsigned Needed = Span & ~Held;
+    for (int B = 1; B <= MaxColors; ++B)
+      if ((Needed & Holders[B]) != 0)
+        Before[A] |= 1u << B;
+    for (unsigned Columns = Held; Columns != 0; Columns &= Columns - 1) {
+      const std::uint8_t* Cells = &FCells[std::countr_zero(Columns) * Side];
+      int Low = Side, High = -1;
+      for (int Row = 0; Row < Side; ++Row)
+        if (Cells[Row] == A) {
+          Low = std::min(Low, Row);
+          High = Row;
+        }
+      for (int Row = Low + 1; Row < High; ++Row)
+        if (Cells[Row] != A)
+          Before[A] |= 1u << Cells[Row];
+    }
+    Before[A] &= OneMove;
   }
+  // Orders through other colours: MaxColors rounds reach every chain.
+  for (int Round = 0; Round < MaxColors; ++Round)
+    for (int A = 1; A <= MaxColors; ++A)
+      for (unsigned Bits = Before[A]; Bits != 0; Bits &= Bits - 1)
+        Before[A] |= Before[std::countr_zero(Bits)];
   for (int A = 1; A <= MaxColors; ++A)
-    for (int B = A + 1; B <= MaxColors; ++B)
-      if ((Needed[A] & Holders[B]) != 0 && (Needed[B] & Holders[A]) != 0)
-        return true;
+    if (Before[A] >> A & 1)
+      return true;
   return false;
 }
 

@@ -33,8 +33,8 @@ public:
   std::uint8_t At(int Column, int Row) const { return FCells[Column * Side + Row]; }
   // The cell (X, Y) of the board as the game shows it, Y from the top.
   std::uint8_t ColorAt(int X, int Y) const { return At(X, FHeight - 1 - Y); }
-  // True when the board can never be cleared: a colour has a single box, or two colours of
-  // two or three boxes each stand in each other's way.
+  // True when the board can never be cleared: a colour has a single box, or colours of two
+  // or three boxes each stand in the way of the next, round to the first.
   bool Dead() const;
   std::uint8_t MostFrequentColor() const;
   int ColorsLeft() const;

@@ -94,6 +94,15 @@ TEST(ClearingLargeBoards, ClearingsReplayAndRepeatUnderAWorkCap) {
   EXPECT_GE(Cleared, 2);
 }
 
+// Colours of two boxes nested in one column must go inner first: an order, not a deadlock.
+TEST(ClearingLimits, NestedFewBoxColoursAreNotDead) {
+  TGame Game;
+  SetBoard(Game, {"1..", "2..", "3..", "3..", "24.", "144"});
+  const TClearingAnswer Answer = FindClearing(Game.CurrentMap(), {NoClock, 100'000, 2});
+  ASSERT_EQ(Answer.Verdict, TVerdict::Clearable);
+  EXPECT_EQ(BoxesLeftAfter(Game.CurrentMap(), Answer.Moves), 0);
+}
+
 TEST(ClearingLimits, EmptyLoneAndStoppedBoards) {
   TGame Game;
   SetBoard(Game, {"...", "...", "..."});
