@@ -7,6 +7,7 @@
 // The full run (200 boards, 100 hint positions, 50 deals, 20 long searches a level) takes
 // about a quarter of an hour on two cores; pass smaller counts for a quick look.
 
+#include "bench/SeededGame.h"
 #include "model/Game.h"
 #include "model/Random.h"
 #include "solver/ClearingSearch.h"
@@ -64,13 +65,7 @@ double MsSince(steady_clock::time_point Start) {
 }
 
 std::unique_ptr<TGame> NewGame(const TLevel& Level, std::uint32_t Seed) {
-  SeedRandom(Seed);
-  auto Game = std::make_unique<TGame>();
-  Game->SetWidth(Level.Width);
-  Game->SetHeight(Level.Height);
-  Game->SetColors(static_cast<std::uint8_t>(Level.Colors));
-  Game->NewGame();
-  return Game;
+  return SeededGame(Level.Width, Level.Height, Level.Colors, Seed);
 }
 
 TOutcome RunSearch(const TMap& Board, milliseconds Limit) {

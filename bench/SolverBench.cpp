@@ -3,6 +3,7 @@
 // of the same search; time to finish small boards; and how long a stop blocks its caller.
 
 #include "bench/PlainSolver.h"
+#include "bench/SeededGame.h"
 #include "model/Random.h"
 #include "solver/Solver.h"
 
@@ -37,13 +38,7 @@ constexpr TBoard Deep16b{16, 16, 3, 162};
 constexpr TBoard Deep8{8, 8, 3, 108};
 
 std::unique_ptr<TGame> MakeGame(const TBoard& Board) {
-  SeedRandom(Board.Seed);
-  auto Game = std::make_unique<TGame>();
-  Game->SetWidth(Board.Width);
-  Game->SetHeight(Board.Height);
-  Game->SetColors(static_cast<std::uint8_t>(Board.Colors));
-  Game->NewGame();
-  return Game;
+  return SeededGame(Board.Width, Board.Height, Board.Colors, Board.Seed);
 }
 
 double ProcessCpuNs() {
