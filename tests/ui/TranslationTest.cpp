@@ -90,7 +90,8 @@ TEST(Translation, EveryLanguagesMessagesFitTheMessageLine) {
           "Not found in time: press H to keep looking.", "A board is being dealt: please wait.",
           "Dealing a board that can be cleared..."}) {
       // Only a count's text has an English translation.
-      QString Text = Translator.translate("TMainForm", Message, nullptr, 3);
+      const int Count = QByteArray(Message).contains("%n") ? 3 : -1;
+      QString Text = Translator.translate("TMainForm", Message, nullptr, Count);
       if (Text.isEmpty() && English)
         Text = QString::fromUtf8(Message);
       Text.replace(QStringLiteral("%n"), QStringLiteral("3"));
