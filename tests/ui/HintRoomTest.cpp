@@ -62,23 +62,24 @@ protected:
 // A deal that finished after the option went off replaced the board: first a level's board
 // (with the old size's boxes and colours), then a random board the player had begun.
 TEST_F(HintRoomTest, ADealNeverReplacesTheBoardAfterTheOptionWentOff) {
-  Controller.SetWinnableOnly(true);
-  Controller.NewGame();
-  ASSERT_TRUE(Controller.Dealing());
-  Controller.SetWinnableOnly(false);
-  Controller.ApplyLevel(2);
-  QTest::qWait(1500);
-  EXPECT_EQ(Controller.Game().CurrentMap().Width(), 16);
-  EXPECT_EQ(Controller.Game().Colors(), 5);
-
-  Controller.SetWinnableOnly(true);
+  Controller.SetLevels({{{5, 5, 3}, {5, 5, 4}, {6, 6, 4}}}); // deals that come quickly
   Controller.ApplyLevel(0);
-  Controller.SetWinnableOnly(false);
-  Controller.NewGame();
-  const TRows Shown = BoardRows(Controller.Game().CurrentMap());
-  QTest::qWait(1500);
-  EXPECT_FALSE(Controller.Dealing());
-  EXPECT_EQ(BoardRows(Controller.Game().CurrentMap()), Shown);
+  QSignalSpy Changed(&Controller, &TGameController::BoardChanged);
+  for (const bool Level : {true, false}) {
+    Controller.SetWinnableOnly(true);
+    Controller.NewGame();
+    ASSERT_TRUE(Controller.Dealing());
+    Controller.SetWinnableOnly(false);
+    if (Level)
+      Controller.ApplyLevel(2);
+    else
+      Controller.NewGame();
+    Changed.clear();
+    EXPECT_FALSE(Changed.wait(2000)) << "the deal came after all";
+    EXPECT_EQ(Controller.Game().CurrentMap().Width(), Level ? 6 : 5);
+    EXPECT_EQ(Controller.Game().Colors(), Level ? 4 : 3);
+    Controller.ApplyLevel(0);
+  }
 }
 
 // Space, H and Ctrl+Z while a board is dealt used to be dropped without a word.
