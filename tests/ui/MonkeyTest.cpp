@@ -397,6 +397,12 @@ private:
 
   void CheckAfter(int Index, bool Quit, bool QuitExpected) {
     ++EventsRun;
+    // A deal that came in the middle of a later event would change the board it expects.
+    if (!Quit && Form->Controller().Dealing()) {
+      if (!QTest::qWaitFor([&] { return !Form->Controller().Dealing(); }, 60000))
+        ADD_FAILURE() << "a deal that never came";
+      QCoreApplication::processEvents(); // paints the dealt board
+    }
     if (MenuFollowsGame) {
       ExpUndo = Form->Game().CanUndo();
       ExpRedo = Form->Game().CanRedo();
