@@ -131,7 +131,7 @@ void THintRoom::Tell() {
 }
 
 // The earlier boards, the most recent first, until one can be cleared; each verdict is kept.
-void THintRoom::LookBack(int From) {
+void THintRoom::LookBack(int From, bool Told) {
   FBackFrom = From;
   for (int Index = From - 1; Index >= 0; --Index) {
     const TMap& Board = *BoardAt(Index);
@@ -145,7 +145,8 @@ void THintRoom::LookBack(int From) {
     FWanted = true;
     if (!SearchingOn(Index))
       Search(Index, true, HintSearchTime);
-    emit HintGiven(THint::SearchingBack, -1, -1);
+    if (!Told)
+      emit HintGiven(THint::SearchingBack, -1, -1);
     return;
   }
   emit HintGiven(THint::Unwinnable, -1, -1);
@@ -199,7 +200,7 @@ void THintRoom::Answered(const TRunning& Asked, const TClearingAnswer& Answer) {
     if (Answer.Verdict == TVerdict::Unknown)
       emit HintGiven(THint::NoWayBack, -1, -1);
     else
-      LookBack(FBackFrom);
+      LookBack(FBackFrom, true);
     return;
   }
   if (Wanted)

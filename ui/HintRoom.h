@@ -79,7 +79,8 @@ private:
   void Search(int Index, bool Back, int Budget);
   bool SearchingOn(int Index) const;
   void Tell();
-  void LookBack(int From);
+  // Told: the player already heard that the earlier boards are searched.
+  void LookBack(int From, bool Told = false);
   // Takes the answer the search thread left, on this object's thread.
   Q_INVOKABLE void TakeAnswer();
   void Answered(const TRunning& Asked, const TClearingAnswer& Answer);
