@@ -214,8 +214,7 @@
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
         <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
-        <translation>Genera i campi dal numero N (da 0 a 4294967295): lo stesso numero
-genera gli stessi campi, per rigiocarli o condividerli.</translation>
+        <translation>Genera i campi dal numero N (da 0 a 4294967295): lo stesso numero genera gli stessi campi, da rigiocare o condividere.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>

@@ -214,8 +214,8 @@
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
         <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
-        <translation>De speelvelden afleiden uit het getal N (0 tot en met 4294967295):
-hetzelfde getal geeft dezelfde speelvelden, om ze opnieuw te spelen of te delen.</translation>
+        <translation>De speelvelden afleiden uit het getal N (0 tot en met 4294967295): hetzelfde getal geeft dezelfde speelvelden,
+om ze opnieuw te spelen of te delen.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
