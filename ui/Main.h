@@ -177,6 +177,6 @@ private:
   bool FSymbols = false;
   bool FActivated = false; // the activation handler runs once only
   TAboutBox* FAboutBox = nullptr;
-  std::optional<QPoint> FHintCell; // framed whatever the highlight mode, until the board changes
+  std::optional<QPoint> FHintCell; // marked whatever the highlight mode, until the board changes
   QString FHintText;               // what the hint put on the message line
 };
