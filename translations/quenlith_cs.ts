@@ -425,19 +425,43 @@ každém programu v Qt.
         <translation>Plochu lze vyčistit: táhněte orámovanou kostkou.</translation>
     </message>
     <message>
-        <source>It can no longer be cleared: undo, then ask again.</source>
-        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
-        <translation>Už ji nelze vyčistit: vraťte tah a zeptejte se znovu.</translation>
-    </message>
-    <message>
-        <source>No way to clear the board was found in time.</source>
-        <extracomment>On the message line: the search ran out of time</extracomment>
-        <translation>Způsob, jak vyčistit plochu, se včas nenašel.</translation>
-    </message>
-    <message>
         <source>Dealing a board that can be cleared...</source>
         <extracomment>On the message line while a board that can be won is dealt</extracomment>
         <translation>Rozdávám plochu, kterou lze vyčistit…</translation>
+    </message>
+    <message>
+        <source>Looking through the earlier boards...</source>
+        <extracomment>On the message line, while the boards before this one are searched for one that can still be cleared</extracomment>
+        <translation>Prohledávám dřívější plochy…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lost %n moves ago: press H to go back.</source>
+        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Prohráno před %n tahem: H vás vrátí zpět.</numerusform>
+            <numerusform>Prohráno před %n tahy: H vás vrátí zpět.</numerusform>
+            <numerusform>Prohráno před %n tahy: H vás vrátí zpět.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game cannot be won: start a new game.</source>
+        <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
+        <translation>Tuto hru nelze vyhrát: začněte novou.</translation>
+    </message>
+    <message>
+        <source>No way back found in time: start a new game.</source>
+        <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
+        <translation>Cesta zpět se včas nenašla: začněte novou hru.</translation>
+    </message>
+    <message>
+        <source>Not found in time: press H to keep looking.</source>
+        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
+        <translation>Včas nenalezeno: klávesa H hledá dál.</translation>
+    </message>
+    <message>
+        <source>A board is being dealt: please wait.</source>
+        <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
+        <translation>Rozdávám plochu: počkejte prosím.</translation>
     </message>
 </context>
 <context>

@@ -420,19 +420,42 @@ jedem Qt-Programm.
         <translation>Das Spielfeld ist lösbar: Spiel das umrahmte Kästchen.</translation>
     </message>
     <message>
-        <source>It can no longer be cleared: undo, then ask again.</source>
-        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
-        <translation>Nicht mehr lösbar: rückgängig machen, neu fragen.</translation>
-    </message>
-    <message>
-        <source>No way to clear the board was found in time.</source>
-        <extracomment>On the message line: the search ran out of time</extracomment>
-        <translation>Kein Lösungsweg gefunden, die Zeit ist um.</translation>
-    </message>
-    <message>
         <source>Dealing a board that can be cleared...</source>
         <extracomment>On the message line while a board that can be won is dealt</extracomment>
         <translation>Ein lösbares Spielfeld wird erzeugt …</translation>
+    </message>
+    <message>
+        <source>Looking through the earlier boards...</source>
+        <extracomment>On the message line, while the boards before this one are searched for one that can still be cleared</extracomment>
+        <translation>Frühere Spielfelder werden durchsucht …</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lost %n moves ago: press H to go back.</source>
+        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Seit %n Zug verloren: H geht zurück.</numerusform>
+            <numerusform>Seit %n Zügen verloren: H geht zurück.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game cannot be won: start a new game.</source>
+        <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
+        <translation>Nicht zu gewinnen: starte ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>No way back found in time: start a new game.</source>
+        <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
+        <translation>Kein Rückweg gefunden: neues Spiel starten.</translation>
+    </message>
+    <message>
+        <source>Not found in time: press H to keep looking.</source>
+        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
+        <translation>Nicht rechtzeitig gefunden: H sucht weiter.</translation>
+    </message>
+    <message>
+        <source>A board is being dealt: please wait.</source>
+        <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
+        <translation>Ein Spielfeld wird erzeugt: bitte warten.</translation>
     </message>
 </context>
 <context>

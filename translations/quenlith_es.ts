@@ -421,19 +421,42 @@ como en cualquier programa Qt.
         <translation>El tablero se puede vaciar: juega el bloque enmarcado.</translation>
     </message>
     <message>
-        <source>It can no longer be cleared: undo, then ask again.</source>
-        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
-        <translation>Ya no se puede vaciar: deshaz y vuelve a preguntar.</translation>
-    </message>
-    <message>
-        <source>No way to clear the board was found in time.</source>
-        <extracomment>On the message line: the search ran out of time</extracomment>
-        <translation>No se encontró a tiempo cómo vaciar el tablero.</translation>
-    </message>
-    <message>
         <source>Dealing a board that can be cleared...</source>
         <extracomment>On the message line while a board that can be won is dealt</extracomment>
         <translation>Repartiendo un tablero que se puede vaciar…</translation>
+    </message>
+    <message>
+        <source>Looking through the earlier boards...</source>
+        <extracomment>On the message line, while the boards before this one are searched for one that can still be cleared</extracomment>
+        <translation>Revisando los tableros anteriores…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lost %n moves ago: press H to go back.</source>
+        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Perdido hace %n jugada: pulsa H para volver.</numerusform>
+            <numerusform>Perdido hace %n jugadas: pulsa H para volver.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game cannot be won: start a new game.</source>
+        <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
+        <translation>Esta partida no se puede ganar: empieza otra.</translation>
+    </message>
+    <message>
+        <source>No way back found in time: start a new game.</source>
+        <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
+        <translation>No se halló vuelta atrás a tiempo: empieza otra.</translation>
+    </message>
+    <message>
+        <source>Not found in time: press H to keep looking.</source>
+        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
+        <translation>No se encontró a tiempo: pulsa H para seguir.</translation>
+    </message>
+    <message>
+        <source>A board is being dealt: please wait.</source>
+        <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
+        <translation>Se está repartiendo un tablero: espera.</translation>
     </message>
 </context>
 <context>

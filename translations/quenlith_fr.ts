@@ -421,19 +421,42 @@ dans tout programme Qt.
         <translation>Le plateau peut être vidé&#xa0;: jouez le bloc encadré.</translation>
     </message>
     <message>
-        <source>It can no longer be cleared: undo, then ask again.</source>
-        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
-        <translation>Plus moyen de le vider&#xa0;: annulez, puis redemandez.</translation>
-    </message>
-    <message>
-        <source>No way to clear the board was found in time.</source>
-        <extracomment>On the message line: the search ran out of time</extracomment>
-        <translation>Aucun moyen de vider le plateau n’a été trouvé à temps.</translation>
-    </message>
-    <message>
         <source>Dealing a board that can be cleared...</source>
         <extracomment>On the message line while a board that can be won is dealt</extracomment>
         <translation>Distribution d’un plateau qui peut être vidé…</translation>
+    </message>
+    <message>
+        <source>Looking through the earlier boards...</source>
+        <extracomment>On the message line, while the boards before this one are searched for one that can still be cleared</extracomment>
+        <translation>Examen des plateaux précédents…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lost %n moves ago: press H to go back.</source>
+        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Perdu depuis %n coup&#xa0;: H pour revenir.</numerusform>
+            <numerusform>Perdu depuis %n coups&#xa0;: H pour revenir.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game cannot be won: start a new game.</source>
+        <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
+        <translation>Partie perdue d’avance&#xa0;: lancez-en une nouvelle.</translation>
+    </message>
+    <message>
+        <source>No way back found in time: start a new game.</source>
+        <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
+        <translation>Aucun retour trouvé à temps&#xa0;: nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Not found in time: press H to keep looking.</source>
+        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
+        <translation>Rien trouvé à temps&#xa0;: H pour chercher encore.</translation>
+    </message>
+    <message>
+        <source>A board is being dealt: please wait.</source>
+        <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
+        <translation>Distribution en cours&#xa0;: veuillez patienter.</translation>
     </message>
 </context>
 <context>

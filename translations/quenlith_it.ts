@@ -422,19 +422,42 @@ ogni programma Qt.
         <translation>Il campo si può svuotare: gioca il blocco incorniciato.</translation>
     </message>
     <message>
-        <source>It can no longer be cleared: undo, then ask again.</source>
-        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
-        <translation>Non si può più svuotare: annulla e chiedi di nuovo.</translation>
-    </message>
-    <message>
-        <source>No way to clear the board was found in time.</source>
-        <extracomment>On the message line: the search ran out of time</extracomment>
-        <translation>Non ho trovato in tempo come svuotare il campo.</translation>
-    </message>
-    <message>
         <source>Dealing a board that can be cleared...</source>
         <extracomment>On the message line while a board that can be won is dealt</extracomment>
         <translation>Genero un campo che si può svuotare…</translation>
+    </message>
+    <message>
+        <source>Looking through the earlier boards...</source>
+        <extracomment>On the message line, while the boards before this one are searched for one that can still be cleared</extracomment>
+        <translation>Esamino i campi precedenti…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lost %n moves ago: press H to go back.</source>
+        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Perso %n mossa fa: premi H per tornare.</numerusform>
+            <numerusform>Perso %n mosse fa: premi H per tornare.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game cannot be won: start a new game.</source>
+        <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
+        <translation>Partita non vincibile: iniziane un’altra.</translation>
+    </message>
+    <message>
+        <source>No way back found in time: start a new game.</source>
+        <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
+        <translation>Nessun ritorno trovato in tempo: nuova partita.</translation>
+    </message>
+    <message>
+        <source>Not found in time: press H to keep looking.</source>
+        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
+        <translation>Non trovato in tempo: premi H per continuare.</translation>
+    </message>
+    <message>
+        <source>A board is being dealt: please wait.</source>
+        <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
+        <translation>Sto generando un campo: attendi.</translation>
     </message>
 </context>
 <context>

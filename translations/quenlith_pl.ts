@@ -426,19 +426,43 @@ każdym programie Qt.
         <translation>Planszę da się oczyścić: zagraj klockiem w ramce.</translation>
     </message>
     <message>
-        <source>It can no longer be cleared: undo, then ask again.</source>
-        <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
-        <translation>Nie da się jej już oczyścić: cofnij i zapytaj ponownie.</translation>
-    </message>
-    <message>
-        <source>No way to clear the board was found in time.</source>
-        <extracomment>On the message line: the search ran out of time</extracomment>
-        <translation>Nie znaleziono w porę sposobu oczyszczenia planszy.</translation>
-    </message>
-    <message>
         <source>Dealing a board that can be cleared...</source>
         <extracomment>On the message line while a board that can be won is dealt</extracomment>
         <translation>Rozdawanie planszy, którą da się oczyścić…</translation>
+    </message>
+    <message>
+        <source>Looking through the earlier boards...</source>
+        <extracomment>On the message line, while the boards before this one are searched for one that can still be cleared</extracomment>
+        <translation>Przeglądanie wcześniejszych plansz…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lost %n moves ago: press H to go back.</source>
+        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Przegrana od %n ruchu: naciśnij H, by wrócić.</numerusform>
+            <numerusform>Przegrana od %n ruchów: naciśnij H, by wrócić.</numerusform>
+            <numerusform>Przegrana od %n ruchów: naciśnij H, by wrócić.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game cannot be won: start a new game.</source>
+        <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
+        <translation>Tej gry nie da się wygrać: zacznij nową.</translation>
+    </message>
+    <message>
+        <source>No way back found in time: start a new game.</source>
+        <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
+        <translation>Nie znaleziono drogi wstecz: zacznij nową grę.</translation>
+    </message>
+    <message>
+        <source>Not found in time: press H to keep looking.</source>
+        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
+        <translation>Nie znaleziono w porę: H szuka dalej.</translation>
+    </message>
+    <message>
+        <source>A board is being dealt: please wait.</source>
+        <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
+        <translation>Trwa rozdawanie planszy: proszę czekać.</translation>
     </message>
 </context>
 <context>

@@ -3,9 +3,8 @@
 
 #include "model/Game.h"
 #include "model/Random.h"
-#include "solver/ClearingSearch.h"
 #include "solver/Solver.h"
-#include "ui/WinnableDealer.h"
+#include "solver/WinnableDeal.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -38,10 +37,11 @@ std::uint32_t TimeOfDaySeed() {
 } // namespace
 
 TGameController::TGameController(std::optional<std::uint32_t> Seed, QObject* Parent)
-    : QObject(Parent), FTimer(new QTimer(this)), FSeed(Seed), FDealer(new TWinnableDealer(this)) {
+    : QObject(Parent), FTimer(new QTimer(this)), FSeed(Seed), FHints(new THintRoom(this)) {
   FTimer->setInterval(AnimationInterval);
   connect(FTimer, &QTimer::timeout, this, &TGameController::AnimateMap);
-  connect(FDealer, &TWinnableDealer::Dealt, this, &TGameController::WinnableDealt);
+  connect(FHints, &THintRoom::Dealt, this, &TGameController::WinnableDealt);
+  connect(FHints, &THintRoom::HintGiven, this, &TGameController::HintGiven);
 }
 
 TGameController::~TGameController() {
@@ -51,17 +51,13 @@ TGameController::~TGameController() {
 void TGameController::CreateGame() {
   SeedRandom(FSeed ? *FSeed : TimeOfDaySeed());
   FGame = std::make_unique<TGame>();
+  FHints->SetGame(FGame.get());
+  RestartSolver();
 }
 
 void TGameController::FreeGame() {
-  FSearch.reset();
-  FSearchTicket = 0;
-  FKnown.reset();
-  if (FDealer->Busy()) {
-    FDealer->Cancel();
-    emit DealingEnded();
-  }
-  FFallingMove.reset();
+  ReplaceBoard(true);
+  FHints->SetGame(nullptr);
   if (FSolver) {
     FSolver->Stop();
     FSolver.reset();
@@ -72,6 +68,20 @@ void TGameController::FreeGame() {
     FTimer->stop();
     emit SettlingEnded();
   }
+}
+
+const TGame& TGameController::Game() const {
+  if (FGame)
+    return *FGame;
+  static const std::unique_ptr<TGame> None = [] {
+    auto Empty = std::make_unique<TGame>();
+    TGameMap& Map = Empty->CurrentMap();
+    for (int Index = 0; Index < Map.Width() * Map.Height(); ++Index)
+      Map.Cells()[Index] = TCell{};
+    Empty->Recount();
+    return Empty;
+  }();
+  return *None;
 }
 
 bool TGameController::Settling() const {
@@ -133,19 +143,25 @@ void TGameController::TellSettledMove() {
   emit MoveMade(Move.X, Move.Y, Move.Removed);
 }
 
-void TGameController::BoardReplaced(bool NewHistory) {
+// The one path before every change of the board (moves, the history, new boards, a deal
+// taken or given up): the search and any deal stop, so neither can answer for a board that
+// is gone. A new history also drops the move still to be told and what was learnt.
+void TGameController::ReplaceBoard(bool NewHistory) {
   ++FBoardSerial;
-  if (FSearchTicket != 0)
-    FSearch->Cancel();
-  FSearchTicket = 0;
-  FHintWanted = false;
-  // The board a falling move was to be told on, and what was found for this game, are gone
-  // with its history.
-  if (NewHistory) {
+  if (FHints->Stop(NewHistory))
+    emit DealingEnded();
+  if (NewHistory)
     FFallingMove.reset();
-    FKnown.reset();
-    FHintsAsked = false;
-  }
+}
+
+// A command that would change the board while a deal runs is answered, not dropped.
+bool TGameController::Refused() {
+  if (!FGame)
+    return true;
+  if (!Dealing())
+    return false;
+  emit DealingBusy();
+  return true;
 }
 
 void TGameController::EmitHistory(TMenuStates Menu) {
@@ -153,7 +169,7 @@ void TGameController::EmitHistory(TMenuStates Menu) {
 }
 
 void TGameController::MakeMove(int X, int Y) {
-  if (!FGame || Dealing())
+  if (Refused())
     return;
   const bool WasFalling = Settling();
   SettleAnimatedMap();
@@ -164,8 +180,8 @@ void TGameController::MakeMove(int X, int Y) {
     return;
   }
   const int Before = FGame->BoxCount();
+  ReplaceBoard(false);
   FGame->RemoveGroup(X, Y);
-  BoardReplaced(false);
   // The solver copies the board before it settles and settles its copy itself.
   RestartSolver();
   EmitHistory(TMenuStates::Set);
@@ -213,16 +229,16 @@ void TGameController::CheckGameOver() {
 }
 
 void TGameController::StepHistory(THistoryStep Step, TMenuStates Menu) {
-  if (!FGame || Dealing())
+  if (Refused())
     return;
   SettleAnimatedMap();
   const bool Moved = Step == THistoryStep::Undo ? FGame->CanUndo() : FGame->CanRedo();
+  if (Moved)
+    ReplaceBoard(false);
   if (Step == THistoryStep::Undo)
     FGame->Undo();
   else
     FGame->Redo();
-  if (Moved)
-    BoardReplaced(false);
   RestartSolver();
   emit BoardChanged();
   EmitHistory(Menu);
@@ -244,8 +260,12 @@ void TGameController::NewGame() {
     return;
   if (FWinnableOnly)
     return StartWinnableDeal();
+  DealAtRandom();
+}
+
+void TGameController::DealAtRandom() {
+  ReplaceBoard(true);
   FGame->NewGame();
-  BoardReplaced(true);
   RestartSolver();
   emit BoardChanged();
   EmitHistory(TMenuStates::Keep);
@@ -255,16 +275,16 @@ void TGameController::NewGame() {
 // Each setter starts a new game only when its value changes, so the level in force keeps
 // the board and its history.
 void TGameController::ApplyLevel(std::size_t Level) {
-  if (!FGame || Level >= LevelPresets.size())
+  if (!FGame || Level >= FLevels.size())
     return;
-  const TLevelPreset& Preset = LevelPresets[Level];
+  const TLevelPreset& Preset = FLevels[Level];
   const bool NewBoard = FGame->Width() != Preset.Width || FGame->Height() != Preset.Height ||
                         FGame->Colors() != Preset.Colors;
+  if (NewBoard)
+    ReplaceBoard(true);
   FGame->SetWidth(Preset.Width);
   FGame->SetHeight(Preset.Height);
   FGame->SetColors(Preset.Colors);
-  if (NewBoard)
-    BoardReplaced(true);
   emit LevelApplied(Level, NewBoard);
   emit BoardChanged();
   if (NewBoard)
@@ -280,6 +300,7 @@ bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::ui
   for (const std::uint8_t Color : Colors)
     if (Color > TGame::MaxColors)
       return false;
+  ReplaceBoard(true);
   FGame->SetWidth(Width);
   FGame->SetHeight(Height);
   FGame->NewGame();
@@ -287,7 +308,6 @@ bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::ui
   for (std::size_t Index = 0; Index < Colors.size(); ++Index)
     Cells[Index] = TCell{Colors[Index], 0};
   FGame->Recount();
-  BoardReplaced(true);
   RestartSolver();
   emit BoardChanged();
   EmitHistory(TMenuStates::Keep);
@@ -296,104 +316,60 @@ bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::ui
 }
 
 bool TGameController::Dealing() const {
-  return FDealer->Busy();
+  return FHints->Dealing();
+}
+
+void TGameController::SetWinnableOnly(bool Value) {
+  FWinnableOnly = Value;
+  if (!Value && FGame && Dealing())
+    DealAtRandom();
 }
 
 // The deal's seed comes from the game's generator, so that a seed given on the command line
-// deals the same boards that can be won, too.
+// deals the same boards that can be won, too. A deal running is replaced by this one.
 void TGameController::StartWinnableDeal() {
   std::uint64_t Seed = 0;
   for (int Part = 0; Part < 4; ++Part)
     Seed = Seed << 16 | static_cast<std::uint64_t>(RandomBelow(1 << 16));
-  FDealer->Deal(FGame->Width(), FGame->Height(), FGame->Colors(), Seed);
+  ReplaceBoard(false);
+  FHints->Deal(FGame->Width(), FGame->Height(), FGame->Colors(), Seed);
   emit DealingStarted();
 }
 
-void TGameController::WinnableDealt(int Width, int Height, const TWinnableDeal& Deal) {
-  if (!FGame || !LoadBoard(Width, Height, Deal.Colors))
-    return;
-  FKnown = std::make_unique<TKnownClearing>(FGame->CurrentMap(), Deal.Clearing);
+// Only a deal that still fits the game's size and colours is taken.
+void TGameController::WinnableDealt(int Width, int Height, std::uint8_t Colors,
+                                    const TWinnableDeal& Deal) {
+  if (FGame && Width == FGame->Width() && Height == FGame->Height() && Colors == FGame->Colors() &&
+      LoadBoard(Width, Height, Deal.Colors))
+    FHints->Learn(FGame->CurrentMap(), Deal.Clearing);
   emit DealingEnded();
 }
 
 void TGameController::AskHint() {
-  if (!FGame || Dealing())
+  if (Refused())
     return;
   if (Settling()) {
     SettleAnimatedMap();
     emit BoardChanged();
   }
-  FHintsAsked = true;
-  if (TellKnownHint())
-    return;
-  FHintWanted = true;
-  if (FSearchTicket == 0 || FSearchedBoard != FBoardSerial)
-    StartSearch(HintSearchMs);
-  emit HintGiven(THint::Searching, -1, -1);
+  if (const int Moves = FHints->WayBack())
+    GoBack(Moves);
+  FHints->Ask();
 }
 
-// What is known of the current board without a search: nothing when it returns false.
-bool TGameController::TellKnownHint() {
-  if (FGame->BoxCount() == 0) {
-    emit HintGiven(THint::Empty, -1, -1);
-    return true;
-  }
-  if (FKnown)
-    if (const std::optional<TRemoval> Next = FKnown->NextFrom(FGame->CurrentMap())) {
-      emit HintGiven(THint::Move, Next->X, Next->Y);
-      return true;
-    }
-  if (FLostBoard != FBoardSerial)
-    return false;
-  emit HintGiven(THint::NotClearable, -1, -1);
-  return true;
+// Undoes the moves since the last board that could be cleared, as that many undos would,
+// told as one step.
+void TGameController::GoBack(int Moves) {
+  ReplaceBoard(false);
+  for (int Step = 0; Step < Moves; ++Step)
+    FGame->Undo();
+  RestartSolver();
+  emit BoardChanged();
+  EmitHistory(TMenuStates::Set);
+  emit HistoryStepped(THistoryStep::Undo, true);
+  BoardSettled();
 }
 
-// Once the player has asked for a hint in this game, the search goes on ahead of them on
-// every settled board that the known clearing does not cover.
 void TGameController::BoardSettled() {
-  if (!FHintsAsked || FGame->BoxCount() == 0 || FLostBoard == FBoardSerial)
-    return;
-  if ((FKnown && FKnown->NextFrom(FGame->CurrentMap())) ||
-      (FSearchTicket != 0 && FSearchedBoard == FBoardSerial))
-    return;
-  StartSearch(AheadSearchMs);
-}
-
-// Searches the current board, which is settled. The answer comes back on a search thread and
-// is handed to this one; a board change cancels the search before that.
-void TGameController::StartSearch(int Budget) {
-  if (!FSearch)
-    FSearch = std::make_unique<TClearingSearch>(
-        [this](std::uint64_t Ticket, const TClearingAnswer& Answer) {
-          {
-            const std::lock_guard<std::mutex> Lock(FArrivedLock);
-            FArrived.emplace(Ticket, Answer);
-          }
-          QMetaObject::invokeMethod(this, "TakeSearchAnswer", Qt::QueuedConnection);
-        });
-  FSearchTicket = FSearch->Start(FGame->CurrentMap(), std::chrono::milliseconds(Budget));
-  FSearchedBoard = FBoardSerial;
-}
-
-void TGameController::TakeSearchAnswer() {
-  std::optional<std::pair<std::uint64_t, TClearingAnswer>> Arrived;
-  {
-    const std::lock_guard<std::mutex> Lock(FArrivedLock);
-    Arrived.swap(FArrived);
-  }
-  if (Arrived)
-    SearchAnswered(Arrived->first, Arrived->second);
-}
-
-void TGameController::SearchAnswered(std::uint64_t Ticket, const TClearingAnswer& Answer) {
-  if (Ticket != FSearchTicket || !FGame)
-    return;
-  FSearchTicket = 0;
-  if (Answer.Verdict == TVerdict::Clearable)
-    FKnown = std::make_unique<TKnownClearing>(FGame->CurrentMap(), Answer.Moves);
-  else if (Answer.Verdict == TVerdict::NotClearable)
-    FLostBoard = FBoardSerial;
-  if (std::exchange(FHintWanted, false) && !TellKnownHint())
-    emit HintGiven(THint::NotFound, -1, -1);
+  FHints->Settled();
 }

@@ -6,16 +6,14 @@
 // happened; every change goes through one of the commands. QtCore only: the window turns
 // the signals into cursors, menu states and pictures.
 
-#include "solver/ClearingSearch.h"
+#include "ui/HintRoom.h"
 
 #include <QObject>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <utility>
 #include <vector>
 
 class QTimer;
@@ -36,22 +34,12 @@ extern const std::array<TLevelPreset, 3> LevelPresets;
 // own commands do; the undo picture leaves them as the last move or menu command set them.
 enum class TMenuStates { Set, Keep };
 enum class THistoryStep { Undo, Redo };
-// What a hint found: the box to play on a board that can be cleared, that the board can no
-// longer be cleared, that no clearing was found within the time allowed, or that the board is
-// empty already; Searching while the search runs.
-enum class THint { Searching, Move, NotClearable, NotFound, Empty };
-
-class TWinnableDealer;
-struct TWinnableDeal;
 
 class TGameController : public QObject {
   Q_OBJECT
 
 public:
   static constexpr int AnimationInterval = 125; // ms per settling step
-  // How long a hint the player waits for may search, and a search ahead of the player.
-  static constexpr int HintSearchMs = 5000;
-  static constexpr int AheadSearchMs = 10000;
 
   // Seed starts the generator for the boards to come; without one, the time of day does.
   explicit TGameController(std::optional<std::uint32_t> Seed = std::nullopt,
@@ -63,10 +51,11 @@ public:
   void CreateGame();
   // Stops the fall and the solver, then frees the game; every command is then ignored.
   void FreeGame();
-  const TGame& Game() const { return *FGame; }
+  // Without a game, an empty board.
+  const TGame& Game() const;
   const TGame* CurrentGame() const { return FGame.get(); }
-  // The solution checker's solver, while one runs; for tests and benchmarks.
-  TSolver* CurrentSolver() { return FSolver.get(); }
+  // The solution checker's solver, while one runs.
+  const TSolver* CurrentSolver() const { return FSolver.get(); }
   // True while boxes are falling.
   bool Settling() const;
   const QTimer* Timer() const { return FTimer; }
@@ -79,17 +68,16 @@ public:
   void SetSolutionChecker(bool Value);
   // New games and levels deal only boards with a known clearing; off at start.
   bool WinnableOnly() const { return FWinnableOnly; }
-  void SetWinnableOnly(bool Value) { FWinnableOnly = Value; }
-  // True while such a board is being dealt: moves and the history wait for it.
+  // Switched off while a board is dealt, the new board is dealt at random at once.
+  void SetWinnableOnly(bool Value);
+  // True while such a board is being dealt: moves, hints and the history are refused with
+  // DealingBusy until it comes; a new game, a level or a loaded board replace the deal.
   bool Dealing() const;
+  // The sizes and colours of the three levels; LevelPresets unless set.
+  void SetLevels(const std::array<TLevelPreset, 3>& Levels) { FLevels = Levels; }
 
   // Plays the group at (X, Y); a cell without a same-coloured neighbour is refused.
   void MakeMove(int X, int Y);
-  // One settling step of the animation.
-  void AnimateMap();
-  // Tells a won or lost game once per board: the settling's end does not tell it again, a
-  // board that comes back after an undo does.
-  void CheckGameOver();
   // Nothing to undo (redo) changes nothing in the game and is told as such.
   void Undo(TMenuStates Menu);
   void Redo();
@@ -99,9 +87,9 @@ public:
   // A new game on this board: Width by Height colour bytes, row by row from the top. Sizes
   // outside 3..16 or a wrong number of cells are refused and change nothing.
   bool LoadBoard(int Width, int Height, const std::vector<std::uint8_t>& Colors);
-  void RestartSolver();
-  // A hint for the current board; changes neither the board nor the history. Once asked,
-  // the game keeps a search ahead of the player after each move, until the next new game.
+  // A hint for the current board; changes neither the board nor the history, except that
+  // after a hint told the way back (GoBack), it undoes those moves as Undo does and hints
+  // there. Once asked, the game keeps a search ahead of the player, until the next new game.
   void AskHint();
 
 signals:
@@ -123,26 +111,32 @@ signals:
   // Emitted before the board change, so that a view can size itself for the new board.
   void LevelApplied(std::size_t Level, bool NewBoard);
   void GameOver(bool Won);
-  // (X, Y) is the box to play, for a Move.
+  // (X, Y) is the box to play, for a Move; X is the number of moves back for GoBack.
   void HintGiven(THint Hint, int X, int Y);
   void DealingStarted();
   void DealingEnded();
+  // A move, a hint or a step through the history was refused: a board is being dealt.
+  void DealingBusy();
 
 private:
+  // One settling step of the animation.
+  void AnimateMap();
+  // Tells a won or lost game once per board: the settling's end does not tell it again, a
+  // board that comes back after an undo does.
+  void CheckGameOver();
+  void RestartSolver();
+  bool Refused();
   void SettleAnimatedMap();
   void StartSettling();
   void TellSettledMove();
   void StepHistory(THistoryStep Step, TMenuStates Menu);
-  void BoardReplaced(bool NewHistory);
+  void ReplaceBoard(bool NewHistory);
   void EmitHistory(TMenuStates Menu);
   void BoardSettled();
-  bool TellKnownHint();
-  void StartSearch(int Budget);
-  // Takes the answer the search thread left, on this object's thread.
-  Q_INVOKABLE void TakeSearchAnswer();
-  void SearchAnswered(std::uint64_t Ticket, const TClearingAnswer& Answer);
+  void GoBack(int Moves);
+  void DealAtRandom();
   void StartWinnableDeal();
-  void WinnableDealt(int Width, int Height, const TWinnableDeal& Deal);
+  void WinnableDealt(int Width, int Height, std::uint8_t Colors, const TWinnableDeal& Deal);
 
   struct TMove {
     int X;
@@ -161,16 +155,6 @@ private:
   std::optional<TMove> FFallingMove; // told once its board has settled
 
   bool FWinnableOnly = false;
-  TWinnableDealer* FDealer;
-  std::unique_ptr<TClearingSearch> FSearch; // made when the first hint is asked
-  std::unique_ptr<TKnownClearing> FKnown;   // a clearing found for a board of this game
-  std::uint64_t FSearchTicket = 0;          // the search running, 0 for none
-  unsigned FSearchedBoard = 0;              // the board it searches
-  unsigned FLostBoard = ~0u;                // a board proved not clearable
-  bool FHintsAsked = false;                 // in this game
-  bool FHintWanted = false;                 // the player waits for the running search
-  // Handed over from the search thread under a lock of our own, which a thread checker
-  // can see, unlike the event queue's.
-  std::mutex FArrivedLock;
-  std::optional<std::pair<std::uint64_t, TClearingAnswer>> FArrived;
+  std::array<TLevelPreset, 3> FLevels = LevelPresets;
+  THintRoom* FHints; // the search for hints and the dealer of boards that can be won
 };

@@ -135,6 +135,7 @@ void TMainForm::CreateControls() {
   connect(FController, &TGameController::HintGiven, this, &TMainForm::ShowHint);
   connect(FController, &TGameController::DealingStarted, this, [this] { ShowDealing(true); });
   connect(FController, &TGameController::DealingEnded, this, [this] { ShowDealing(false); });
+  connect(FController, &TGameController::DealingBusy, this, &TMainForm::ShowDealingBusy);
 }
 
 THotSpot* TMainForm::CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
@@ -232,7 +233,6 @@ void TMainForm::FormCreate() {
   FController->SetSolutionChecker(false);
   FHighlightMode = 2;
   FController->CreateGame();
-  RestartSolver();
   AdjustBoardSize();
   Highlight1->Click();
   Highlight1->Click();
@@ -391,13 +391,28 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
     PuzzleGrid->SetCol(X);
     PuzzleGrid->SetRow(Y);
     break;
-  case THint::NotClearable:
-    //: On the message line: no sequence of moves empties the board any more
-    FHintText = tr("It can no longer be cleared: undo, then ask again.");
+  case THint::SearchingBack:
+    //: On the message line, while the boards before this one are searched for one that can
+    //: still be cleared
+    FHintText = tr("Looking through the earlier boards...");
+    break;
+  case THint::GoBack:
+    //: On the message line: the board could still be cleared %n moves ago; H is the hint key,
+    //: which then undoes those moves
+    FHintText = tr("Lost %n moves ago: press H to go back.", nullptr, X);
+    break;
+  case THint::Unwinnable:
+    //: On the message line: not even the first board of this game could be cleared
+    FHintText = tr("This game cannot be won: start a new game.");
+    break;
+  case THint::NoWayBack:
+    //: On the message line: the board is lost, and no earlier board was found in time that
+    //: could be cleared
+    FHintText = tr("No way back found in time: start a new game.");
     break;
   case THint::NotFound:
-    //: On the message line: the search ran out of time
-    FHintText = tr("No way to clear the board was found in time.");
+    //: On the message line: the search ran out of time; H asks again and the search goes on
+    FHintText = tr("Not found in time: press H to keep looking.");
     break;
   case THint::Empty:
     FHintText.clear();
@@ -425,8 +440,17 @@ void TMainForm::ShowDealing(bool Busy) {
   SetCursorOverride(Busy ? Qt::WaitCursor : Qt::ArrowCursor);
   if (Busy)
     Label1->Announce(Text);
-  else if (Label1->text() == Text)
+  else if (Label1->text() == Text || Label1->text() == DealingBusyText())
     Label1->Clear();
+}
+
+QString TMainForm::DealingBusyText() {
+  //: On the message line: a move, hint, undo or redo was refused while a board is dealt
+  return tr("A board is being dealt: please wait.");
+}
+
+void TMainForm::ShowDealingBusy() {
+  Label1->Announce(DealingBusyText());
 }
 
 void TMainForm::PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect,

@@ -61,14 +61,14 @@ public:
 
   TGameController& Controller() { return *FController; }
   const TGame& Game() const { return FController->Game(); }
-  TSolver* CurrentSolver() { return FController->CurrentSolver(); }
+  // The box the last hint framed, until the board changes.
+  std::optional<QPoint> HintCell() const { return FHintCell; }
+  const TSolver* CurrentSolver() const { return FController->CurrentSolver(); }
   QString StatusText() const;
 
   void AdjustBoardSize();
   void RefreshBoard();
-  void RestartSolver() { FController->RestartSolver(); }
   void MakeMove(int X, int Y) { FController->MakeMove(X, Y); }
-  void CheckGameOver() { FController->CheckGameOver(); }
 
   // Handlers, named after their control and event.
   void FormCreate();
@@ -90,7 +90,6 @@ public:
   void PuzzleGridMouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
   void PuzzleGridMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void PuzzleGridKeyUp(int Key, Qt::KeyboardModifiers Shift);
-  void AnimateMap() { FController->AnimateMap(); }
   void Undo1Click() { FController->Undo(TMenuStates::Set); }
   void Redo1Click() { FController->Redo(); }
   void Image3Click();
@@ -166,6 +165,8 @@ private:
   void ShowGameOver(bool Won);
   void ShowHint(THint Hint, int X, int Y);
   void ShowDealing(bool Busy);
+  void ShowDealingBusy();
+  static QString DealingBusyText();
   void ForgetHint();
   void ActivateOnce(); // the activation handler, at the first showing or activation
 

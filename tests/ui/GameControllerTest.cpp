@@ -57,7 +57,7 @@ TEST_F(GameControllerTest, MovesAndTheHistoryTellWhatHappened) {
   EXPECT_EQ(Changed.count(), 1);
   Controller.MakeMove(0, 2);
   EXPECT_EQ(Over.last(), QList<QVariant>{true});
-  Controller.CheckGameOver();
+  Tick(Controller); // ends a fall, which checks the end again
   EXPECT_EQ(Over.count(), 1) << "an end is told once per board";
 
   Controller.Undo(TMenuStates::Keep);
@@ -77,7 +77,7 @@ TEST_F(GameControllerTest, AMoveIsToldOnceItsBoardHasSettled) {
   EXPECT_TRUE(Controller.Settling());
   EXPECT_TRUE(GroupsWhenTold.empty()) << "told while the boxes were falling";
   while (Controller.Settling())
-    Controller.AnimateMap();
+    Tick(Controller);
   EXPECT_EQ(GroupsWhenTold, std::vector<int>{1});
 }
 
@@ -90,7 +90,7 @@ TEST_F(GameControllerTest, TheLossWaitsForTheLastStepOfTheFall) {
   EXPECT_TRUE(Controller.Settling());
   EXPECT_EQ(Over.count(), 0);
   while (Controller.Settling())
-    Controller.AnimateMap();
+    Tick(Controller);
   EXPECT_EQ(Ended.count(), 1);
   EXPECT_EQ(Over.last(), QList<QVariant>{false});
   // The same loss after an undo is news again.
@@ -109,7 +109,7 @@ TEST_F(GameControllerTest, FreeingTheGameDuringAFallStopsIt) {
   Controller.FreeGame();
   EXPECT_FALSE(Controller.Settling());
   QTest::qWait(2 * TGameController::AnimationInterval);
-  Controller.AnimateMap();
+  Tick(Controller);
   Controller.MakeMove(0, 0);
   Controller.Undo(TMenuStates::Set);
   Controller.ApplyLevel(2);

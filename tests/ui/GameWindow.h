@@ -7,6 +7,7 @@
 #include "ui/GameController.h"
 #include "ui/Main.h"
 
+#include <QTimer>
 #include <stdexcept>
 
 // The controller is declared first, so that it outlives the window.
@@ -23,4 +24,9 @@ inline void LoadBoard(TGameController& Controller, const TRows& Rows) {
   const int Width = Rows.empty() ? 0 : static_cast<int>(Rows.front().size());
   if (!Controller.LoadBoard(Width, static_cast<int>(Rows.size()), Colors))
     throw std::invalid_argument("board text is not a 3x3..16x16 rectangle");
+}
+
+// One tick of the settling timer, as the running timer would give it.
+inline void Tick(const TGameController& Controller) {
+  QMetaObject::invokeMethod(const_cast<QTimer*>(Controller.Timer()), "timeout");
 }

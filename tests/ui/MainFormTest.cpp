@@ -155,10 +155,10 @@ TEST_F(MainFormTest, AnimatedMoveFallsOneStepPerTickWithTheHourglass) {
   ASSERT_NE(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
 
-  Form->AnimateMap();
+  Tick(Form->Controller());
   EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), (TRows{"...", "...", "111"}));
   EXPECT_TRUE(Message().isEmpty());
-  Form->AnimateMap(); // nothing moved: the animation ends
+  Tick(Form->Controller()); // nothing moved: the animation ends
   EXPECT_FALSE(Form->Timer1->isActive());
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
 }
@@ -202,7 +202,7 @@ TEST_F(MainFormTest, LossIsAnnouncedOnlyOnTheSettledBoard) {
   ReleaseOn(0, 1);
   EXPECT_TRUE(Message().isEmpty()) << "still falling";
   while (Form->Timer1->isActive())
-    Form->AnimateMap();
+    Tick(Form->Controller());
   EXPECT_EQ(Message(), "You lose! Tvy again.");
 
   Key(Qt::Key_Z);
@@ -217,7 +217,7 @@ TEST_F(MainFormTest, WinIsAnnouncedAtOnceAndClearedByNew) {
   Form->SetAnimation(true);
   ReleaseOn(1, 1);
   while (Form->Timer1->isActive())
-    Form->AnimateMap();
+    Tick(Form->Controller());
   ReleaseOn(0, 2);
   EXPECT_EQ(Form->Game().BoxCount(), 0);
   EXPECT_EQ(Message(), "Congratulation! You win");
@@ -388,11 +388,11 @@ TEST_F(MainFormTest, SolutionCheckerFollowsTheBoard) {
   ASSERT_NE(Form->CurrentSolver(), nullptr);
   ReleaseOn(0, 0);
   ASSERT_NE(Form->CurrentSolver(), nullptr);
-  Form->CurrentSolver()->WaitFor();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->CurrentSolver()->State() >= 2; }, 20000));
   EXPECT_EQ(BoardRows(*Form->CurrentSolver()->Game().Maps()[0]), (TRows{"..2", "334", "556"}))
       << "a restart copies the moved board";
 
-  TSolver* BeforeLevel = Form->CurrentSolver();
+  const TSolver* BeforeLevel = Form->CurrentSolver();
   ClickSpot(Form->Image6);
   EXPECT_EQ(Form->CurrentSolver(), BeforeLevel) << "levels do not restart it";
 
@@ -405,7 +405,7 @@ TEST_F(MainFormTest, SolutionCheckerFollowsTheBoard) {
 
 // A player who follows the hints clears the board: each one marks a box of the next move,
 // even with the highlight off, and changes nothing in the history. A board with a colour of
-// one box left is told to be lost.
+// one box left is told it cannot be won.
 TEST_F(MainFormTest, HintsLeadToAnEmptyBoardAndTellADeadOne) {
   const QString Searching = "Looking for a way to clear the board...";
   const auto Hint = [&] {
@@ -433,7 +433,7 @@ TEST_F(MainFormTest, HintsLeadToAnEmptyBoardAndTellADeadOne) {
 
   Load({"11.", "22.", "113"});
   ASSERT_TRUE(Hint());
-  EXPECT_EQ(Form->Label1->text(), "It can no longer be cleared: undo, then ask again.");
+  EXPECT_EQ(Form->Label1->text(), "This game cannot be won: start a new game.");
   EXPECT_EQ(Form->Game().Maps().size(), 1u);
 }
 

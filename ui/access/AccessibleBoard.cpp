@@ -34,23 +34,9 @@ const std::array<const char*, 8> ColorWords = {
 
 namespace {
 
-// The controller whose game each board shows, as the program entry paired them.
-std::map<const TPuzzleGrid*, const TGameController*>& Controllers() {
-  static std::map<const TPuzzleGrid*, const TGameController*> Pairs;
-  return Pairs;
-}
-
-const TGameController* ControllerOf(const TPuzzleGrid* Grid) {
-  const auto Found = Controllers().find(Grid);
-  return Found == Controllers().end() ? nullptr : Found->second;
-}
-
-// The board the grid shows, or none while there is no game.
-const TGameMap* MapOf(const TPuzzleGrid* Grid) {
-  const TGameController* Controller = ControllerOf(Grid);
-  const TGame* Game = Controller ? Controller->CurrentGame() : nullptr;
-  return Game ? &Game->CurrentMap() : nullptr;
-}
+// The board the grid shows, or none while there is no game; through the grid's interface,
+// which was handed its controller.
+const TGameMap* MapOf(const TPuzzleGrid* Grid);
 
 QString CellName(const TGameMap* Map, int X, int Y) {
   if (!Map || !Map->Contains(X, Y))
@@ -161,11 +147,14 @@ public:
     return QAccessibleWidget::interface_cast(Type);
   }
 
+  // The controller whose game the board shows; until it is handed over, cells have no names.
+  void ShowGame(const TGameController* Controller) { FController = Controller; }
+  const TGameController* Controller() const { return FController; }
+
   // The status text already sums the board up: boxes and groups left.
   QString text(QAccessible::Text Kind) const override {
-    if (Kind == QAccessible::Description && QAccessibleWidget::text(Kind).isEmpty())
-      if (const TGameController* Controller = ControllerOf(Grid()))
-        return Controller->StatusText();
+    if (Kind == QAccessible::Description && QAccessibleWidget::text(Kind).isEmpty() && FController)
+      return FController->StatusText();
     return QAccessibleWidget::text(Kind);
   }
 
@@ -247,7 +236,19 @@ private:
 
   mutable std::map<std::pair<int, int>, QAccessible::Id> FCells; // by (column, row)
   std::pair<int, int> FSignalledSize;
+  const TGameController* FController = nullptr;
 };
+
+TAccessibleBoard* BoardOf(const TPuzzleGrid* Grid) {
+  return dynamic_cast<TAccessibleBoard*>(
+      QAccessible::queryAccessibleInterface(const_cast<TPuzzleGrid*>(Grid)));
+}
+
+const TGameMap* MapOf(const TPuzzleGrid* Grid) {
+  const TAccessibleBoard* Board = Grid ? BoardOf(Grid) : nullptr;
+  const TGame* Game = Board && Board->Controller() ? Board->Controller()->CurrentGame() : nullptr;
+  return Game ? &Game->CurrentMap() : nullptr;
+}
 
 } // namespace
 
@@ -291,10 +292,14 @@ void SignalBoardChanged(TPuzzleGrid& Grid) {
 }
 
 void ShowGameOn(TPuzzleGrid& Grid, const TGameController& Controller) {
-  Controllers()[&Grid] = &Controller;
-  const auto Forget = [Board = &Grid] { Controllers().erase(Board); };
-  QObject::connect(&Grid, &QObject::destroyed, Forget);
-  QObject::connect(&Controller, &QObject::destroyed, &Grid, Forget);
+  TAccessibleBoard* Board = BoardOf(&Grid);
+  if (!Board)
+    return;
+  Board->ShowGame(&Controller);
+  QObject::connect(&Controller, &QObject::destroyed, &Grid, [Grid = &Grid] {
+    if (TAccessibleBoard* Shown = BoardOf(Grid))
+      Shown->ShowGame(nullptr);
+  });
 }
 
 QString SpokenCell(const TPuzzleGrid& Grid) {

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Hints and deals for the player's game: the background search and what it learnt of this
+// game's boards (clearings, and boards proved lost, both by their contents), the way back to
+// the last board that could still be cleared, and the dealer of boards that can be won.
+// QtCore only; the controller drives it and stops it before every change of the board.
+
+#include "solver/ClearingSearch.h"
+
+#include <QObject>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <utility>
+#include <vector>
+
+class TGame;
+class TWinnableDealer;
+struct TWinnableDeal;
+
+// What a hint found: the box to play (Move); that the board was lost some moves ago (GoBack);
+// that the game could never be won (Unwinnable); that no earlier board was found clearable in
+// time (NoWayBack); that no answer came in time (NotFound); that the board is empty already.
+// Searching and SearchingBack while the current or the earlier boards are searched.
+enum class THint { Searching, SearchingBack, Move, GoBack, Unwinnable, NoWayBack, NotFound, Empty };
+
+class THintRoom : public QObject {
+  Q_OBJECT
+
+public:
+  // How long a hint the player waits for may search (ms), and a search ahead of the player.
+  static constexpr int HintSearchTime = 5000;
+  static constexpr int AheadSearchTime = 10000;
+
+  explicit THintRoom(QObject* Parent = nullptr);
+  ~THintRoom() override;
+
+  // The game whose boards are searched; null forgets everything.
+  void SetGame(const TGame* Game);
+  // The one stop before every change of the board: cancels the search and any deal, and
+  // forgets the way back; NewGame also what was learnt of the old game. True when a deal
+  // was cancelled.
+  bool Stop(bool NewGame);
+
+  // A hint for the current board, which must be settled; answered by HintGiven.
+  void Ask();
+  // The moves to undo for the way back the last hint told, 0 when none holds on this board.
+  int WayBack() const;
+  // The current board settled: once hints were asked in this game, the search goes ahead.
+  void Settled();
+  void Learn(const TMap& Board, std::vector<TRemoval> Moves);
+
+  bool Dealing() const;
+  void Deal(int Width, int Height, std::uint8_t Colors, std::uint64_t Seed);
+
+signals:
+  // (X, Y) is the box to play for a Move; X is the number of moves back for GoBack.
+  void HintGiven(THint Hint, int X, int Y);
+  // A deal for the size and colours it was asked for.
+  void Dealt(int Width, int Height, std::uint8_t Colors, const TWinnableDeal& Deal);
+
+private:
+  using TBoardKey = std::vector<std::uint8_t>; // size and colours, marks left out
+
+  struct TRunning {
+    std::uint64_t Ticket;
+    TBoardKey Board; // the board asked for, at Index in the history
+    int Index;
+    bool Back; // an earlier board, searched for the way back
+  };
+
+  static TBoardKey KeyOf(const TMap& Board);
+  const TMap* BoardAt(int Index) const;
+  std::optional<TRemoval> KnownMove(const TMap& Board) const;
+  bool Lost(const TMap& Board) const;
+  void Search(int Index, bool Back, int Budget);
+  bool SearchingOn(int Index) const;
+  void Tell();
+  // Told: the player already heard that the earlier boards are searched.
+  void LookBack(int From, bool Told = false);
+  // Takes the answer the search thread left, on this object's thread.
+  Q_INVOKABLE void TakeAnswer();
+  void Answered(const TRunning& Asked, const TClearingAnswer& Answer);
+
+  const TGame* FGame = nullptr;
+  std::unique_ptr<TClearingSearch> FSearch; // one for the room's life: tickets never repeat
+  std::optional<TRunning> FRunning;
+  std::deque<TKnownClearing> FKnown; // the newest first
+  std::set<TBoardKey> FLost;
+  bool FHintsAsked = false;                          // in this game
+  bool FWanted = false;                              // the player waits for the running search
+  int FBackFrom = -1;                                // the lost board whose way back is searched
+  int FAheadRounds = 0;                              // searches that ran out on the current board
+  std::optional<std::pair<TBoardKey, int>> FWayBack; // lost board, moves back
+  TWinnableDealer* FDealer;
+  std::uint8_t FDealColors = 0;
+  // Handed over from the search thread under a lock of our own, which a thread checker can
+  // see, unlike the event queue's. A stale answer may still wait here: only its ticket and
+  // board tell it apart.
+  std::mutex FArrivedLock;
+  std::optional<std::pair<std::uint64_t, TClearingAnswer>> FArrived;
+};
