@@ -420,9 +420,9 @@ každém programu v Qt.
         <translation>Hledám způsob, jak vyčistit plochu…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>Plochu lze vyčistit: táhněte orámovanou kostkou.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>Plochu lze vyčistit: táhněte označenou kostkou.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

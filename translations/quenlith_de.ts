@@ -415,9 +415,9 @@ jedem Qt-Programm.
         <translation>Suche nach einem Lösungsweg …</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>Das Spielfeld ist lösbar: Spiel das umrahmte Kästchen.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>Das Spielfeld ist lösbar: Spiel das markierte Kästchen.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

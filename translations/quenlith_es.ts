@@ -416,9 +416,9 @@ como en cualquier programa Qt.
         <translation>Buscando una forma de vaciar el tablero…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>El tablero se puede vaciar: juega el bloque enmarcado.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>El tablero se puede vaciar: juega el bloque marcado.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

@@ -416,9 +416,9 @@ dans tout programme Qt.
         <translation>Recherche d’un moyen de vider le plateau…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>Le plateau peut être vidé&#xa0;: jouez le bloc encadré.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>Le plateau peut être vidé&#xa0;: jouez le bloc marqué.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

@@ -417,9 +417,9 @@ ogni programma Qt.
         <translation>Cerco un modo per svuotare il campo…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>Il campo si può svuotare: gioca il blocco incorniciato.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>Il campo si può svuotare: gioca il blocco segnato.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

@@ -411,9 +411,9 @@ Qt program.
         <translation>盤面を空にする手順を探しています…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>空にできます：枠で囲んだブロックを消しましょう。</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>空にできます：印の付いたブロックを消しましょう。</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

@@ -416,9 +416,9 @@ elk Qt-programma.
         <translation>Bezig met zoeken naar een oplossing…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>Leeg te spelen: speel het omkaderde blokje.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>Leeg te spelen: speel het gemarkeerde blokje.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

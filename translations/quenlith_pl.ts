@@ -421,9 +421,9 @@ każdym programie Qt.
         <translation>Szukanie sposobu na oczyszczenie planszy…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>Planszę da się oczyścić: zagraj klockiem w ramce.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>Planszę da się oczyścić: zagraj zaznaczonym klockiem.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

@@ -417,9 +417,9 @@ qualquer programa Qt.
         <translation>Procurando um jeito de limpar o tabuleiro…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>O tabuleiro pode ser limpo: jogue o bloco emoldurado.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>O tabuleiro pode ser limpo: jogue o bloco marcado.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

@@ -419,9 +419,9 @@ Qt program.
         <translation>Поиск способа очистить поле…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>Поле можно очистить: ходите кубиком в рамке.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>Поле можно очистить: ходите отмеченным кубиком.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

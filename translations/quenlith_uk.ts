@@ -419,9 +419,9 @@ Qt program.
         <translation>Пошук способу очистити поле…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>Поле можна очистити: зробіть хід кубиком у рамці.</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>Поле можна очистити: ходіть позначеним кубиком.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

@@ -409,9 +409,9 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，
         <translation>正在寻找清空棋盘的方法…</translation>
     </message>
     <message>
-        <source>The board can be cleared: play the framed box.</source>
-        <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>棋盘可以清空：请消除带框的方块。</translation>
+        <source>The board can be cleared: play the marked box.</source>
+        <extracomment>On the message line; the box to play has magenta marks on its corners</extracomment>
+        <translation>棋盘可以清空：请消除带标记的方块。</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

@@ -385,8 +385,8 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
     FHintText = tr("Looking for a way to clear the board...");
     break;
   case THint::Move:
-    //: On the message line; the box to play has a frame
-    FHintText = tr("The board can be cleared: play the framed box.");
+    //: On the message line; the box to play has magenta marks on its corners
+    FHintText = tr("The board can be cleared: play the marked box.");
     FHintCell = QPoint(X, Y);
     PuzzleGrid->SetCol(X);
     PuzzleGrid->SetRow(Y);

@@ -417,7 +417,7 @@ TEST_F(MainFormTest, HintsLeadToAnEmptyBoardAndTellADeadOne) {
   for (int Moves = 0; Form->Game().BoxCount() > 0 && Moves < 16; ++Moves) {
     const std::size_t History = Form->Game().Maps().size();
     ASSERT_TRUE(Hint());
-    ASSERT_EQ(Form->Label1->text(), "The board can be cleared: play the framed box.");
+    ASSERT_EQ(Form->Label1->text(), "The board can be cleared: play the marked box.");
     EXPECT_EQ(Form->Game().Maps().size(), History);
     const QRect Cell = Form->PuzzleGrid->CellRect(Form->PuzzleGrid->Col(), Form->PuzzleGrid->Row());
     const QImage Shown =

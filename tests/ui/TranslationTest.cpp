@@ -96,7 +96,7 @@ TEST(Translation, EveryLanguagesMessagesFitTheMessageLine) {
     for (const char* Message :
          {"Congratulation! You win", "You lose! Tvy again.", "New boards can all be cleared.",
           "New boards are dealt at random.", "Looking for a way to clear the board...",
-          "The board can be cleared: play the framed box.", "Looking through the earlier boards...",
+          "The board can be cleared: play the marked box.", "Looking through the earlier boards...",
           "Lost %n moves ago: press H to go back.", "This game cannot be won: start a new game.",
           "No way back found in time: start a new game.",
           "Not found in time: press H to keep looking.", "A board is being dealt: please wait.",
