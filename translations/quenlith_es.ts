@@ -313,6 +313,30 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
         <source>%1. Click to close.</source>
         <translation>%1. Haz clic para cerrar.</translation>
     </message>
+    <message>
+        <source>Quenlith v.%1</source>
+        <extracomment>The About box&apos;s version line; %1 is the version, such as 1.4.0</extracomment>
+        <translation>Quenlith versión %1</translation>
+    </message>
+    <message>
+        <source>Programming: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Programación: %1
+y %2</translation>
+    </message>
+    <message>
+        <source>Design: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Diseño: %1
+y %2</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <extracomment>A link in the About box; %1 is the mail address</extracomment>
+        <translation>Correo: %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -419,6 +443,11 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
         <source>Dealing a board that can be cleared...</source>
         <extracomment>On the message line while a board that can be won is dealt</extracomment>
         <translation>Repartiendo un tablero que se puede vaciar…</translation>
+    </message>
+    <message>
+        <source>BOX PUZZLE</source>
+        <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
+        <translation>PUZLE DE BLOQUES</translation>
     </message>
 </context>
 <context>

@@ -318,6 +318,30 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
         <source>%1. Click to close.</source>
         <translation>%1. Kliknij, aby zamknąć.</translation>
     </message>
+    <message>
+        <source>Quenlith v.%1</source>
+        <extracomment>The About box&apos;s version line; %1 is the version, such as 1.4.0</extracomment>
+        <translation>Quenlith wersja %1</translation>
+    </message>
+    <message>
+        <source>Programming: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Program: %1
+i %2</translation>
+    </message>
+    <message>
+        <source>Design: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Grafika: %1
+i %2</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <extracomment>A link in the About box; %1 is the mail address</extracomment>
+        <translation>E-mail: %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -424,6 +448,11 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
         <source>Dealing a board that can be cleared...</source>
         <extracomment>On the message line while a board that can be won is dealt</extracomment>
         <translation>Rozdawanie planszy, którą da się oczyścić…</translation>
+    </message>
+    <message>
+        <source>BOX PUZZLE</source>
+        <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
+        <translation>ŁAMIGŁÓWKA Z KLOCKAMI</translation>
     </message>
 </context>
 <context>

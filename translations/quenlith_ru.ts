@@ -318,6 +318,30 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <source>%1. Click to close.</source>
         <translation>%1. Щёлкните, чтобы закрыть.</translation>
     </message>
+    <message>
+        <source>Quenlith v.%1</source>
+        <extracomment>The About box&apos;s version line; %1 is the version, such as 1.4.0</extracomment>
+        <translation>Quenlith, версия %1</translation>
+    </message>
+    <message>
+        <source>Programming: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Код: %1
+и %2</translation>
+    </message>
+    <message>
+        <source>Design: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Дизайн: %1
+и %2</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <extracomment>A link in the About box; %1 is the mail address</extracomment>
+        <translation>Эл. почта: %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -424,6 +448,11 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
         <source>Dealing a board that can be cleared...</source>
         <extracomment>On the message line while a board that can be won is dealt</extracomment>
         <translation>Раздаётся поле, которое можно очистить…</translation>
+    </message>
+    <message>
+        <source>BOX PUZZLE</source>
+        <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
+        <translation>ГОЛОВОЛОМКА С КУБИКАМИ</translation>
     </message>
 </context>
 <context>
