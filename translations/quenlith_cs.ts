@@ -39,14 +39,6 @@
         <source>No box there, nothing removed.</source>
         <translation>Tady není žádná kostka, nic nebylo odebráno.</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Tah vrácen: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Tah zopakován: %1, %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -70,18 +62,6 @@
     <message>
         <source>Hard level: new %1 by %2 board in %3, %4.</source>
         <translation>Těžká úroveň: nová plocha %1 × %2, %3, %4.</translation>
-    </message>
-    <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Snadná úroveň už je zvolena: plocha zůstává.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Střední úroveň už je zvolena: plocha zůstává.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Těžká úroveň už je zvolena: plocha zůstává.</translation>
     </message>
     <message>
         <source>The board is empty.</source>
@@ -114,7 +94,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>Plochu lze vyčistit. Táhněte: řádek %1, sloupec %2, %3.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Tah vrácen, zbývá: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Tah zopakován, zbývá: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Snadná úroveň už je zvolena: plocha se nemění.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Střední úroveň už je zvolena: plocha se nemění.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Těžká úroveň už je zvolena: plocha se nemění.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +196,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Zobrazit tuto nápovědu s klávesami hry a skončit.</translation>
     </message>
     <message>
@@ -203,6 +205,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Začít se symbolem na každé kostce, jeden tvar pro každou barvu (Ctrl+S přepíná).</translation>
     </message>
     <message>
@@ -210,26 +213,22 @@
         <translation>neznámá volba „%1“.</translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jako v každém programu v Qt.
-
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>neočekávaný argument „%1“.</translation>
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Rozdat plochy podle čísla N (0 až 4294967295): stejné číslo rozdá stejné plochy, aby šly zahrát znovu nebo sdílet.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>semínko „%1“ není číslo od 0 do 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Rozdávat jen plochy, které lze vyčistit (Ctrl+D přepíná).</translation>
     </message>
     <message>
         <source>Keys:
@@ -245,13 +244,13 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Klávesy:
   Mezerník              Táhnout aktuální kostkou (po uvolnění).
   Šipky, Home, End, Page Up, Page Down
@@ -263,18 +262,29 @@ Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jak
   Ctrl+Y                Zopakovat naposledy vrácený tah.
   Ctrl+A                Zapnout nebo vypnout animaci padání.
   Ctrl+C                Barevné nebo šedé kostky.
-  Ctrl+H                Rámeček aktuální kostky: vyplněný, obrys nebo žádný.
+  Ctrl+H                Rámeček aktuální kostky: vyplněný, jen obrys nebo
+                        žádný.
   Ctrl+S                Zapnout nebo vypnout symboly na kostkách.
-  H                     Nápověda: orámovat kostku, která vede k prázdné ploše, nebo
-                        oznámit, že plochu už nelze vyčistit.
-  Ctrl+D                Nové plochy jen takové, které lze vyčistit, nebo libovolné.
+  H                     Nápověda: orámovat kostku, která vede k prázdné ploše,
+                        nebo oznámit, že plochu už nelze vyčistit.
+  Ctrl+D                Nové plochy jen takové, které lze vyčistit, nebo
+                        libovolné.
   F2                    Stav hry, sdělený čtečce obrazovky.
   F10                   Opustit hru.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Rozdávat jen plochy, které lze vyčistit (Ctrl+D přepíná).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jako v
+každém programu v Qt.
+
+</translation>
     </message>
 </context>
 <context>
@@ -347,18 +357,22 @@ a %2</translation>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>Nečinný.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Hledám řešení…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>Vyřešeno!</translation>
     </message>
     <message>
         <source>Stumped.</source>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
         <translation>Řešení nenalezeno.</translation>
     </message>
     <message>

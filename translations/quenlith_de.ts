@@ -36,14 +36,6 @@
         <source>No box there, nothing removed.</source>
         <translation>Dort ist kein Kästchen, nichts entfernt.</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Zug rückgängig gemacht: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Zug wiederholt: %1, %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -68,24 +60,12 @@
         <translation>Schwere Stufe: neues Spielfeld mit %1 mal %2 Kästchen in %3, %4.</translation>
     </message>
     <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Schon die leichte Stufe: Das Spielfeld bleibt.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Schon die mittlere Stufe: Das Spielfeld bleibt.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Schon die schwere Stufe: Das Spielfeld bleibt.</translation>
-    </message>
-    <message>
         <source>The board is empty.</source>
         <translation>Das Spielfeld ist leer.</translation>
     </message>
     <message>
         <source>No move is left.</source>
-        <translation>Kein Zug ist mehr möglich.</translation>
+        <translation>Es ist kein Zug mehr möglich.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -110,7 +90,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
-        <translation>Das Spielfeld ist lösbar. Spiel das Kästchen in Zeile %1, Spalte %2, %3.</translation>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
+        <translation>Das Spielfeld ist lösbar. Spiel das Kästchen in Zeile %1, Spalte %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Zug rückgängig gemacht, übrig sind %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Zug wiederholt, übrig sind %1, %2.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Die leichte Stufe ist schon gewählt: Das Spielfeld bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Die mittlere Stufe ist schon gewählt: Das Spielfeld bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Die schwere Stufe ist schon gewählt: Das Spielfeld bleibt unverändert.</translation>
     </message>
 </context>
 <context>
@@ -190,6 +191,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Diese Hilfe mit den Tasten des Spiels zeigen und beenden.</translation>
     </message>
     <message>
@@ -198,6 +200,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Mit einem Symbol auf jedem Kästchen beginnen, einer Form je Farbe (Strg+S schaltet um).</translation>
     </message>
     <message>
@@ -205,26 +208,22 @@
         <translation>unbekannte Option „%1“.</translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in jedem Qt-Programm.
-
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Die Spielfelder aus der Zahl N (0 bis 4294967295) erzeugen: Dieselbe Zahl ergibt dieselben Spielfelder, um sie erneut zu spielen oder weiterzugeben.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>der Startwert „%1“ ist keine Zahl von 0 bis 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Nur lösbare Spielfelder erzeugen (Strg+D schaltet um).</translation>
     </message>
     <message>
         <source>Keys:
@@ -240,36 +239,47 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Tasten:
   Leertaste             Das aktuelle Kästchen spielen (beim Loslassen).
   Pfeiltasten, Pos1, Ende, Bild auf, Bild ab
                         Das aktuelle Kästchen bewegen.
   Strg+1, Strg+2, Strg+3
                         Leichte, mittlere oder schwere Stufe.
-  Strg+N                Neues Spiel mit gleicher Spielfeldgröße und Anzahl der Farben.
+  Strg+N                Neues Spiel, gleiche Spielfeldgröße und Farben.
   Strg+Z                Den letzten Zug rückgängig machen.
   Strg+Y                Den zuletzt rückgängig gemachten Zug wiederholen.
   Strg+A                Fallanimation ein oder aus.
   Strg+C                Farbige oder graue Kästchen.
-  Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder keiner.
+  Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder
+                        keiner.
   Strg+S                Symbole auf den Kästchen ein oder aus.
-  H                     Ein Tipp: ein Kästchen umrahmen, das zum leeren Spielfeld führt,
-                        oder melden, dass sich das Spielfeld nicht mehr leeren lässt.
+  H                     Ein Tipp: ein Kästchen umrahmen, das zum leeren
+                        Spielfeld führt, oder melden, dass sich das Spielfeld
+                        nicht mehr leeren lässt.
   Strg+D                Nur lösbare oder beliebige neue Spielfelder.
   F2                    Den Spielstand einem Bildschirmleser mitteilen.
   F10                   Das Spiel verlassen.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Nur lösbare Spielfelder erzeugen (Strg+D schaltet um).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in
+jedem Qt-Programm.
+
+</translation>
     </message>
 </context>
 <context>
@@ -300,7 +310,7 @@ Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in 
     </message>
     <message>
         <source>Quenlith cannot open its window: no display could be reached.</source>
-        <translation>Quenlith kann sein Fenster nicht öffnen: Keine Anzeige ist erreichbar.</translation>
+        <translation>Quenlith kann sein Fenster nicht öffnen: Es ist keine Anzeige erreichbar.</translation>
     </message>
 </context>
 <context>
@@ -342,18 +352,22 @@ und %2</translation>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>Bereit.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Wird gelöst …</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>Gelöst!</translation>
     </message>
     <message>
         <source>Stumped.</source>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
         <translation>Keine Lösung gefunden.</translation>
     </message>
     <message>
@@ -422,7 +436,7 @@ und %2</translation>
     <message>
         <source>Looking for a way to clear the board...</source>
         <extracomment>On the message line, while the hint is searched</extracomment>
-        <translation>Suche einen Weg, das Spielfeld zu leeren …</translation>
+        <translation>Suche nach einem Lösungsweg …</translation>
     </message>
     <message>
         <source>The board can be cleared: play the framed box.</source>

@@ -36,14 +36,6 @@
         <source>No box there, nothing removed.</source>
         <translation>Ahí no hay ningún bloque, no se quita nada.</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Jugada deshecha: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Jugada rehecha: %1, %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -66,18 +58,6 @@
     <message>
         <source>Hard level: new %1 by %2 board in %3, %4.</source>
         <translation>Nivel difícil: tablero nuevo de %1 por %2 en %3, %4.</translation>
-    </message>
-    <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Ya es el nivel fácil: el tablero no cambia.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Ya es el nivel medio: el tablero no cambia.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Ya es el nivel difícil: el tablero no cambia.</translation>
     </message>
     <message>
         <source>The board is empty.</source>
@@ -110,7 +90,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>El tablero se puede vaciar. Juega en la fila %1, columna %2, %3.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Jugada deshecha, quedan %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Jugada rehecha, quedan %1, %2.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Ya estás en el nivel fácil: el tablero no cambia.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Ya estás en el nivel medio: el tablero no cambia.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Ya estás en el nivel difícil: el tablero no cambia.</translation>
     </message>
 </context>
 <context>
@@ -190,6 +191,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Mostrar esta ayuda con las teclas del juego y salir.</translation>
     </message>
     <message>
@@ -198,6 +200,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Empezar con un símbolo en cada bloque, una forma para cada color (Ctrl+S los activa o desactiva).</translation>
     </message>
     <message>
@@ -205,26 +208,23 @@
         <translation>opción desconocida «%1».</translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan como en cualquier programa Qt.
-
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argumento inesperado «%1».</translation>
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Repartir los tableros a partir del número N (de 0 a 4294967295): el mismo número reparte los mismos tableros, para volver a jugarlos o compartirlos.</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Repartir los tableros a partir del número N (de 0 a 4294967295): el mismo número reparte los mismos tableros,
+para volver a jugarlos o compartirlos.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>la semilla «%1» no es un número de 0 a 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Repartir solo tableros que se puedan vaciar (Ctrl+D lo activa o desactiva).</translation>
     </message>
     <message>
         <source>Keys:
@@ -240,13 +240,13 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Teclas:
   Espacio               Jugar el bloque actual (al soltar).
   Flechas, Inicio, Fin, Re Pág, Av Pág
@@ -260,16 +260,27 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
   Ctrl+C                Bloques de color o grises.
   Ctrl+H                Marco del bloque actual: relleno, contorno o ninguno.
   Ctrl+S                Activar o desactivar los símbolos en los bloques.
-  H                     Una pista: enmarcar un bloque que lleva a un tablero vacío, o
-                        avisar de que el tablero ya no se puede vaciar.
-  Ctrl+D                Tableros nuevos: solo los que se pueden vaciar, o cualquiera.
+  H                     Una pista: enmarcar un bloque que lleva a un tablero
+                        vacío, o avisar de que el tablero ya no se puede
+                        vaciar.
+  Ctrl+D                Tableros nuevos: solo los que se puedan vaciar, o
+                        cualquiera.
   F2                    El estado de la partida, para el lector de pantalla.
   F10                   Salir del juego.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Repartir solo tableros que se pueden vaciar (Ctrl+D lo activa o desactiva).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan
+como en cualquier programa Qt.
+
+</translation>
     </message>
 </context>
 <context>
@@ -280,7 +291,7 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
     </message>
     <message>
         <source>Quenlith cannot open its window: no X display is set (DISPLAY is empty).</source>
-        <translation>Quenlith no puede abrir su ventana: no hay ninguna pantalla X definida (DISPLAY está vacía).</translation>
+        <translation>Quenlith no puede abrir su ventana: no hay ninguna pantalla X definida (la variable DISPLAY está vacía).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the X display &quot;%1&quot; cannot be reached.</source>
@@ -288,7 +299,7 @@ Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan com
     </message>
     <message>
         <source>Quenlith cannot open its window: no display is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
-        <translation>Quenlith no puede abrir su ventana: no hay ninguna pantalla definida (DISPLAY y WAYLAND_DISPLAY están vacías).</translation>
+        <translation>Quenlith no puede abrir su ventana: no hay ninguna pantalla definida (las variables DISPLAY y WAYLAND_DISPLAY están vacías).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; is not installed.</source>
@@ -342,19 +353,23 @@ y %2</translation>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>En espera.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Resolviendo…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>¡Resuelto!</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation>Sin solución.</translation>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
+        <translation>No se encontró solución.</translation>
     </message>
     <message>
         <source>New game</source>

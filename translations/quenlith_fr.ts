@@ -36,14 +36,6 @@
         <source>No box there, nothing removed.</source>
         <translation>Pas de bloc ici, rien n’est retiré.</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Coup annulé&#xa0;: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Coup rejoué&#xa0;: %1, %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -68,18 +60,6 @@
         <translation>Niveau difficile&#xa0;: nouveau plateau de %1 sur %2 en %3, %4.</translation>
     </message>
     <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Déjà au niveau facile&#xa0;: le plateau reste.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Déjà au niveau moyen&#xa0;: le plateau reste.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Déjà au niveau difficile&#xa0;: le plateau reste.</translation>
-    </message>
-    <message>
         <source>The board is empty.</source>
         <translation>Le plateau est vide.</translation>
     </message>
@@ -98,11 +78,11 @@
     </message>
     <message>
         <source>Nothing to redo.</source>
-        <translation>Aucun coup à rejouer.</translation>
+        <translation>Aucun coup à rétablir.</translation>
     </message>
     <message>
         <source>Redone: the board is empty.</source>
-        <translation>Coup rejoué&#xa0;: le plateau est vide.</translation>
+        <translation>Coup rétabli&#xa0;: le plateau est vide.</translation>
     </message>
     <message>
         <source>Moves remain.</source>
@@ -110,7 +90,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>Le plateau peut être vidé. Jouez ligne %1, colonne %2, %3.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Coup annulé, il reste %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Coup rétabli, il reste %1, %2.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Déjà au niveau facile&#xa0;: le plateau ne change pas.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Déjà au niveau moyen&#xa0;: le plateau ne change pas.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Déjà au niveau difficile&#xa0;: le plateau ne change pas.</translation>
     </message>
 </context>
 <context>
@@ -190,6 +191,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Afficher cette aide avec les touches du jeu, puis quitter.</translation>
     </message>
     <message>
@@ -198,6 +200,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Commencer avec un symbole sur chaque bloc, une forme par couleur (Ctrl+S bascule).</translation>
     </message>
     <message>
@@ -205,26 +208,22 @@
         <translation>option inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme dans tout programme Qt.
-
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Distribuer les plateaux à partir du nombre N (de 0 à 4294967295)&#xa0;: le même nombre donne les mêmes plateaux, pour refaire une partie ou la partager.</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Distribuer les plateaux à partir du nombre N (de 0 à 4294967295)&#xa0;: le même nombre donne les mêmes plateaux, pour les rejouer ou les partager.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>la graine «&#xa0;%1&#xa0;» n’est pas un nombre de 0 à 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Ne distribuer que des plateaux qui peuvent être vidés (Ctrl+D bascule).</translation>
     </message>
     <message>
         <source>Keys:
@@ -240,36 +239,48 @@ Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Touches&#xa0;:
   Espace                Jouer le bloc courant (au relâchement).
   Flèches, Début, Fin, Page préc., Page suiv.
                         Déplacer le bloc courant.
   Ctrl+1, Ctrl+2, Ctrl+3
                         Niveau facile, moyen ou difficile.
-  Ctrl+N                Nouvelle partie, même taille de plateau et mêmes couleurs.
+  Ctrl+N                Nouvelle partie, même taille de plateau et mêmes
+                        couleurs.
   Ctrl+Z                Annuler le dernier coup.
-  Ctrl+Y                Rejouer le dernier coup annulé.
+  Ctrl+Y                Rétablir le dernier coup annulé.
   Ctrl+A                Animation de chute activée ou non.
   Ctrl+C                Blocs en couleur ou en gris.
   Ctrl+H                Cadre autour du bloc courant&#xa0;: plein, contour ou aucun.
   Ctrl+S                Symboles sur les blocs activés ou non.
-  H                     Un indice&#xa0;: encadrer un bloc qui mène à un plateau vide, ou
-                        signaler que le plateau ne peut plus être vidé.
-  Ctrl+D                Nouveaux plateaux&#xa0;: seulement ceux qu’on peut vider, ou tous.
+  H                     Un indice&#xa0;: encadrer un bloc qui mène à un plateau
+                        vide, ou signaler que le plateau ne peut plus être
+                        vidé.
+  Ctrl+D                Nouveaux plateaux&#xa0;: seulement ceux qu’on peut vider, ou
+                        tous.
   F2                    L’état de la partie, annoncé au lecteur d’écran.
   F10                   Quitter le jeu.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Ne distribuer que des plateaux qui peuvent être vidés (Ctrl+D bascule).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
+dans tout programme Qt.
+
+</translation>
     </message>
 </context>
 <context>
@@ -342,18 +353,22 @@ et %2</translation>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>En attente.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Résolution…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>Résolu&#xa0;!</translation>
     </message>
     <message>
         <source>Stumped.</source>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
         <translation>Aucune solution trouvée.</translation>
     </message>
     <message>
@@ -437,7 +452,7 @@ et %2</translation>
     <message>
         <source>No way to clear the board was found in time.</source>
         <extracomment>On the message line: the search ran out of time</extracomment>
-        <translation>Aucun moyen de vider le plateau trouvé à temps.</translation>
+        <translation>Aucun moyen de vider le plateau n’a été trouvé à temps.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

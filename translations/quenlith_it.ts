@@ -36,14 +36,6 @@
         <source>No box there, nothing removed.</source>
         <translation>Nessun blocco qui, non si rimuove nulla.</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Mossa annullata: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Mossa ripetuta: %1, %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -66,18 +58,6 @@
     <message>
         <source>Hard level: new %1 by %2 board in %3, %4.</source>
         <translation>Livello difficile: nuovo campo di %1 per %2 in %3, %4.</translation>
-    </message>
-    <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Già al livello facile: il campo resta.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Già al livello medio: il campo resta.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Già al livello difficile: il campo resta.</translation>
     </message>
     <message>
         <source>The board is empty.</source>
@@ -110,7 +90,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>Il campo si può svuotare. Gioca alla riga %1, colonna %2, %3.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Mossa annullata, restano %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Mossa ripetuta, restano %1, %2.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Già al livello facile: il campo non cambia.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Già al livello medio: il campo non cambia.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Già al livello difficile: il campo non cambia.</translation>
     </message>
 </context>
 <context>
@@ -190,6 +191,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Mostra questo aiuto con i tasti del gioco ed esce.</translation>
     </message>
     <message>
@@ -198,6 +200,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Inizia con un simbolo su ogni blocco, una forma per colore (Ctrl+S li attiva o disattiva).</translation>
     </message>
     <message>
@@ -205,26 +208,22 @@
         <translation>opzione sconosciuta «%1».</translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in ogni programma Qt.
-
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argomento inatteso «%1».</translation>
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>Genera i campi dal numero N (da 0 a 4294967295): lo stesso numero genera gli stessi campi, per rigiocarli o condividerli.</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Genera i campi dal numero N (da 0 a 4294967295): lo stesso numero genera gli stessi campi, da rigiocare o condividere.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>il seme «%1» non è un numero da 0 a 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Genera solo campi che si possono svuotare (Ctrl+D attiva o disattiva).</translation>
     </message>
     <message>
         <source>Keys:
@@ -240,36 +239,49 @@ Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in 
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Tasti:
   Spazio                Gioca il blocco corrente (al rilascio).
   Frecce, Home, Fine, Pag su, Pag giù
                         Sposta il blocco corrente.
   Ctrl+1, Ctrl+2, Ctrl+3
                         Livello facile, medio o difficile.
-  Ctrl+N                Nuova partita con le stesse dimensioni e gli stessi colori.
+  Ctrl+N                Nuova partita con le stesse dimensioni e gli stessi
+                        colori.
   Ctrl+Z                Annulla l’ultima mossa.
-  Ctrl+Y                Ripeti l’ultima mossa annullata.
+  Ctrl+Y                Ripete l’ultima mossa annullata.
   Ctrl+A                Attiva o disattiva l’animazione della caduta.
   Ctrl+C                Blocchi colorati o grigi.
-  Ctrl+H                Cornice del blocco corrente: piena, contorno o nessuna.
+  Ctrl+H                Cornice del blocco corrente: piena, solo contorno o
+                        nessuna.
   Ctrl+S                Attiva o disattiva i simboli sui blocchi.
-  H                     Un suggerimento: incornicia un blocco che porta al campo vuoto,
-                        o segnala che il campo non si può più svuotare.
-  Ctrl+D                Nuovi campi: solo quelli che si possono svuotare, o tutti.
+  H                     Un suggerimento: incornicia un blocco che porta al
+                        campo vuoto, o segnala che il campo non si può più
+                        svuotare.
+  Ctrl+D                Nuovi campi: solo quelli che si possono svuotare, o
+                        tutti.
   F2                    Lo stato della partita, comunicato allo screen reader.
-  F10                   Esci dal gioco.
+  F10                   Esce dal gioco.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Genera solo campi che si possono svuotare (Ctrl+D attiva o disattiva).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in
+ogni programma Qt.
+
+</translation>
     </message>
 </context>
 <context>
@@ -342,19 +354,23 @@ e %2</translation>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>In attesa.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Risoluzione in corso…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>Risolto!</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation>Nessuna soluzione.</translation>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
+        <translation>Nessuna soluzione trovata.</translation>
     </message>
     <message>
         <source>New game</source>

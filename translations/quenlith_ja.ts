@@ -33,14 +33,6 @@
         <source>No box there, nothing removed.</source>
         <translation>そこにはブロックがありません。何も消えません。</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>手を元に戻しました：%1、%2。</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>手をやり直しました：%1、%2。</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -62,18 +54,6 @@
     <message>
         <source>Hard level: new %1 by %2 board in %3, %4.</source>
         <translation>上級：新しい%1×%2の盤面、%3、%4。</translation>
-    </message>
-    <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>すでに初級です。盤面はそのままです。</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>すでに中級です。盤面はそのままです。</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>すでに上級です。盤面はそのままです。</translation>
     </message>
     <message>
         <source>The board is empty.</source>
@@ -106,7 +86,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>盤面は空にできます。%1行目、%2列目の%3のブロックを消しましょう。</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>手を元に戻しました。残り%1、%2。</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>手をやり直しました。残り%1、%2。</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>すでに初級です。盤面はそのままです。</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>すでに中級です。盤面はそのままです。</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>すでに上級です。盤面はそのままです。</translation>
     </message>
 </context>
 <context>
@@ -159,13 +160,13 @@
     <message>
         <source>Cannot be played, a single box</source>
         <extracomment>A box with no neighbour of its colour</extracomment>
-        <translation>消せません、孤立したブロックです</translation>
+        <translation>孤立したブロックのため、消せません</translation>
     </message>
     <message numerus="yes">
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
         <translation>
-            <numerusform>消せます、%n個のブロックのグループです</numerusform>
+            <numerusform>%n個のブロックのグループで、消せます</numerusform>
         </translation>
     </message>
     <message>
@@ -185,6 +186,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>ゲームのキーを含むこのヘルプを表示して終了します。</translation>
     </message>
     <message>
@@ -193,21 +195,13 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
-        <translation>すべてのブロックに色ごとの記号を付けて始めます（Ctrl+S で切り替え）。</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>すべてのブロックに色ごとの記号を付けて始めます
+（Ctrl+S で切り替え）。</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
         <translation>不明なオプション「%1」です。</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
--platform 名前 や -style 名前 など Qt 自身のオプションは、ほかの Qt プログラムと同じように使えます。
-
-</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
@@ -215,11 +209,19 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>数値 N（0～4294967295）から盤面を配ります。同じ数値からは同じ盤面が配られるので、もう一度遊んだり共有したりできます。</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>数値 N（0～4294967295）から盤面を配ります。
+同じ数値からは同じ盤面が配られるので、
+もう一度遊んだり共有したりできます。</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>シード値「%1」は0～4294967295の数値ではありません。</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>空にできる盤面だけを配ります（Ctrl+D で切り替え）。</translation>
     </message>
     <message>
         <source>Keys:
@@ -235,13 +237,13 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>キー：
   スペース              現在のブロックを消す（キーを離したとき）。
   矢印キー、Home、End、Page Up、Page Down
@@ -263,8 +265,17 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>空にできる盤面だけを配ります（Ctrl+D で切り替え）。</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+-platform 名前 や -style 名前 など Qt 自身のオプションは、
+ほかの Qt プログラムと同じように使えます。
+
+</translation>
     </message>
 </context>
 <context>
@@ -337,18 +348,22 @@ and %2</source>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>待機中。</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>解いています…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>解けました！</translation>
     </message>
     <message>
         <source>Stumped.</source>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
         <translation>解けませんでした。</translation>
     </message>
     <message>
@@ -422,7 +437,7 @@ and %2</source>
     <message>
         <source>The board can be cleared: play the framed box.</source>
         <extracomment>On the message line; the box to play has a frame</extracomment>
-        <translation>空にできます：枠のブロックを消しましょう。</translation>
+        <translation>空にできます：枠で囲んだブロックを消しましょう。</translation>
     </message>
     <message>
         <source>It can no longer be cleared: undo, then ask again.</source>

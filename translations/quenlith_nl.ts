@@ -36,14 +36,6 @@
         <source>No box there, nothing removed.</source>
         <translation>Daar is geen blokje, niets weggehaald.</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Zet ongedaan gemaakt: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Zet opnieuw gedaan: %1, %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -68,18 +60,6 @@
         <translation>Moeilijk niveau: nieuw speelveld van %1 bij %2 in %3, %4.</translation>
     </message>
     <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Al op makkelijk niveau: het speelveld blijft.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Al op gemiddeld niveau: het speelveld blijft.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Al op moeilijk niveau: het speelveld blijft.</translation>
-    </message>
-    <message>
         <source>The board is empty.</source>
         <translation>Het speelveld is leeg.</translation>
     </message>
@@ -98,11 +78,11 @@
     </message>
     <message>
         <source>Nothing to redo.</source>
-        <translation>Er is geen zet om opnieuw te doen.</translation>
+        <translation>Er is geen zet om opnieuw uit te voeren.</translation>
     </message>
     <message>
         <source>Redone: the board is empty.</source>
-        <translation>Zet opnieuw gedaan: het speelveld is leeg.</translation>
+        <translation>Zet opnieuw uitgevoerd: het speelveld is leeg.</translation>
     </message>
     <message>
         <source>Moves remain.</source>
@@ -110,7 +90,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>Het speelveld is leeg te spelen. Speel rij %1, kolom %2, %3.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Zet ongedaan gemaakt, %1, %2 over.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Zet opnieuw uitgevoerd, %1, %2 over.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Al op makkelijk niveau: het speelveld blijft hetzelfde.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Al op gemiddeld niveau: het speelveld blijft hetzelfde.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Al op moeilijk niveau: het speelveld blijft hetzelfde.</translation>
     </message>
 </context>
 <context>
@@ -190,14 +191,16 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
-        <translation>Deze hulp met de toetsen van het spel tonen en stoppen.</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Deze hulp met de toetsen van het spel tonen en afsluiten.</translation>
     </message>
     <message>
         <source>Show the version, then exit.</source>
-        <translation>De versie tonen en stoppen.</translation>
+        <translation>De versie tonen en afsluiten.</translation>
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Beginnen met een symbool op elk blokje, één vorm per kleur (Ctrl+S schakelt om).</translation>
     </message>
     <message>
@@ -205,26 +208,23 @@
         <translation>onbekende optie ‘%1’.</translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk Qt-programma.
-
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>onverwacht argument ‘%1’.</translation>
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>De speelvelden afleiden uit het getal N (0 tot en met 4294967295): hetzelfde getal geeft dezelfde speelvelden, om ze opnieuw te spelen of te delen.</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>De speelvelden afleiden uit het getal N (0 tot en met 4294967295): hetzelfde getal geeft dezelfde speelvelden,
+om ze opnieuw te spelen of te delen.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>het startgetal ‘%1’ is geen getal van 0 tot en met 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Alleen speelvelden maken die leeg te spelen zijn (Ctrl+D schakelt om).</translation>
     </message>
     <message>
         <source>Keys:
@@ -240,36 +240,47 @@ De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in elk
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Toetsen:
   Spatie                Het huidige blokje spelen (bij loslaten).
   Pijltjestoetsen, Home, End, Page Up, Page Down
                         Het huidige blokje verplaatsen.
   Ctrl+1, Ctrl+2, Ctrl+3
                         Makkelijk, gemiddeld of moeilijk niveau.
-  Ctrl+N                Nieuw spel met dezelfde grootte van het speelveld en dezelfde kleuren.
+  Ctrl+N                Nieuw spel, zelfde speelveldgrootte en kleuren.
   Ctrl+Z                De laatste zet ongedaan maken.
-  Ctrl+Y                De laatst ongedaan gemaakte zet opnieuw doen.
+  Ctrl+Y                De laatst ongedaan gemaakte zet opnieuw uitvoeren.
   Ctrl+A                Valanimatie aan of uit.
   Ctrl+C                Gekleurde of grijze blokjes.
   Ctrl+H                Kader om het huidige blokje: gevuld, omlijnd of geen.
   Ctrl+S                Symbolen op de blokjes aan of uit.
-  H                     Een hint: een blokje omkaderen dat naar een leeg speelveld
-                        leidt, of melden dat het speelveld niet meer leeg te spelen is.
-  Ctrl+D                Nieuwe speelvelden: alleen leeg te spelen of willekeurig.
+  H                     Een hint: een blokje omkaderen dat naar een leeg
+                        speelveld leidt, of melden dat het speelveld niet meer
+                        leeg te spelen is.
+  Ctrl+D                Nieuwe speelvelden: alleen leeg te spelen of
+                        willekeurig.
   F2                    De stand van het spel, doorgegeven aan de schermlezer.
   F10                   Het spel verlaten.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Alleen speelvelden maken die leeg te spelen zijn (Ctrl+D schakelt om).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in
+elk Qt-programma.
+
+</translation>
     </message>
 </context>
 <context>
@@ -342,18 +353,22 @@ en %2</translation>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>Inactief.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Bezig met oplossen…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>Opgelost!</translation>
     </message>
     <message>
         <source>Stumped.</source>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
         <translation>Geen oplossing gevonden.</translation>
     </message>
     <message>
@@ -417,12 +432,12 @@ en %2</translation>
     </message>
     <message>
         <source>New boards are dealt at random.</source>
-        <translation>Nieuwe speelvelden zijn willekeurig.</translation>
+        <translation>Nieuwe speelvelden worden willekeurig gemaakt.</translation>
     </message>
     <message>
         <source>Looking for a way to clear the board...</source>
         <extracomment>On the message line, while the hint is searched</extracomment>
-        <translation>Zoeken naar een weg naar een leeg speelveld…</translation>
+        <translation>Bezig met zoeken naar een oplossing…</translation>
     </message>
     <message>
         <source>The board can be cleared: play the framed box.</source>
@@ -432,7 +447,7 @@ en %2</translation>
     <message>
         <source>It can no longer be cleared: undo, then ask again.</source>
         <extracomment>On the message line: no sequence of moves empties the board any more</extracomment>
-        <translation>Niet meer leeg te spelen: maak ongedaan en vraag weer.</translation>
+        <translation>Niet meer leeg te spelen: maak het ongedaan, vraag weer.</translation>
     </message>
     <message>
         <source>No way to clear the board was found in time.</source>

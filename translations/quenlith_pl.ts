@@ -39,14 +39,6 @@
         <source>No box there, nothing removed.</source>
         <translation>Tu nie ma klocka, nic nie usunięto.</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Cofnięto ruch: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Powtórzono ruch: %1, %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -72,24 +64,12 @@
         <translation>Poziom trudny: nowa plansza %1 na %2, %3, %4.</translation>
     </message>
     <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Poziom łatwy jest już wybrany: plansza zostaje.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Poziom średni jest już wybrany: plansza zostaje.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Poziom trudny jest już wybrany: plansza zostaje.</translation>
-    </message>
-    <message>
         <source>The board is empty.</source>
         <translation>Plansza jest pusta.</translation>
     </message>
     <message>
         <source>No move is left.</source>
-        <translation>Nie ma już ruchu.</translation>
+        <translation>Nie ma już żadnego ruchu.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -114,7 +94,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>Planszę da się oczyścić. Zagraj: wiersz %1, kolumna %2, %3.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Cofnięto ruch, pozostało: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Powtórzono ruch, pozostało: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Poziom łatwy jest już wybrany: plansza się nie zmienia.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Poziom średni jest już wybrany: plansza się nie zmienia.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Poziom trudny jest już wybrany: plansza się nie zmienia.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +196,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Pokaż tę pomoc z klawiszami gry i zakończ.</translation>
     </message>
     <message>
@@ -203,21 +205,12 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
-        <translation>Zacznij z symbolem na każdym klocku, jeden kształt na kolor (Ctrl+S przełącza).</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Zacznij z symbolami na klockach, po jednym kształcie na kolor (Ctrl+S przełącza).</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
         <translation>nieznana opcja „%1”.</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w każdym programie Qt.
-
-</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
@@ -225,11 +218,17 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Rozdaj plansze według liczby N (od 0 do 4294967295): ta sama liczba daje te same plansze, by rozegrać je ponownie lub się nimi podzielić.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>ziarno „%1” nie jest liczbą od 0 do 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Rozdawaj tylko plansze, które da się oczyścić (Ctrl+D przełącza).</translation>
     </message>
     <message>
         <source>Keys:
@@ -245,13 +244,13 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Klawisze:
   Spacja                Wykonaj ruch bieżącym klockiem (po zwolnieniu).
   Strzałki, Home, End, Page Up, Page Down
@@ -263,18 +262,30 @@ Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w k
   Ctrl+Y                Powtórz ostatnio cofnięty ruch.
   Ctrl+A                Włącz lub wyłącz animację spadania.
   Ctrl+C                Kolorowe lub szare klocki.
-  Ctrl+H                Ramka wokół bieżącego klocka: wypełniona, obrys lub brak.
+  Ctrl+H                Ramka wokół bieżącego klocka: wypełniona, obrys lub
+                        brak.
   Ctrl+S                Włącz lub wyłącz symbole na klockach.
-  H                     Podpowiedź: ramka wokół klocka, który prowadzi do pustej planszy,
-                        lub informacja, że planszy nie da się już oczyścić.
-  Ctrl+D                Nowe plansze: tylko takie, które da się oczyścić, lub dowolne.
+  H                     Podpowiedź: ramka wokół klocka, który prowadzi do
+                        pustej planszy, lub informacja, że planszy nie da się
+                        już oczyścić.
+  Ctrl+D                Nowe plansze: tylko takie, które da się oczyścić, lub
+                        dowolne.
   F2                    Stan gry, przekazany czytnikowi ekranu.
   F10                   Opuść grę.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Rozdawaj tylko plansze, które da się oczyścić (Ctrl+D przełącza).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w
+każdym programie Qt.
+
+</translation>
     </message>
 </context>
 <context>
@@ -347,19 +358,23 @@ i %2</translation>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>Bezczynny.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Szukanie rozwiązania…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>Rozwiązano!</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation>Brak rozwiązania.</translation>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
+        <translation>Nie znaleziono rozwiązania.</translation>
     </message>
     <message>
         <source>New game</source>

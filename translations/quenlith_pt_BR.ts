@@ -34,15 +34,7 @@
     </message>
     <message>
         <source>No box there, nothing removed.</source>
-        <translation>Nenhum bloco aí, nada foi removido.</translation>
-    </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Jogada desfeita: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Jogada refeita: %1, %2.</translation>
+        <translation>Não há bloco aí, nada foi removido.</translation>
     </message>
     <message numerus="yes">
         <source>%n colours</source>
@@ -66,18 +58,6 @@
     <message>
         <source>Hard level: new %1 by %2 board in %3, %4.</source>
         <translation>Nível difícil: novo tabuleiro de %1 por %2 em %3, %4.</translation>
-    </message>
-    <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Já está no nível fácil: o tabuleiro é mantido.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Já está no nível médio: o tabuleiro é mantido.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Já está no nível difícil: o tabuleiro é mantido.</translation>
     </message>
     <message>
         <source>The board is empty.</source>
@@ -110,7 +90,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>O tabuleiro pode ser limpo. Jogue na linha %1, coluna %2, %3.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Jogada desfeita, restam %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Jogada refeita, restam %1, %2.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Já está no nível fácil: o tabuleiro é mantido.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Já está no nível médio: o tabuleiro é mantido.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Já está no nível difícil: o tabuleiro é mantido.</translation>
     </message>
 </context>
 <context>
@@ -190,6 +191,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Mostra esta ajuda com as teclas do jogo e sai.</translation>
     </message>
     <message>
@@ -198,6 +200,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Começa com um símbolo em cada bloco, uma forma para cada cor (Ctrl+S alterna).</translation>
     </message>
     <message>
@@ -205,26 +208,22 @@
         <translation>opção desconhecida “%1”.</translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como em qualquer programa Qt.
-
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>argumento inesperado “%1”.</translation>
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Gera os tabuleiros a partir do número N (de 0 a 4294967295): o mesmo número gera os mesmos tabuleiros, para jogá-los de novo ou compartilhá-los.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>a semente “%1” não é um número de 0 a 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Gera só tabuleiros que podem ser limpos (Ctrl+D alterna).</translation>
     </message>
     <message>
         <source>Keys:
@@ -240,36 +239,49 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Teclas:
   Espaço                Joga o bloco atual (ao soltar).
   Setas, Home, End, Page Up, Page Down
                         Move o bloco atual.
   Ctrl+1, Ctrl+2, Ctrl+3
                         Nível fácil, médio ou difícil.
-  Ctrl+N                Novo jogo com o mesmo tamanho de tabuleiro e as mesmas cores.
+  Ctrl+N                Novo jogo com o mesmo tamanho de tabuleiro e as mesmas
+                        cores.
   Ctrl+Z                Desfaz a última jogada.
   Ctrl+Y                Refaz a última jogada desfeita.
   Ctrl+A                Liga ou desliga a animação da queda.
   Ctrl+C                Blocos coloridos ou cinza.
-  Ctrl+H                Moldura do bloco atual: preenchida, contorno ou nenhuma.
+  Ctrl+H                Moldura do bloco atual: preenchida, contorno ou
+                        nenhuma.
   Ctrl+S                Liga ou desliga os símbolos nos blocos.
-  H                     Uma dica: emoldura um bloco que leva ao tabuleiro vazio, ou
-                        avisa que o tabuleiro não pode mais ser limpo.
-  Ctrl+D                Novos tabuleiros: só os que podem ser limpos, ou quaisquer.
+  H                     Uma dica: emoldura um bloco que leva ao tabuleiro
+                        vazio, ou avisa que o tabuleiro não pode mais ser
+                        limpo.
+  Ctrl+D                Novos tabuleiros: só os que podem ser limpos, ou
+                        quaisquer.
   F2                    O estado do jogo, informado ao leitor de tela.
   F10                   Sai do jogo.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Gera só tabuleiros que podem ser limpos (Ctrl+D alterna).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como em
+qualquer programa Qt.
+
+</translation>
     </message>
 </context>
 <context>
@@ -280,7 +292,7 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
     </message>
     <message>
         <source>Quenlith cannot open its window: no X display is set (DISPLAY is empty).</source>
-        <translation>O Quenlith não consegue abrir sua janela: nenhuma tela X definida (DISPLAY está vazia).</translation>
+        <translation>O Quenlith não consegue abrir sua janela: nenhuma tela X definida (a variável DISPLAY está vazia).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the X display &quot;%1&quot; cannot be reached.</source>
@@ -288,7 +300,7 @@ As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como e
     </message>
     <message>
         <source>Quenlith cannot open its window: no display is set (DISPLAY and WAYLAND_DISPLAY are empty).</source>
-        <translation>O Quenlith não consegue abrir sua janela: nenhuma tela definida (DISPLAY e WAYLAND_DISPLAY estão vazias).</translation>
+        <translation>O Quenlith não consegue abrir sua janela: nenhuma tela definida (as variáveis DISPLAY e WAYLAND_DISPLAY estão vazias).</translation>
     </message>
     <message>
         <source>Quenlith cannot open its window: the display platform plugin &quot;%1&quot; is not installed.</source>
@@ -342,19 +354,23 @@ e %2</translation>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>Ocioso.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Resolvendo…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>Resolvido!</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation>Sem solução.</translation>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
+        <translation>Nenhuma solução encontrada.</translation>
     </message>
     <message>
         <source>New game</source>
@@ -437,7 +453,7 @@ e %2</translation>
     <message>
         <source>No way to clear the board was found in time.</source>
         <extracomment>On the message line: the search ran out of time</extracomment>
-        <translation>Não deu para achar a tempo como limpar o tabuleiro.</translation>
+        <translation>Não foi possível achar a tempo como limpar o tabuleiro.</translation>
     </message>
     <message>
         <source>Dealing a board that can be cleared...</source>

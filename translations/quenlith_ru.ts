@@ -39,14 +39,6 @@
         <source>No box there, nothing removed.</source>
         <translation>Здесь нет кубика, ничего не убрано.</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Ход отменён: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Ход повторён: %1, %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -72,20 +64,8 @@
         <translation>Сложный уровень: новое поле %1 на %2, %3, %4.</translation>
     </message>
     <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Лёгкий уровень уже выбран: поле остаётся.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Средний уровень уже выбран: поле остаётся.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Сложный уровень уже выбран: поле остаётся.</translation>
-    </message>
-    <message>
         <source>The board is empty.</source>
-        <translation>Поле пусто.</translation>
+        <translation>Поле пустое.</translation>
     </message>
     <message>
         <source>No move is left.</source>
@@ -106,7 +86,7 @@
     </message>
     <message>
         <source>Redone: the board is empty.</source>
-        <translation>Ход повторён: поле пусто.</translation>
+        <translation>Ход повторён: поле пустое.</translation>
     </message>
     <message>
         <source>Moves remain.</source>
@@ -114,7 +94,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>Поле можно очистить. Сделайте ход: строка %1, столбец %2, %3.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Ход отменён, осталось: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Ход повторён, осталось: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Лёгкий уровень уже выбран: поле не меняется.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Средний уровень уже выбран: поле не меняется.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Сложный уровень уже выбран: поле не меняется.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +196,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Показать эту справку с клавишами игры и выйти.</translation>
     </message>
     <message>
@@ -203,6 +205,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Начать с символом на каждом кубике, своя фигура для каждого цвета (Ctrl+S переключает).</translation>
     </message>
     <message>
@@ -210,26 +213,22 @@
         <translation>неизвестный параметр «%1».</translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-Собственные параметры Qt, например -platform ИМЯ или -style ИМЯ, работают как в любой программе на Qt.
-
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>неожиданный аргумент «%1».</translation>
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Раздавать поля по числу N (от 0 до 4294967295): одно и то же число даёт одни и те же поля, чтобы сыграть их снова или поделиться ими.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>зерно «%1» не является числом от 0 до 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Раздавать только поля, которые можно очистить (Ctrl+D переключает).</translation>
     </message>
     <message>
         <source>Keys:
@@ -245,13 +244,13 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Клавиши:
   Пробел                Сделать ход текущим кубиком (при отпускании).
   Стрелки, Home, End, Page Up, Page Down
@@ -265,16 +264,26 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                Цветные или серые кубики.
   Ctrl+H                Рамка текущего кубика: заливка, контур или нет.
   Ctrl+S                Включить или выключить символы на кубиках.
-  H                     Подсказка: обвести рамкой кубик, ведущий к пустому полю, или
-                        сообщить, что поле больше нельзя очистить.
-  Ctrl+D                Новые поля только такие, которые можно очистить, или любые.
-  F2                    Сообщить состояние игры экранному диктору.
+  H                     Подсказка: обвести рамкой кубик, ведущий к пустому
+                        полю, или сообщить, что поле больше нельзя очистить.
+  Ctrl+D                Новые поля только такие, которые можно очистить, или
+                        любые.
+  F2                    Сообщить состояние игры программе чтения с экрана.
   F10                   Выйти из игры.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Раздавать только поля, которые можно очистить (Ctrl+D переключает).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Собственные параметры Qt, например -platform ИМЯ или -style ИМЯ, работают как в
+любой программе на Qt.
+
+</translation>
     </message>
 </context>
 <context>
@@ -347,18 +356,22 @@ and %2</source>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>Ожидание.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Поиск решения…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>Решено!</translation>
     </message>
     <message>
         <source>Stumped.</source>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
         <translation>Решение не найдено.</translation>
     </message>
     <message>
@@ -459,12 +472,12 @@ and %2</source>
     <name>main</name>
     <message>
         <source>Quenlith cannot start: %1</source>
-        <translation>Quenlith не удаётся запустить: %1</translation>
+        <translation>Не удаётся запустить Quenlith: %1</translation>
     </message>
     <message>
         <source>Quenlith cannot start:
 %1</source>
-        <translation>Quenlith не удаётся запустить:
+        <translation>Не удаётся запустить Quenlith:
 %1</translation>
     </message>
 </context>

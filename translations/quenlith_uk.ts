@@ -39,14 +39,6 @@
         <source>No box there, nothing removed.</source>
         <translation>Тут немає кубика, нічого не прибрано.</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>Хід скасовано: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>Хід повторено: %1, %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -70,18 +62,6 @@
     <message>
         <source>Hard level: new %1 by %2 board in %3, %4.</source>
         <translation>Складний рівень: нове поле %1 на %2, %3, %4.</translation>
-    </message>
-    <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>Легкий рівень уже вибрано: поле залишається.</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>Середній рівень уже вибрано: поле залишається.</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>Складний рівень уже вибрано: поле залишається.</translation>
     </message>
     <message>
         <source>The board is empty.</source>
@@ -114,7 +94,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
         <translation>Поле можна очистити. Зробіть хід: рядок %1, стовпець %2, %3.</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>Хід скасовано, лишилося: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>Хід повторено, лишилося: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>Легкий рівень уже вибрано: поле не змінюється.</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>Середній рівень уже вибрано: поле не змінюється.</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>Складний рівень уже вибрано: поле не змінюється.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +196,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Показати цю довідку з клавішами гри й вийти.</translation>
     </message>
     <message>
@@ -203,21 +205,12 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
-        <translation>Почати із символом на кожному кубику, своя фігура для кожного кольору (Ctrl+S перемикає).</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Почати із символами на кубиках, своя фігура для кожного кольору (Ctrl+S перемикає).</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
         <translation>невідомий параметр «%1».</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-Власні параметри Qt, наприклад -platform НАЗВА або -style НАЗВА, працюють як у будь-якій програмі на Qt.
-
-</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
@@ -225,11 +218,17 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>Роздавати поля за числом N (від 0 до 4294967295): те саме число дає ті самі поля, щоб зіграти їх знову чи поділитися ними.</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>зерно «%1» не є числом від 0 до 4294967295.</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Роздавати лише поля, які можна очистити (Ctrl+D перемикає).</translation>
     </message>
     <message>
         <source>Keys:
@@ -245,36 +244,46 @@ Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Q
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>Клавіші:
   Пробіл                Зробити хід поточним кубиком (після відпускання).
   Стрілки, Home, End, Page Up, Page Down
                         Пересунути поточний кубик.
   Ctrl+1, Ctrl+2, Ctrl+3
                         Легкий, середній або складний рівень.
-  Ctrl+N                Нова гра з тим самим розміром поля й кількістю кольорів.
+  Ctrl+N                Нова гра з тим самим розміром поля й кількістю
+                        кольорів.
   Ctrl+Z                Скасувати останній хід.
   Ctrl+Y                Повторити останній скасований хід.
   Ctrl+A                Увімкнути або вимкнути анімацію падіння.
   Ctrl+C                Кольорові або сірі кубики.
   Ctrl+H                Рамка поточного кубика: заливка, контур або немає.
   Ctrl+S                Увімкнути або вимкнути символи на кубиках.
-  H                     Підказка: обвести рамкою кубик, що веде до порожнього поля,
-                        або повідомити, що поле вже не можна очистити.
+  H                     Підказка: обвести рамкою кубик, що веде до порожнього
+                        поля, або повідомити, що поле вже не можна очистити.
   Ctrl+D                Нові поля лише такі, які можна очистити, або будь-які.
   F2                    Повідомити стан гри екранному читачу.
   F10                   Вийти з гри.
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>Роздавати лише поля, які можна очистити (Ctrl+D перемикає).</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Власні параметри Qt, наприклад -platform НАЗВА або -style НАЗВА, працюють як у
+будь-якій програмі на Qt.
+
+</translation>
     </message>
 </context>
 <context>
@@ -347,18 +356,22 @@ and %2</source>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>Очікування.</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>Пошук розв’язку…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>Розв’язано!</translation>
     </message>
     <message>
         <source>Stumped.</source>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
         <translation>Розв’язку не знайдено.</translation>
     </message>
     <message>
@@ -459,12 +472,12 @@ and %2</source>
     <name>main</name>
     <message>
         <source>Quenlith cannot start: %1</source>
-        <translation>Quenlith не вдається запустити: %1</translation>
+        <translation>Не вдається запустити Quenlith: %1</translation>
     </message>
     <message>
         <source>Quenlith cannot start:
 %1</source>
-        <translation>Quenlith не вдається запустити:
+        <translation>Не вдається запустити Quenlith:
 %1</translation>
     </message>
 </context>

@@ -33,14 +33,6 @@
         <source>No box there, nothing removed.</source>
         <translation>那里没有方块，没有消除。</translation>
     </message>
-    <message>
-        <source>Undone: %1, %2.</source>
-        <translation>已撤销：%1，%2。</translation>
-    </message>
-    <message>
-        <source>Redone: %1, %2.</source>
-        <translation>已重做：%1，%2。</translation>
-    </message>
     <message numerus="yes">
         <source>%n colours</source>
         <translation>
@@ -62,18 +54,6 @@
     <message>
         <source>Hard level: new %1 by %2 board in %3, %4.</source>
         <translation>困难级别：新的 %1×%2 棋盘，%3，%4。</translation>
-    </message>
-    <message>
-        <source>Easy level already: the board stays.</source>
-        <translation>已经是简单级别：棋盘不变。</translation>
-    </message>
-    <message>
-        <source>Medium level already: the board stays.</source>
-        <translation>已经是中等级别：棋盘不变。</translation>
-    </message>
-    <message>
-        <source>Hard level already: the board stays.</source>
-        <translation>已经是困难级别：棋盘不变。</translation>
     </message>
     <message>
         <source>The board is empty.</source>
@@ -106,7 +86,28 @@
     </message>
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
-        <translation>棋盘可以清空。请消除第 %1 行，第 %2 列的%3方块。</translation>
+        <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
+        <translation>棋盘可以清空。请消除第 %1 行第 %2 列的%3方块。</translation>
+    </message>
+    <message>
+        <source>Undone: %1, %2 left.</source>
+        <translation>已撤销，剩余 %1，%2。</translation>
+    </message>
+    <message>
+        <source>Redone: %1, %2 left.</source>
+        <translation>已重做，剩余 %1，%2。</translation>
+    </message>
+    <message>
+        <source>Easy level already: the board is kept.</source>
+        <translation>已经是简单级别：棋盘不变。</translation>
+    </message>
+    <message>
+        <source>Medium level already: the board is kept.</source>
+        <translation>已经是中等级别：棋盘不变。</translation>
+    </message>
+    <message>
+        <source>Hard level already: the board is kept.</source>
+        <translation>已经是困难级别：棋盘不变。</translation>
     </message>
 </context>
 <context>
@@ -165,7 +166,7 @@
         <source>Can be played, a group of %n boxes</source>
         <extracomment>A box whose group would go if played; always two or more boxes</extracomment>
         <translation>
-            <numerusform>可以消除，一组 %n 个方块</numerusform>
+            <numerusform>可以消除，所在组共 %n 个方块</numerusform>
         </translation>
     </message>
     <message>
@@ -185,6 +186,7 @@
     </message>
     <message>
         <source>Show this help with the game&apos;s keys, then exit.</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>显示包含游戏按键的帮助，然后退出。</translation>
     </message>
     <message>
@@ -193,6 +195,7 @@
     </message>
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
         <translation>开始时在每个方块上显示符号，每种颜色一种形状（Ctrl+S 切换）。</translation>
     </message>
     <message>
@@ -200,26 +203,23 @@
         <translation>未知选项“%1”。</translation>
     </message>
     <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every Qt program.
-
-</source>
-        <translation>
-Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt 程序一样可用。
-
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;.</source>
         <translation>意外的参数“%1”。</translation>
     </message>
     <message>
         <source>Deal the boards from the number N (0 to 4294967295): the same number deals the same boards, to replay or share them.</source>
-        <translation>用数字 N（0 到 4294967295）生成棋盘：相同的数字生成相同的棋盘，便于重玩或分享。</translation>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>用数字 N（0 到 4294967295）生成棋盘：
+相同的数字生成相同的棋盘，便于重玩或分享。</translation>
     </message>
     <message>
         <source>the seed &apos;%1&apos; is not a number from 0 to 4294967295.</source>
         <translation>种子“%1”不是 0 到 4294967295 之间的数字。</translation>
+    </message>
+    <message>
+        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>只生成可以清空的棋盘（Ctrl+D 切换）。</translation>
     </message>
     <message>
         <source>Keys:
@@ -235,13 +235,13 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or tell
-                        that the board can no longer be cleared.
+  H                     A hint: frame a box that leads to an empty board, or
+                        tell that the board can no longer be cleared.
   Ctrl+D                New boards only ones that can be cleared, or any.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
         <translation>按键：
   空格                  消除当前方块（松开时）。
   方向键、Home、End、Page Up、Page Down
@@ -263,8 +263,17 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，与其他 Qt �
 </translation>
     </message>
     <message>
-        <source>Deal only boards that can be cleared (Ctrl+D switches).</source>
-        <translation>只生成可以清空的棋盘（Ctrl+D 切换）。</translation>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Qt 自身的选项，例如 -platform 名称 或 -style 名称，
+与其他 Qt 程序一样可用。
+
+</translation>
     </message>
 </context>
 <context>
@@ -337,19 +346,23 @@ and %2</source>
     <name>TMainForm</name>
     <message>
         <source>Idle.</source>
+        <extracomment>State of the solution search: not started yet</extracomment>
         <translation>空闲。</translation>
     </message>
     <message>
         <source>Solving...</source>
+        <extracomment>State of the solution search: running</extracomment>
         <translation>正在求解…</translation>
     </message>
     <message>
         <source>Solved!</source>
+        <extracomment>State of the solution search: it found a way to clear the board</extracomment>
         <translation>已解出！</translation>
     </message>
     <message>
         <source>Stumped.</source>
-        <translation>无解。</translation>
+        <extracomment>State of the solution search: it ended without finding a way to clear the board</extracomment>
+        <translation>未找到解法。</translation>
     </message>
     <message>
         <source>New game</source>

@@ -147,6 +147,27 @@ void PaintEdges(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const QRe
     VLine(Canvas, R - 1, T, B, Dark);
 }
 
+// Four thick corner brackets, black on both sides of a vivid core. Corners, not a ring, so it
+// never reads as the current-cell frame or as a group's outline; the black gives it contrast on
+// every pale fill and on grey, the core on dark desktops and to the eye looking for it.
+void PaintHintMark(QPainter& Canvas, const QRect& Rect) {
+  constexpr int Arm = 6, Thick = 4;
+  const QColor Core(HintMarkCore);
+  for (bool Right : {false, true})
+    for (bool Bottom : {false, true}) {
+      // Laid out for the top-left corner and mirrored into the others.
+      auto Place = [&](int X, int Y, int W, int H, const QColor& Color) {
+        const int Left = Right ? Rect.right() + 1 - X - W : Rect.left() + X;
+        const int Top = Bottom ? Rect.bottom() + 1 - Y - H : Rect.top() + Y;
+        Canvas.fillRect(QRect(Left, Top, W, H), Color);
+      };
+      Place(0, 0, Arm, Thick, Black);
+      Place(0, 0, Thick, Arm, Black);
+      Place(1, 1, Arm - 2, Thick - 2, Core);
+      Place(1, 1, Thick - 2, Arm - 2, Core);
+    }
+}
+
 } // namespace
 
 // Grey boxes look raised only when the desktop's highlight is clearly lighter than its button
@@ -173,7 +194,7 @@ TSystemColors TSystemColors::FromPalette(const QPalette& Source) {
 
 void PaintBoardCell(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const QRect& Rect,
                     bool Selected, bool ColorMode, std::uint8_t HighlightMode,
-                    const TSystemColors& Colors, bool Symbols) {
+                    const TSystemColors& Colors, bool Symbols, bool Hinted) {
   if (!Map.Contains(ACol, ARow)) {
     Canvas.fillRect(Rect, QColor(Palette[0].Fill));
     return;
@@ -197,4 +218,6 @@ void PaintBoardCell(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const
   }
   if (C != 0)
     PaintEdges(Canvas, Map, ACol, ARow, Rect, ColorMode, Colors);
+  if (Hinted)
+    PaintHintMark(Canvas, Rect);
 }

@@ -43,6 +43,9 @@ struct TSystemColors {
   bool GivesRaisedLook() const;
 };
 
+// The core of the hint's corner marks: a vivid magenta, a hue no box has.
+inline constexpr QRgb HintMarkCore = qRgb(0xFF, 0x00, 0xFF);
+
 // Symbols lie this many pixels inside the cell, clear of the edge lines and the frame.
 inline constexpr int SymbolInset = 4;
 
@@ -50,6 +53,7 @@ inline constexpr int SymbolInset = 4;
 // 2 none; the frame is drawn only when Selected. A cell outside the map is painted black.
 // With Symbols every box carries its colour's shape, black or white against what lies under
 // it, and the frame gets a black line inside the white one, so that it shows on light fills.
+// A Hinted cell gets corner marks over all that, whatever the highlight mode.
 void PaintBoardCell(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const QRect& Rect,
                     bool Selected, bool ColorMode, std::uint8_t HighlightMode,
-                    const TSystemColors& Colors, bool Symbols = false);
+                    const TSystemColors& Colors, bool Symbols = false, bool Hinted = false);

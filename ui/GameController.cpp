@@ -15,8 +15,14 @@
 
 // Translated where shown, in the TMainForm context.
 const std::array<const char*, 4> SolverStateTexts = {
-    QT_TRANSLATE_NOOP("TMainForm", "Idle."), QT_TRANSLATE_NOOP("TMainForm", "Solving..."),
-    QT_TRANSLATE_NOOP("TMainForm", "Solved!"), QT_TRANSLATE_NOOP("TMainForm", "Stumped.")};
+    //: State of the solution search: not started yet
+    QT_TRANSLATE_NOOP("TMainForm", "Idle."),
+    //: State of the solution search: running
+    QT_TRANSLATE_NOOP("TMainForm", "Solving..."),
+    //: State of the solution search: it found a way to clear the board
+    QT_TRANSLATE_NOOP("TMainForm", "Solved!"),
+    //: State of the solution search: it ended without finding a way to clear the board
+    QT_TRANSLATE_NOOP("TMainForm", "Stumped.")};
 
 const std::array<TLevelPreset, 3> LevelPresets = {{{12, 12, 3}, {16, 16, 3}, {16, 16, 5}}};
 

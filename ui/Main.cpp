@@ -478,11 +478,10 @@ void TMainForm::ShowDealing(bool Busy) {
 
 void TMainForm::PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect,
                                    bool Selected) {
-  // The hinted box is framed even when the highlight is off, in outline.
   const bool Hinted = FHintCell == QPoint(ACol, ARow);
-  const std::uint8_t Mode = Hinted && FHighlightMode == 2 ? 1 : FHighlightMode;
-  PaintBoardCell(Canvas, Game().CurrentMap(), ACol, ARow, Rect, Selected || Hinted, FColorMode,
-                 Mode, TSystemColors::FromPalette(PuzzleGrid->palette()), FSymbols);
+  PaintBoardCell(Canvas, Game().CurrentMap(), ACol, ARow, Rect, Selected, FColorMode,
+                 FHighlightMode, TSystemColors::FromPalette(PuzzleGrid->palette()), FSymbols,
+                 Hinted);
 }
 
 void TMainForm::PuzzleGridMouseMove(Qt::KeyboardModifiers, int X, int Y) {

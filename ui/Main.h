@@ -182,7 +182,7 @@ private:
   bool FSymbols = false;
   bool FActivated = false; // the activation handler runs once only
   TAboutBox* FAboutBox = nullptr;
-  std::optional<QPoint> FHintCell; // framed whatever the highlight mode, until the board changes
+  std::optional<QPoint> FHintCell; // marked whatever the highlight mode, until the board changes
   QString FHintText;               // what the hint put on the message line
   std::vector<TPaintedWord> FWords;
 };

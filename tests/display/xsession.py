@@ -22,6 +22,11 @@ import time
 from Xlib import X, XK, display as xdisplay
 from Xlib.ext import xtest
 
+# What a developer's desktop sets to scale, restyle or re-resolve every Qt program (a HiDPI
+# session's scale factors or font resolution); the tests see the game as it starts by default.
+DESKTOP_LOOK = ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
+                "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY",
+                "QT_USE_PHYSICAL_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME")
 
 def wait_until(predicate, timeout, what, pause):
     """Calls `predicate` until it returns something true, and returns that; between calls
@@ -62,8 +67,8 @@ class XSession:
             raise RuntimeError("Xvfb did not start")
         self.display = ":" + number
         self.env = {k: v for k, v in os.environ.items()
-                    if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR",
-                                 "DBUS_SESSION_BUS_ADDRESS", "QT_ACCESSIBILITY")}
+                    if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
+                                 "QT_ACCESSIBILITY") + DESKTOP_LOOK}
         self.env.update(DISPLAY=self.display, XDG_RUNTIME_DIR=self.tmp,
                         XAUTHORITY=os.path.join(self.tmp, "no-auth"))
         self.conn = xdisplay.Display(self.display)

@@ -3,8 +3,8 @@
 run over the sources into a copy of translations/) and the desktop entry's and the
 metainfo's (xgettext and msgmerge into a copy of po/). Fails on a text missing from a
 language, left unfinished, dropping a placeholder, with the wrong number of plural forms,
-or naming a box or a group otherwise than translations/README.md. Usage: complete.py
-SOURCE_DIR LUPDATE"""
+or naming a box, a group or a redo otherwise than translations/README.md. Usage:
+complete.py SOURCE_DIR LUPDATE"""
 
 import gettext
 import os
@@ -38,10 +38,12 @@ def term_faults(lang, english, translation, terms):
     def has(word, whole):
         edge = "" if word >= "\u3000" else r"\b"
         return re.search(edge + re.escape(word) + (edge if whole else ""), translation, re.I)
+    def ruled_out(thing):
+        return filter(None, terms.get((thing + ", not", lang), "").split(", "))
     return [f"{lang}: {translation!r} names the {thing} otherwise than the glossary"
-            for thing in ("box", "group") if re.search(rf"\b{thing}", english, re.I)
+            for thing in ("box", "group", "redo") if re.search(rf"\b{thing}", english, re.I)
             and (not has(terms[(thing + ", forms begin", lang)], False)
-                 or any(has(word, True) for word in terms[(thing + ", not", lang)].split(", ")))]
+                 or any(has(word, True) for word in ruled_out(thing)))]
 
 
 def messages(path):

@@ -193,7 +193,8 @@ def main():
     FIXED.add(os.path.abspath(binary))  # the application's description is its path
     with tempfile.TemporaryDirectory(prefix="quenlith-i18n-") as work, \
             XSession(dbus=True) as s, AtSpi(s) as a11y:
-        env = dict(desktop_bus_races(), LANGUAGE=language, LC_ALL="C.UTF-8")
+        # The built-in translations, not a translator's own in the developer's data folder.
+        env = dict(desktop_bus_races(), LANGUAGE=language, LC_ALL="C.UTF-8", XDG_DATA_HOME=work)
         if case == "pseudo":
             env["XDG_DATA_HOME"] = pseudo_translation(work, source_dir, lupdate, lrelease)
             check_start_lines(binary, env["XDG_DATA_HOME"])

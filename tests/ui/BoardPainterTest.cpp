@@ -31,14 +31,14 @@ void Load(TMap& Map, const std::vector<std::string>& Rows) {
 // pixel and returns its device pixels; the test fails if anything lands outside the cell.
 QImage PaintCell(const TMap& Map, int ACol, int ARow, bool Selected = false, bool ColorMode = true,
                  std::uint8_t HighlightMode = 2, bool Symbols = false, int Ratio = 1,
-                 const TSystemColors& Colors = Grey) {
+                 const TSystemColors& Colors = Grey, bool Hinted = false) {
   QImage Board(Map.Width() * 16 * Ratio, Map.Height() * 16 * Ratio, QImage::Format_RGB32);
   Board.setDevicePixelRatio(Ratio);
   Board.fill(Untouched);
   {
     QPainter Canvas(&Board);
     PaintBoardCell(Canvas, Map, ACol, ARow, QRect(ACol * 16, ARow * 16, 16, 16), Selected,
-                   ColorMode, HighlightMode, Colors, Symbols);
+                   ColorMode, HighlightMode, Colors, Symbols, Hinted);
   }
   const QRect Device(ACol * 16 * Ratio, ARow * 16 * Ratio, 16 * Ratio, 16 * Ratio);
   for (int Y = 0; Y < Board.height(); ++Y)
@@ -290,6 +290,23 @@ TEST(BoardPainter, FrameAndSymbolStandOutOnEveryFill) {
             EXPECT_GE(Contrast(*Inks.begin(), *Inks.rbegin()), 3.0) << "symbol";
           }
         }
+}
+
+// On every fill, in colour and grey, with and without symbols, an eighth of the hinted cell
+// stands out at 3:1 both from the box unmarked and from the current-cell frame.
+TEST(BoardPainter, HintMarkStandsOutFromTheBoxAndFromTheFrame) {
+  TMap Map;
+  for (int Look = 0; Look < 56; ++Look) { // colour, colour mode, symbols, unmarked or framed
+    LoadLone(Map, Look % 7 + 1);
+    const auto Paint = [&](bool Selected, bool Hint) {
+      return PaintCell(Map, 1, 1, Selected, Look / 7 % 2, 1, Look / 14 % 2, 1, Grey, Hint);
+    };
+    const QImage Hinted = Paint(false, true), Other = Paint(Look >= 28, false);
+    int Out = 0;
+    for (int I = 0; I < 256; ++I)
+      Out += Contrast(Hinted.pixel(I % 16, I / 16), Other.pixel(I % 16, I / 16)) >= 3;
+    EXPECT_GE(Out, 32) << "look " << Look;
+  }
 }
 
 } // namespace

@@ -403,7 +403,7 @@ TEST_F(MainFormTest, SolutionCheckerFollowsTheBoard) {
   EXPECT_EQ(Form->CurrentSolver(), nullptr) << "no solver for an empty board";
 }
 
-// A player who follows the hints clears the board: each one frames a box of the next move,
+// A player who follows the hints clears the board: each one marks a box of the next move,
 // even with the highlight off, and changes nothing in the history. A board with a colour of
 // one box left is told to be lost.
 TEST_F(MainFormTest, HintsLeadToAnEmptyBoardAndTellADeadOne) {
@@ -422,11 +422,11 @@ TEST_F(MainFormTest, HintsLeadToAnEmptyBoardAndTellADeadOne) {
     const QRect Cell = Form->PuzzleGrid->CellRect(Form->PuzzleGrid->Col(), Form->PuzzleGrid->Row());
     const QImage Shown =
         Form->PuzzleGrid->grab(Cell.translated(TPuzzleGrid::ClientOrigin())).toImage();
-    int White = 0;
+    int Marked = 0;
     for (int Y = 0; Y < Shown.height(); ++Y)
       for (int X = 0; X < Shown.width(); ++X)
-        White += Shown.pixel(X, Y) == qRgb(255, 255, 255);
-    EXPECT_GT(White, 0) << "no frame on the hinted box";
+        Marked += Shown.pixel(X, Y) == HintMarkCore;
+    EXPECT_GT(Marked, 0) << "no mark on the hinted box";
     Key(Qt::Key_Space, Qt::NoModifier);
   }
   EXPECT_EQ(Form->Game().BoxCount(), 0);

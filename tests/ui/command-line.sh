@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The command line answers without any display: --help and --version exit 0, a wrong option
-# exits 2 with one line. Qt's own options reach Qt, and -platform names a display.
+# exits 2 with one line. Qt's own options reach Qt, and -platform names a display. The help
+# fits a terminal of 80 columns in every language of LINGUAS.
 set -u
-game=$1 version=$2
+game=$1 version=$2 linguas=$3
 failed=0
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
@@ -25,6 +26,10 @@ for help in --help -h "-platform offscreen -style Fusion --help"; do
   for want in "Usage: quenlith" --symbols --seed Ctrl+1 Ctrl+S F10 -platform; do
     check "$help names $want" has "$out" "$want"
   done
+done
+for language in en $(grep -v '^#' "$linguas"); do
+  LANGUAGE=$language run --help
+  check "$language --help within 79 columns" [ "$(printf '%s\n' "$out" | LC_ALL=C.UTF-8 wc -L)" -le 79 ]
 done
 run --version
 check --version [ $rc -eq 0 -a "$out" = "quenlith $version" -a -z "$err" ]

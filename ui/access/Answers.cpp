@@ -129,7 +129,7 @@ public:
     else if (Game().BoxCount() == 0)
       Say(Answers::tr("Redone: the board is empty."));
     else
-      Say((Undo ? Answers::tr("Undone: %1, %2.") : Answers::tr("Redone: %1, %2."))
+      Say((Undo ? Answers::tr("Undone: %1, %2 left.") : Answers::tr("Redone: %1, %2 left."))
               .arg(Boxes(Game().BoxCount()), Groups(Game().GroupCount())));
   }
 
@@ -152,9 +152,9 @@ public:
         QT_TRANSLATE_NOOP("Answers", "Medium level: new %1 by %2 board in %3, %4."),
         QT_TRANSLATE_NOOP("Answers", "Hard level: new %1 by %2 board in %3, %4.")};
     static const std::array<const char*, 3> Keeping = {
-        QT_TRANSLATE_NOOP("Answers", "Easy level already: the board stays."),
-        QT_TRANSLATE_NOOP("Answers", "Medium level already: the board stays."),
-        QT_TRANSLATE_NOOP("Answers", "Hard level already: the board stays.")};
+        QT_TRANSLATE_NOOP("Answers", "Easy level already: the board is kept."),
+        QT_TRANSLATE_NOOP("Answers", "Medium level already: the board is kept."),
+        QT_TRANSLATE_NOOP("Answers", "Hard level already: the board is kept.")};
     if (Level >= Dealing.size())
       return;
     Say(NewBoard ? Sentences({Dealt(Dealing[Level]), Cell()})
@@ -168,6 +168,7 @@ public:
     if (Hint != THint::Move || !Game().CurrentMap().Contains(X, Y))
       return;
     const std::uint8_t Color = Game().CurrentMap().GetColor(X, Y);
+    //: %3 is a colour word alone ("red"), an adjective without a noun; "(%3)" may stand for it
     Say(Answers::tr("The board can be cleared. Play row %1, column %2, %3.")
             .arg(Y + 1)
             .arg(X + 1)

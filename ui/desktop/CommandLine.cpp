@@ -54,7 +54,8 @@ TCommandLine Refusal(const QString& What) {
 } // namespace
 
 QString KeysHelpText() {
-  //: Key names as the keyboard shows them; the descriptions start in the 25th column
+  //: Key names as the keyboard shows them; the descriptions start in the 25th column. No line
+  //: longer than 79 columns (a Chinese or Japanese character takes two)
   return QCoreApplication::translate(
       "CommandLine",
       "Keys:\n"
@@ -70,8 +71,8 @@ QString KeysHelpText() {
       "  Ctrl+C                Coloured or grey boxes.\n"
       "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
       "  Ctrl+S                Symbols on the boxes on or off.\n"
-      "  H                     A hint: frame a box that leads to an empty board, or tell\n"
-      "                        that the board can no longer be cleared.\n"
+      "  H                     A hint: frame a box that leads to an empty board, or\n"
+      "                        tell that the board can no longer be cleared.\n"
       "  Ctrl+D                New boards only ones that can be cleared, or any.\n"
       "  F2                    The state of the game, told to a screen reader.\n"
       "  F10                   Leave the game.\n");
@@ -85,6 +86,8 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
       "CommandLine", "Clear a board of coloured boxes, group by group."));
   const QCommandLineOption Help(
       {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+      //: Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier;
+      //: Chinese and Japanese break theirs with line feeds (30 characters or fewer)
       QCoreApplication::translate("CommandLine",
                                   "Show this help with the game's keys, then exit."));
   const QCommandLineOption Version(
@@ -92,11 +95,15 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
       QCoreApplication::translate("CommandLine", "Show the version, then exit."));
   const QCommandLineOption Symbols(
       QStringLiteral("symbols"),
+      //: Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier;
+      //: Chinese and Japanese break theirs with line feeds (30 characters or fewer)
       QCoreApplication::translate(
           "CommandLine",
           "Start with a symbol on every box, one shape for each colour (Ctrl+S switches)."));
   const QCommandLineOption Seed(
       QStringLiteral("seed"),
+      //: Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier;
+      //: Chinese and Japanese break theirs with line feeds (30 characters or fewer)
       QCoreApplication::translate(
           "CommandLine",
           "Deal the boards from the number N (0 to 4294967295): the same number deals the same "
@@ -107,6 +114,8 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
   Parser.addOption(Symbols);
   const QCommandLineOption Winnable(
       QStringLiteral("winnable"),
+      //: Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier;
+      //: Chinese and Japanese break theirs with line feeds (30 characters or fewer)
       QCoreApplication::translate("CommandLine",
                                   "Deal only boards that can be cleared (Ctrl+D switches)."));
   Parser.addOption(Seed);
@@ -124,12 +133,12 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
   if (Parser.isSet(Help)) {
     Line.ExitStatus = 0;
     // Parsed before there is an application object, which would name the program.
-    Line.Answer =
-        Parser.helpText().replace(QStringLiteral("<executable_name>"), ProgramName) +
-        QCoreApplication::translate(
-            "CommandLine", "\nQt's own options, such as -platform NAME or -style NAME, work as in "
-                           "every Qt program.\n\n") +
-        KeysHelpText();
+    Line.Answer = Parser.helpText().replace(QStringLiteral("<executable_name>"), ProgramName) +
+                  //: No line longer than 79 columns (a Chinese or Japanese character takes two)
+                  QCoreApplication::translate(
+                      "CommandLine", "\nQt's own options, such as -platform NAME or -style NAME, "
+                                     "work as in every\nQt program.\n\n") +
+                  KeysHelpText();
     return Line;
   }
   if (Parser.isSet(Version)) {
