@@ -98,9 +98,11 @@ void BlurAlpha(QImage& Shadow, qreal Sigma) {
   const int H = Shadow.height();
   std::vector<float> Alpha(static_cast<std::size_t>(W) * H);
   std::vector<float> Pass(Alpha.size());
-  for (int Y = 0; Y < H; ++Y)
+  for (int Y = 0; Y < H; ++Y) {
+    const auto* Line = reinterpret_cast<const QRgb*>(Shadow.constScanLine(Y));
     for (int X = 0; X < W; ++X)
-      Alpha[Y * W + X] = qAlpha(Shadow.pixel(X, Y));
+      Alpha[Y * W + X] = qAlpha(Line[X]);
+  }
   const auto Run = [&](const std::vector<float>& From, std::vector<float>& To, int Step, int Span,
                        auto Coordinate) {
     for (std::size_t I = 0; I < From.size(); ++I) {
@@ -115,9 +117,11 @@ void BlurAlpha(QImage& Shadow, qreal Sigma) {
   };
   Run(Alpha, Pass, 1, W, [W](int I) { return I % W; });
   Run(Pass, Alpha, W, H, [W](int I) { return I / W; });
-  for (int Y = 0; Y < H; ++Y)
+  for (int Y = 0; Y < H; ++Y) {
+    auto* Line = reinterpret_cast<QRgb*>(Shadow.scanLine(Y));
     for (int X = 0; X < W; ++X)
-      Shadow.setPixel(X, Y, qRgba(0, 0, 0, std::clamp(qRound(Alpha[Y * W + X]), 0, 255)));
+      Line[X] = qRgba(0, 0, 0, std::clamp(qRound(Alpha[Y * W + X]), 0, 255));
+  }
 }
 
 void PaintShadow(QPainter& Canvas, const QPainterPath& Path, const QPen& Outline,
