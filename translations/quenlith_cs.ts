@@ -328,6 +328,30 @@ každém programu v Qt.
         <source>%1. Click to close.</source>
         <translation>%1. Kliknutím zavřete.</translation>
     </message>
+    <message>
+        <source>Quenlith v.%1</source>
+        <extracomment>The About box&apos;s version line; %1 is the version, such as 1.4.0</extracomment>
+        <translation>Quenlith verze %1</translation>
+    </message>
+    <message>
+        <source>Programming: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Program: %1
+a %2</translation>
+    </message>
+    <message>
+        <source>Design: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Grafika: %1
+a %2</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <extracomment>A link in the About box; %1 is the mail address</extracomment>
+        <translation>E-mail: %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -462,6 +486,11 @@ každém programu v Qt.
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Rozdávám plochu: počkejte prosím.</translation>
+    </message>
+    <message>
+        <source>BOX PUZZLE</source>
+        <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
+        <translation>HLAVOLAM S KOSTKAMI</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,30 @@ jedem Qt-Programm.
         <source>%1. Click to close.</source>
         <translation>%1. Zum Schließen klicken.</translation>
     </message>
+    <message>
+        <source>Quenlith v.%1</source>
+        <extracomment>The About box&apos;s version line; %1 is the version, such as 1.4.0</extracomment>
+        <translation>Quenlith Version %1</translation>
+    </message>
+    <message>
+        <source>Programming: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Programm: %1
+und %2</translation>
+    </message>
+    <message>
+        <source>Design: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Gestaltung: %1
+und %2</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <extracomment>A link in the About box; %1 is the mail address</extracomment>
+        <translation>E-Mail: %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -456,6 +480,11 @@ jedem Qt-Programm.
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Ein Spielfeld wird erzeugt: bitte warten.</translation>
+    </message>
+    <message>
+        <source>BOX PUZZLE</source>
+        <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
+        <translation>KÄSTCHEN-PUZZLE</translation>
     </message>
 </context>
 <context>

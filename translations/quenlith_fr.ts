@@ -324,6 +324,30 @@ dans tout programme Qt.
         <source>%1. Click to close.</source>
         <translation>%1. Cliquer pour fermer.</translation>
     </message>
+    <message>
+        <source>Quenlith v.%1</source>
+        <extracomment>The About box&apos;s version line; %1 is the version, such as 1.4.0</extracomment>
+        <translation>Quenlith version %1</translation>
+    </message>
+    <message>
+        <source>Programming: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Programmation : %1
+et %2</translation>
+    </message>
+    <message>
+        <source>Design: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>Graphisme : %1
+et %2</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <extracomment>A link in the About box; %1 is the mail address</extracomment>
+        <translation>Courriel : %1</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -457,6 +481,11 @@ dans tout programme Qt.
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Distribution en cours&#xa0;: veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>BOX PUZZLE</source>
+        <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
+        <translation>PUZZLE DE BLOCS</translation>
     </message>
 </context>
 <context>

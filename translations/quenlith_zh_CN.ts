@@ -317,6 +317,30 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，
         <source>%1. Click to close.</source>
         <translation>%1。点击关闭。</translation>
     </message>
+    <message>
+        <source>Quenlith v.%1</source>
+        <extracomment>The About box&apos;s version line; %1 is the version, such as 1.4.0</extracomment>
+        <translation>Quenlith 版本 %1</translation>
+    </message>
+    <message>
+        <source>Programming: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>程序：%1
+和 %2</translation>
+    </message>
+    <message>
+        <source>Design: %1
+and %2</source>
+        <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
+        <translation>设计：%1
+和 %2</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <extracomment>A link in the About box; %1 is the mail address</extracomment>
+        <translation>电子邮件：%1</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -449,6 +473,11 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>正在生成棋盘：请稍候。</translation>
+    </message>
+    <message>
+        <source>BOX PUZZLE</source>
+        <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
+        <translation>方块益智游戏</translation>
     </message>
 </context>
 <context>

@@ -25,8 +25,6 @@ namespace {
 
 const QString WebAddress = QStringLiteral("http://www.quenlith.example/");
 const QString MailAddress = QStringLiteral("quenlith@example.org");
-const QString Credits = QStringLiteral("Programming: Tamsin Quarrendell\nand Bertil Ashgrove\n"
-                                       "Design: Ysolde Fennimar\nand Osric Lanthorne");
 
 QFont SmallSans() {
   QFont Font(QStringLiteral("Liberation Sans"));
@@ -358,9 +356,20 @@ void TAboutBox::CreateControls() {
   Image1->setAccessibleName(tr("About Quenlith"));
   connect(Image1, &TPictureBox::Click, this, &TAboutBox::FormClick);
 
+  // Two spaces keep the right-aligned line off the panel's edge.
   Label1 = CreateTextLabel(QStringLiteral("Label1"), {180, 68, 189, 17},
-                           QStringLiteral("Quenlith v.%1  ").arg(QLatin1String(QuenlithVersion)),
+                           //: The About box's version line; %1 is the version, such as 1.4.0
+                           tr("Quenlith v.%1").arg(QLatin1String(QuenlithVersion)) +
+                               QStringLiteral("  "),
                            Qt::AlignRight | Qt::AlignTop);
+  const QString Credits =
+      //: The About box's credits, two lines about 190 pixels wide; %1 and %2 are names
+      tr("Programming: %1\nand %2")
+          .arg(QStringLiteral("Tamsin Quarrendell"), QStringLiteral("Bertil Ashgrove")) +
+      QLatin1Char('\n') +
+      //: The About box's credits, two lines about 190 pixels wide; %1 and %2 are names
+      tr("Design: %1\nand %2")
+          .arg(QStringLiteral("Ysolde Fennimar"), QStringLiteral("Osric Lanthorne"));
   Label4 = CreateTextLabel(QStringLiteral("Label4"), {176, 84, 194, 57}, Credits,
                            Qt::AlignHCenter | Qt::AlignTop);
   // Screen readers leave out a dialog's labels of fewer than three words, such as the
@@ -371,7 +380,8 @@ void TAboutBox::CreateControls() {
   LMDSimpleLabel14 = CreateLink(QStringLiteral("LMDSimpleLabel14"), {170, 141}, WebAddress, {});
   LMDSimpleLabel15 =
       CreateLink(QStringLiteral("LMDSimpleLabel15"), {170, 160},
-                 QStringLiteral("E-mail: ") + MailAddress, QStringLiteral("mailto:") + MailAddress);
+                 //: A link in the About box; %1 is the mail address
+                 tr("E-mail: %1").arg(MailAddress), QStringLiteral("mailto:") + MailAddress);
 }
 
 // Plain labels ignore the mouse, so their clicks reach the form and close it.

@@ -8,6 +8,7 @@
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/StatusBar.h"
+#include "ui/desktop/FirstFrame.h"
 #include "ui/desktop/WindowPlacement.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@ constexpr QPoint StartGridPlace(236, 115);
 constexpr QPoint AdjustedGridPlace(173, 51);
 constexpr QPoint EasyGridPlace(206, 84);
 constexpr QPoint LargeGridPlace(172, 52);
+//: Under the game's name on the main window, in capitals where the language has them
+constexpr char Tagline[] = QT_TRANSLATE_NOOP("TMainForm", "BOX PUZZLE");
 
 } // namespace
 
@@ -59,31 +62,51 @@ void TMainForm::CreateControls() {
 
   Image1 = new TPictureBox(this);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->LoadPicture(QStringLiteral(":/background.jpg"));
   Image1->move(0, 0);
 
-  Image2 = CreateHotSpot({56, 120, 77, 33}, &TMainForm::New1Click,
-                         //: A button: starts a new game
-                         tr("New game"));
-  Image3 = CreateHotSpot({58, 164, 99, 37}, &TMainForm::Image3Click,
-                         //: A button: takes the last move back
-                         tr("Undo"));
-  Image4 = CreateHotSpot({56, 210, 105, 33}, &TMainForm::Exit1Click,
-                         //: A button: ends the game
-                         tr("Quit"));
+  // The faces and lettering of the background picture's buttons (tools/art/background.svg).
+  const QColor BlueRim(0x1c, 0x20, 0x70);
+  Image2 = CreateButton({56, 120, 77, 33}, &TMainForm::New1Click,
+                        {//: A button: starts a new game
+                         tr("New game"),
+                         {58, 122, 73, 29},
+                         18,
+                         BlueRim});
+  Image3 = CreateButton({58, 164, 99, 37}, &TMainForm::Image3Click,
+                        {//: A button: takes the last move back
+                         tr("Undo"),
+                         {60, 166, 95, 32},
+                         19,
+                         BlueRim});
+  Image4 = CreateButton({56, 210, 105, 33}, &TMainForm::Exit1Click,
+                        {//: A button: ends the game
+                         tr("Quit"),
+                         {58, 212, 101, 29},
+                         18,
+                         BlueRim});
   Image5 = CreateHotSpot({0, 296, 81, 61}, &TMainForm::Image5Click,
                          //: A button: shows who made the game
                          tr("About"));
   Image5->setToolTip(Image5->accessibleName());
-  Image6 = CreateHotSpot({336, 316, 89, 34}, &TMainForm::SpeedButton1Click,
-                         //: A button: plays the small board
-                         tr("Easy level"));
-  Image7 = CreateHotSpot({216, 316, 101, 34}, &TMainForm::SpeedButton2Click,
-                         //: A button: plays the large board in three colours
-                         tr("Medium level"));
-  Image8 = CreateHotSpot({116, 312, 81, 38}, &TMainForm::SpeedButton3Click,
-                         //: A button: plays the large board in five colours
-                         tr("Hard level"));
+  Image6 = CreateButton({336, 316, 89, 34}, &TMainForm::SpeedButton1Click,
+                        {//: A button: plays the small board
+                         tr("Easy level"),
+                         {338, 318, 85, 30},
+                         17,
+                         QColor(0x14, 0x52, 0x1f)});
+  Image7 = CreateButton({216, 316, 101, 34}, &TMainForm::SpeedButton2Click,
+                        {//: A button: plays the large board in three colours
+                         tr("Medium level"),
+                         {218, 318, 97, 30},
+                         17,
+                         QColor(0x7a, 0x43, 0x06)});
+  Image8 = CreateButton({116, 312, 81, 38}, &TMainForm::SpeedButton3Click,
+                        {//: A button: plays the large board in five colours
+                         tr("Hard level"),
+                         {118, 318, 77, 30},
+                         17,
+                         QColor(0x6e, 0x0f, 0x1d)});
+  LoadBackground(tr(Tagline));
 
   Label1 = new TMessageLine(this);
   Label1->setObjectName(QStringLiteral("Label1"));
@@ -100,6 +123,9 @@ void TMainForm::CreateControls() {
 
   PuzzleGrid = new TPuzzleGrid(this);
   PuzzleGrid->setObjectName(QStringLiteral("PuzzleGrid"));
+  // Drawing the painted words starts the font system, which the first frame (the board's)
+  // does not wait for.
+  AfterFirstPaint(PuzzleGrid, [Picture = Image1] { Picture->StartPainting(); });
   PuzzleGrid->setAccessibleName(
       //: The playing field, a table of coloured boxes
       tr("Board"));
@@ -146,6 +172,27 @@ THotSpot* TMainForm::CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handle
   Spot->setAccessibleName(AccessibleName);
   connect(Spot, &THotSpot::Click, this, Handler);
   return Spot;
+}
+
+THotSpot* TMainForm::CreateButton(const QRect& Bounds, void (TMainForm::*Handler)(),
+                                  TPaintedWord Word) {
+  THotSpot* Spot = CreateHotSpot(Bounds, Handler, Word.Text);
+  FWords.push_back(std::move(Word));
+  return Spot;
+}
+
+// The picture's own words are English; any other language draws its words on the picture
+// without them.
+void TMainForm::LoadBackground(const QString& Tagline) {
+  if (Tagline == QLatin1String(::Tagline)) {
+    FWords.clear();
+    Image1->LoadPicture(QStringLiteral(":/background.jpg"));
+    return;
+  }
+  FWords.push_back(
+      {Tagline, {4, 71, 146, 27}, 10.5, Qt::transparent, QColor(184, 198, 255, 217), false, 2.4});
+  Image1->LoadPicture(QStringLiteral(":/background-plain.jpg"),
+                      [Words = FWords](QImage& Picture) { PaintWords(Picture, Words); });
 }
 
 void TMainForm::CreateMenu() {

@@ -8,6 +8,7 @@
 #include "ui/GameController.h"
 #include "ui/Menu.h"
 #include "ui/MessageLine.h"
+#include "ui/PaintedWords.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -60,6 +61,8 @@ public:
   void SetAboutBox(TAboutBox* Value) { FAboutBox = Value; }
 
   TGameController& Controller() { return *FController; }
+  // The words drawn on the background picture; none where it shows its own English ones.
+  const std::vector<TPaintedWord>& PaintedWords() const { return FWords; }
   const TGame& Game() const { return FController->Game(); }
   // The box the last hint framed, until the board changes.
   std::optional<QPoint> HintCell() const { return FHintCell; }
@@ -160,6 +163,9 @@ private:
   void CreateMenu();
   THotSpot* CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
                           const QString& AccessibleName);
+  // A painted button, whose word is also its name for a screen reader.
+  THotSpot* CreateButton(const QRect& Bounds, void (TMainForm::*Handler)(), TPaintedWord Word);
+  void LoadBackground(const QString& Tagline);
   void ChooseLevel(std::size_t Level, const QPoint& GridPlace);
   void ShowMenuStates(bool CanUndo, bool CanRedo, TMenuStates Menu);
   void ShowGameOver(bool Won);
@@ -179,4 +185,5 @@ private:
   TAboutBox* FAboutBox = nullptr;
   std::optional<QPoint> FHintCell; // marked whatever the highlight mode, until the board changes
   QString FHintText;               // what the hint put on the message line
+  std::vector<TPaintedWord> FWords;
 };

@@ -15,16 +15,28 @@ TPictureBox::TPictureBox(QWidget* Parent) : THotSpot(Parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPictureBox::LoadPicture(const QString& Path) {
+void TPictureBox::LoadPicture(const QString& Path, TPainting Paint) {
   QString Error;
   QImage Picture = LoadJpegResource(Path, &Error);
   if (Picture.isNull())
     throw std::runtime_error(Error.toStdString());
   FNormal = Picture;
+  FPaint = std::move(Paint);
+  FPainting = false;
   FDouble = QImage();
   FDoublePath = Path;
   FDoublePath.insert(Path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
   resize(FNormal.size());
+  update();
+}
+
+void TPictureBox::StartPainting() {
+  if (!FPaint || FPainting)
+    return;
+  FPainting = true;
+  FPaint(FNormal);
+  if (!FDouble.isNull())
+    FPaint(FDouble);
   update();
 }
 
@@ -34,6 +46,8 @@ const QImage& TPictureBox::PictureFor(qreal PixelRatio) {
   if (!FDoublePath.isEmpty()) {
     FDouble = LoadJpegResource(FDoublePath);
     FDouble.setDevicePixelRatio(2.0);
+    if (FPainting && !FDouble.isNull())
+      FPaint(FDouble);
     FDoublePath.clear();
   }
   return FDouble.isNull() ? FNormal : FDouble;

@@ -7,6 +7,7 @@
 #include "ui/HotSpot.h"
 
 #include <QImage>
+#include <functional>
 
 class TPictureBox : public THotSpot {
   Q_OBJECT
@@ -17,8 +18,11 @@ public:
   // Loads a JPEG resource such as ":/about.jpg" and sizes the control to it; raises
   // std::runtime_error with the reason when it cannot. The copy at twice the size
   // (":/about@2x.jpg") is decoded only when a dense screen first needs it; without it
-  // the picture is scaled.
-  void LoadPicture(const QString& Path);
+  // the picture is scaled. Paint, when given, draws onto each copy once StartPainting has
+  // been called, so that drawing, which may need the fonts, can wait for the first frame.
+  using TPainting = std::function<void(QImage&)>;
+  void LoadPicture(const QString& Path, TPainting Paint = {});
+  void StartPainting();
   const QImage& Picture() const { return FNormal; }
 
 protected:
@@ -30,6 +34,8 @@ private:
   QImage FNormal;
   QImage FDouble;
   QString FDoublePath; // empty once tried
+  TPainting FPaint;
+  bool FPainting = false;
 };
 
 // The look both windows share: the navy background and the program's icon.

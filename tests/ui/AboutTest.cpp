@@ -12,10 +12,12 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -331,4 +333,23 @@ TEST_F(AboutFromMainTest, CursorOverrideIsOffWhileShowingAndComesBackAfter) {
 
   OpenFromEmblem([&] { ClickAt(&Box, {60, 60}); });
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A credit or a version line too long for its place would be cut off at the bottom, a mail
+// label too wide would run off the box.
+TEST(AboutBoxLanguages, EveryLanguagesLinesFitTheirPlaces) {
+  const QStringList Files = QDir(QStringLiteral(":/i18n")).entryList();
+  ASSERT_GT(Files.size(), 1);
+  for (const QString& File : Files) {
+    QTranslator Language;
+    ASSERT_TRUE(Language.load(File, QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&Language);
+    TAboutBox Box;
+    QCoreApplication::removeTranslator(&Language);
+    Box.Prepare();
+    for (const QLabel* Label : {Box.Label1, Box.Label4})
+      EXPECT_LE(Label->heightForWidth(Label->width()), Label->height())
+          << qPrintable(File + u' ' + Label->text());
+    EXPECT_LE(Box.LMDSimpleLabel15->geometry().right(), Box.width()) << qPrintable(File);
+  }
 }

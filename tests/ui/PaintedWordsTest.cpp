@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The words painted on the main window: English shows the picture's own, every other
+// language draws its words so that they fit their buttons and can still be read.
+
+#include "tests/ui/GameWindow.h"
+#include "ui/PictureBox.h"
+#include "ui/images/JpegImage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTest>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Below this the outlined letters run together at 1x.
+constexpr qreal SmallestLegibleSize = 10;
+
+QImage Shown(TPictureBox& Picture, qreal PixelRatio) {
+  QImage Target((QSizeF(Picture.size()) * PixelRatio).toSize(), QImage::Format_RGB32);
+  Target.setDevicePixelRatio(PixelRatio);
+  Picture.render(&Target);
+  Target.setDevicePixelRatio(1.0);
+  return Target;
+}
+
+} // namespace
+
+TEST(PaintedWords, EnglishShowsThePicturesOwnWordsAndOthersDrawTheirs) {
+  TGameWindow English;
+  EXPECT_TRUE(English.Form.PaintedWords().empty());
+  EXPECT_EQ(Shown(*English.Form.Image1, 1.0),
+            LoadJpegResource(":/background.jpg").convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(Shown(*English.Form.Image1, 2.0),
+            LoadJpegResource(":/background@2x.jpg").convertToFormat(QImage::Format_RGB32));
+
+  QTranslator German;
+  ASSERT_TRUE(German.load(QStringLiteral("quenlith_de"), QStringLiteral(":/i18n")));
+  QCoreApplication::installTranslator(&German);
+  TGameWindow Translated;
+  QCoreApplication::removeTranslator(&German);
+  const QImage Plain =
+      LoadJpegResource(":/background-plain@2x.jpg").convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(Shown(*Translated.Form.Image1, 2.0), Plain) << "before the first frame";
+  Translated.Form.show();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(*Translated.Form.Image1, 2.0) != Plain; }));
+}
+
+TEST(PaintedWords, EveryLanguagesWordsFitTheirButtonsAtBothDensities) {
+  const QStringList Files = QDir(QStringLiteral(":/i18n")).entryList();
+  ASSERT_GT(Files.size(), 1);
+  for (const QString& File : Files) {
+    if (File == QLatin1String("quenlith_en.qm"))
+      continue;
+    QTranslator Language;
+    ASSERT_TRUE(Language.load(File, QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&Language);
+    TGameWindow Window;
+    QCoreApplication::removeTranslator(&Language);
+    EXPECT_EQ(Window.Form.PaintedWords().size(), 7U) << qPrintable(File);
+    for (const TPaintedWord& Word : Window.Form.PaintedWords())
+      for (const qreal Ratio : {1.0, 2.0}) {
+        const TWordLayout Layout = LayOutWord(Word, Ratio);
+        const qreal Half = Layout.OutlineWidth * Ratio / 2;
+        const QRectF Ink = Layout.Path.boundingRect().adjusted(-Half, -Half, Half, Half);
+        const QRectF Room = WordRoom(Word, Ratio).adjusted(-0.01, -0.01, 0.01, 0.01);
+        EXPECT_TRUE(Room.contains(Ink)) << qPrintable(File + u' ' + Word.Text) << " at " << Ratio;
+        EXPECT_GE(Layout.PixelSize, SmallestLegibleSize) << qPrintable(File + u' ' + Word.Text);
+      }
+  }
+}
