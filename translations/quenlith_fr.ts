@@ -333,20 +333,20 @@ dans tout programme Qt.
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>Programmation : %1
+        <translation>Programmation&#xa0;: %1
 et %2</translation>
     </message>
     <message>
         <source>Design: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>Graphisme : %1
+        <translation>Graphisme&#xa0;: %1
 et %2</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
         <extracomment>A link in the About box; %1 is the mail address</extracomment>
-        <translation>Courriel : %1</translation>
+        <translation>Courriel&#xa0;: %1</translation>
     </message>
 </context>
 <context>
