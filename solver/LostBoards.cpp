@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/LostBoards.h"
+
+#include <atomic>
+#include <new>
+
+TLostBoards::TLostBoards(int Bits)
+    : FTable(static_cast<std::uint64_t*>(std::calloc(std::size_t{1} << Bits, sizeof(std::uint64_t)))),
+      FMask((std::size_t{1} << Bits) - 1) {
+  if (!FTable)
+    throw std::bad_alloc();
+}
+
+// Entries are read and written whole by racing threads; the low bit marks them used.
+bool TLostBoards::Contains(std::uint64_t Hash) const {
+  return std::atomic_ref(FTable[Hash & FMask]).load(std::memory_order_relaxed) == (Hash | 1);
+}
+
+void TLostBoards::Add(std::uint64_t Hash) {
+  std::atomic_ref(FTable[Hash & FMask]).store(Hash | 1, std::memory_order_relaxed);
+}
