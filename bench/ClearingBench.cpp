@@ -4,11 +4,11 @@
 // random boards. Prints Markdown tables.
 //
 // Usage: clearing_bench [--boards N] [--hints N] [--deals N] [--long N] [--play N]
-//                       [--way-back N] [--only-play] [--quick]
+//                       [--way-back N] [--only-play] [--hard-only] [--verbose] [--quick]
 // The full run (200 boards, 100 hint positions, 50 deals, 20 long searches a level, 200
-// positions of each kind of play a level, the way back from 40 lost boards) takes about an hour on two cores. --only-play
-// prints only the table of positions met in play and the way back; --quick runs every
-// table on a handful of boards, to see that the program works.
+// positions of each kind of play a level, the way back from 40 lost boards) takes about an hour on
+// two cores. --only-play prints only the table of positions met in play and the way back; --quick
+// runs every table on a handful of boards, to see that the program works.
 
 #include "bench/SeededGame.h"
 #include "model/Game.h"
@@ -60,6 +60,8 @@ struct TOptions {
   int Play = 200;
   int WayBack = 40; // lost hard boards traced back
   bool OnlyPlay = false;
+  bool HardOnly = false; // the play table on the hard level alone
+  bool Verbose = false;  // a line for every position left unanswered
 };
 
 // One search's outcome: milliseconds to the answer (Unanswered when none) and the verdict.
@@ -270,8 +272,8 @@ std::string PlayFigures(const std::vector<TPlayOutcome>& Outcomes) {
   }
   const int N = static_cast<int>(Outcomes.size());
   return Share(Fast, N) + " | " + Share(Second, N) + " | " + Share(Answered, N) + " | " +
-         Share(Clearable, N) + " | " + Share(Lost, N) + " | " + Ms(Percentile(Times, 0.5)) +
-         " | " + Ms(Percentile(Times, 0.95));
+         Share(Clearable, N) + " | " + Share(Lost, N) + " | " + Ms(Percentile(Times, 0.5)) + " | " +
+         Ms(Percentile(Times, 0.95));
 }
 
 // The way back from one lost board, as the game looks for it, timed.
@@ -301,7 +303,7 @@ void Play(const TOptions& Options) {
               "p95 ms |\n");
   std::printf("|---|---|---|---|---|---|---|---|---|\n");
   TWayBackTimes WayBack;
-  for (int L = 1; L <= HardLevel; ++L)
+  for (int L = Options.HardOnly ? HardLevel : 1; L <= HardLevel; ++L)
     for (const TPlay Kind : {TPlay::Random, TPlay::SmallestFirst}) {
       std::vector<TPlayOutcome> Outcomes;
       for (int Seed = 1; Seed <= Options.Play; ++Seed) {
@@ -312,9 +314,12 @@ void Play(const TOptions& Options) {
         const int Index = Boards > 1 ? static_cast<int>(Random() % (Boards - 1)) : 0;
         const TMap& Board = *Game->Maps()[static_cast<std::size_t>(Index)];
         const auto Start = steady_clock::now();
-        const TClearingAnswer Answer =
-            FindClearing(Board, {SearchLimits::AheadSearchTime, 0, 2});
+        const TClearingAnswer Answer = FindClearing(Board, {SearchLimits::AheadSearchTime, 0, 2});
         Outcomes.push_back({MsSince(Start), Answer.Verdict});
+        if (Options.Verbose && (Answer.Verdict == TVerdict::Unknown || Outcomes.back().Ms > 1000))
+          std::printf("seed %d board %d: %d boxes, %.0f ms, verdict %d\n", Seed, Index,
+                      Game->Maps()[static_cast<std::size_t>(Index)]->BoxCount, Outcomes.back().Ms,
+                      static_cast<int>(Answer.Verdict));
         if (L == HardLevel && Answer.Verdict == TVerdict::NotClearable &&
             static_cast<int>(WayBack.Ms.size()) < Options.WayBack)
           TimeWayBack(*Game, Index, WayBack);
@@ -398,10 +403,14 @@ TOptions ParseOptions(int Argc, char** Argv) {
   TOptions Options;
   for (int I = 1; I < Argc; ++I)
     if (std::strcmp(Argv[I], "--quick") == 0)
-      Options = {5, 5, 2, 1, 10, 3, false};
+      Options = {5, 5, 2, 1, 10, 3, false, false, false};
   for (int I = 1; I < Argc; ++I)
     if (std::strcmp(Argv[I], "--only-play") == 0)
       Options.OnlyPlay = true;
+    else if (std::strcmp(Argv[I], "--hard-only") == 0)
+      Options.HardOnly = true;
+    else if (std::strcmp(Argv[I], "--verbose") == 0)
+      Options.Verbose = true;
   for (int I = 1; I + 1 < Argc; ++I) {
     const int Value = std::atoi(Argv[I + 1]);
     if (std::strcmp(Argv[I], "--boards") == 0)

@@ -5,7 +5,8 @@
 #include <new>
 
 TLostBoards::TLostBoards(int Bits)
-    : FTable(static_cast<std::uint64_t*>(std::calloc(std::size_t{1} << Bits, sizeof(std::uint64_t)))),
+    : FTable(
+          static_cast<std::uint64_t*>(std::calloc(std::size_t{1} << Bits, sizeof(std::uint64_t)))),
       FMask((std::size_t{1} << Bits) - 1) {
   if (!FTable)
     throw std::bad_alloc();

@@ -7,8 +7,8 @@ TWayBack FindWayBack(const std::vector<const TMap*>& History, const TSearchBudge
   for (int Index = Last - 1; Index >= 0; --Index) {
     if (Cancel && Cancel->load())
       break;
-    TClearingAnswer Answer = FindClearing(*History[static_cast<std::size_t>(Index)], PerBoard,
-                                          Cancel);
+    TClearingAnswer Answer =
+        FindClearing(*History[static_cast<std::size_t>(Index)], PerBoard, Cancel);
     if (Answer.Verdict == TVerdict::Clearable)
       return {Last - Index, std::move(Answer)};
   }

@@ -10,7 +10,7 @@
 #include <vector>
 
 struct TWayBack {
-  int MovesBack = 0;     // 0 when no earlier board was found clearable within the budget
+  int MovesBack = 0;      // 0 when no earlier board was found clearable within the budget
   TClearingAnswer Answer; // a clearing of the board that many moves back
 };
 
