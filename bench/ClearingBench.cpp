@@ -6,7 +6,7 @@
 // Usage: clearing_bench [--boards N] [--hints N] [--deals N] [--long N] [--play N]
 //                       [--way-back N] [--only-play] [--hard-only] [--verbose] [--quick]
 // The full run (200 boards, 100 hint positions, 50 deals, 20 long searches a level, 200
-// positions of each kind of play a level, the way back from 40 lost boards) takes about an hour on
+// positions of each kind of play a level, the way back from 20 lost boards) takes about an hour on
 // two cores. --only-play prints only the table of positions met in play and the way back; --quick
 // runs every table on a handful of boards, to see that the program works.
 
@@ -58,7 +58,7 @@ struct TOptions {
   int Deals = 50;
   int Long = 20;
   int Play = 200;
-  int WayBack = 40; // lost hard boards traced back
+  int WayBack = 20; // lost hard boards traced back
   bool OnlyPlay = false;
   bool HardOnly = false; // the play table on the hard level alone
   bool Verbose = false;  // a line for every position left unanswered

@@ -98,9 +98,7 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
 TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
                              const std::atomic<bool>* Cancel) {
   // Sized for the board, as only this search fills it.
-  const int Cells = Board.Width() * Board.Height();
-  TLostBoards Lost(std::clamp(
-      static_cast<int>(std::bit_width(static_cast<unsigned>(Cells) * 4096u - 1)), 12, 20));
+  TLostBoards Lost(TLostBoards::BitsFor(Board.Width() * Board.Height()));
   return FindClearing(Board, Budget, Cancel, Lost);
 }
 

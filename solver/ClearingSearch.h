@@ -31,7 +31,7 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
 
 // One background search at a time, on threads of its own; it never touches the caller's
 // objects. The listener must not call back into the object that calls it. Boards proved lost
-// by earlier searches are remembered (at most 8 MiB), so asking again about the same board, or
+// by earlier searches are remembered (at most 32 MiB), so asking again about the same board, or
 // one reached from it, goes on from there instead of starting over.
 class TClearingSearch {
 public:

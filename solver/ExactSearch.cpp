@@ -6,10 +6,8 @@
 
 namespace {
 
-// At most 2^20 entries (8 MiB) for a 16x16 board, fewer for smaller ones.
 int TableBits(const TPosition& Start) {
-  const auto Cells = static_cast<std::size_t>(Start.Width() * Start.Height());
-  return std::countr_zero(std::clamp<std::size_t>(std::bit_ceil(Cells * 4096), 1 << 12, 1 << 20));
+  return TLostBoards::BitsFor(Start.Width() * Start.Height());
 }
 
 // Two groups at least one column apart: removing one neither moves a box next to the other

@@ -1,8 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/LostBoards.h"
 
+#include "solver/SearchLimits.h"
+
+#include <algorithm>
 #include <atomic>
+#include <bit>
 #include <new>
+
+int TLostBoards::BitsFor(int Cells) {
+  const auto Entries = static_cast<unsigned>(std::max(Cells, 1)) << (SearchLimits::LearnedBits - 8);
+  return std::clamp(static_cast<int>(std::bit_width(Entries - 1)), 12, SearchLimits::LearnedBits);
+}
 
 TLostBoards::TLostBoards(int Bits)
     : FTable(

@@ -14,6 +14,8 @@ public:
   // 2^Bits entries of 8 bytes; allocated zeroed by the system, so only the pages searches
   // touch cost anything.
   explicit TLostBoards(int Bits);
+  // The size that serves a board of so many cells.
+  static int BitsFor(int Cells);
   bool Contains(std::uint64_t Hash) const;
   void Add(std::uint64_t Hash); // only for a board proved lost
   std::size_t Bytes() const { return (FMask + 1) * sizeof(std::uint64_t); }

@@ -39,8 +39,9 @@ constexpr std::size_t WidestBeam = std::size_t{1} << 15;
 // random board among those the search clears within it, found in about a second.
 constexpr std::uint64_t WorkPerDealtBoard = 200'000;
 
-// Boards proved lost, remembered by a background search between runs: 2^20 entries, 8 MiB, as
-// many as one exhaustive search of a 16x16 board fills.
-constexpr int LearnedBits = 20;
+// Boards proved lost, at most 2^22 entries of 8 bytes (32 MiB) per table, for a 16x16 board:
+// a quarter of this let long proofs overwrite their own entries and took them two to three
+// times as long. Smaller boards get a table in proportion to their cells.
+constexpr int LearnedBits = 22;
 
 } // namespace SearchLimits
