@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/WinnableDeal.h"
+#include "solver/LostBoards.h"
 #include "solver/SearchLimits.h"
 
 #include <algorithm>
@@ -17,10 +18,12 @@ std::optional<TWinnableDeal> DealWinnable(int Width, int Height, std::uint8_t Co
   // Only the work cap ends a board's search, never the clock. Boards are dealt uniformly, so
   // the deal is a random board among those the search clears within it.
   const TSearchBudget Budget{std::chrono::hours(24), SearchLimits::WorkPerDealtBoard, 2};
+  // A board proved lost is lost on any deal: one table serves them all, zeroed once.
+  TLostBoards Lost(TLostBoards::BitsFor(Board.CellCount()));
   for (;;) {
     for (int I = 0; I < Board.CellCount(); ++I)
       Board.Cells()[I] = {static_cast<std::uint8_t>(1 + Random() % Colors), 0};
-    TClearingAnswer Answer = FindClearing(Board, Budget, Cancel);
+    TClearingAnswer Answer = FindClearing(Board, Budget, Cancel, Lost);
     if (Cancel && Cancel->load())
       return std::nullopt;
     if (Answer.Verdict == TVerdict::Clearable) {
