@@ -3,15 +3,20 @@
 // limits: random boards per level, positions met in play, and winnable deals against plain
 // random boards. Prints Markdown tables.
 //
-// Usage: clearing_bench [--boards N] [--hints N] [--deals N] [--long N]
-// The full run (200 boards, 100 hint positions, 50 deals, 20 long searches a level) takes
-// about a quarter of an hour on two cores; pass smaller counts for a quick look.
+// Usage: clearing_bench [--boards N] [--hints N] [--deals N] [--long N] [--play N]
+//                       [--way-back N] [--only-play] [--hard-only] [--verbose] [--quick]
+// The full run (200 boards, 100 hint positions, 50 deals, 20 long searches a level, 200
+// positions of each kind of play a level, the way back from 20 lost boards) takes about an hour on
+// two cores. --only-play prints only the table of positions met in play and the way back; --quick
+// runs every table on a handful of boards, to see that the program works.
 
 #include "bench/SeededGame.h"
 #include "model/Game.h"
 #include "model/Random.h"
 #include "solver/ClearingSearch.h"
+#include "solver/SearchLimits.h"
 #include "solver/Solver.h"
+#include "solver/WayBack.h"
 #include "solver/WinnableDeal.h"
 
 #include <sys/resource.h>
@@ -52,6 +57,11 @@ struct TOptions {
   int Hints = 100;
   int Deals = 50;
   int Long = 20;
+  int Play = 200;
+  int WayBack = 20; // lost hard boards traced back
+  bool OnlyPlay = false;
+  bool HardOnly = false; // the play table on the hard level alone
+  bool Verbose = false;  // a line for every position left unanswered
 };
 
 // One search's outcome: milliseconds to the answer (Unanswered when none) and the verdict.
@@ -214,6 +224,125 @@ void Hints(const TOptions& Options) {
   }
 }
 
+// A game played out to its end by one kind of play, every board of it kept.
+enum class TPlay { Random, SmallestFirst };
+
+std::unique_ptr<TGame> PlayedOut(const TLevel& Level, std::uint32_t Seed, TPlay Kind) {
+  std::mt19937 Random(Seed);
+  auto Game = NewGame(Level, Seed);
+  std::vector<std::pair<int, int>> Moves;
+  for (;;) {
+    Moves.clear();
+    int Smallest = Game->Width() * Game->Height() + 1;
+    for (int X = 0; X < Game->Width(); ++X)
+      for (int Y = 0; Y < Game->Height(); ++Y) {
+        if (Game->CurrentMap().GetColor(X, Y) == 0 || !Game->HasNeighbour(X, Y))
+          continue;
+        const int Size = Kind == TPlay::Random ? 0 : Game->CurrentMap().GroupSize(X, Y);
+        if (Size < Smallest)
+          Moves.clear();
+        Smallest = std::min(Smallest, Size);
+        if (Size == Smallest)
+          Moves.emplace_back(X, Y);
+      }
+    if (Moves.empty())
+      return Game;
+    const auto [X, Y] = Moves[Random() % Moves.size()];
+    Game->RemoveGroup(X, Y);
+    Game->Collapse();
+  }
+}
+
+struct TPlayOutcome {
+  double Ms;
+  TVerdict Verdict;
+};
+
+std::string PlayFigures(const std::vector<TPlayOutcome>& Outcomes) {
+  int Fast = 0, Second = 0, Answered = 0, Clearable = 0, Lost = 0;
+  std::vector<double> Times;
+  for (const TPlayOutcome& Outcome : Outcomes) {
+    const bool Known = Outcome.Verdict != TVerdict::Unknown;
+    Fast += Known && Outcome.Ms <= 100;
+    Second += Known && Outcome.Ms <= 1000;
+    Answered += Known;
+    Clearable += Outcome.Verdict == TVerdict::Clearable;
+    Lost += Outcome.Verdict == TVerdict::NotClearable;
+    Times.push_back(Known ? Outcome.Ms : Unanswered);
+  }
+  const int N = static_cast<int>(Outcomes.size());
+  return Share(Fast, N) + " | " + Share(Second, N) + " | " + Share(Answered, N) + " | " +
+         Share(Clearable, N) + " | " + Share(Lost, N) + " | " + Ms(Percentile(Times, 0.5)) + " | " +
+         Ms(Percentile(Times, 0.95));
+}
+
+// The way back from one lost board, as the game looks for it, timed.
+struct TWayBackTimes {
+  std::vector<double> Ms;
+  std::vector<int> Moves; // 0 when none was found
+};
+
+void TimeWayBack(const TGame& Game, int Index, TWayBackTimes& Times) {
+  std::vector<const TMap*> History;
+  for (int I = 0; I <= Index; ++I)
+    History.push_back(Game.Maps()[static_cast<std::size_t>(I)].get());
+  const auto Start = steady_clock::now();
+  const TWayBack Back = FindWayBack(History, {SearchLimits::HintSearchTime, 0, 2});
+  Times.Ms.push_back(MsSince(Start));
+  Times.Moves.push_back(Back.MovesBack);
+}
+
+// Positions met in play: a board at a random point of a game played out at random, or by
+// always taking the smallest group, as a careless player does. Each is searched once with the
+// time of a search ahead; the time to its answer says whether a shorter limit would have had
+// it. On the hard level every board proved lost is also traced back to a clearable one.
+void Play(const TOptions& Options) {
+  std::printf("\n## Positions met in play, %d per level and kind of play, limit %lld ms\n\n",
+              Options.Play, static_cast<long long>(SearchLimits::AheadSearchTime.count()));
+  std::printf("| level | play | <=100 ms | <=1 s | <=10 s | clearable | lost | median ms | "
+              "p95 ms |\n");
+  std::printf("|---|---|---|---|---|---|---|---|---|\n");
+  TWayBackTimes WayBack;
+  for (int L = Options.HardOnly ? HardLevel : 1; L <= HardLevel; ++L)
+    for (const TPlay Kind : {TPlay::Random, TPlay::SmallestFirst}) {
+      std::vector<TPlayOutcome> Outcomes;
+      for (int Seed = 1; Seed <= Options.Play; ++Seed) {
+        const auto Game = PlayedOut(Levels[L], static_cast<std::uint32_t>(7000 + Seed), Kind);
+        std::mt19937 Random(static_cast<std::uint32_t>(Seed));
+        // Any board on which a move was left, the first one included.
+        const auto Boards = static_cast<std::uint32_t>(Game->Maps().size());
+        const int Index = Boards > 1 ? static_cast<int>(Random() % (Boards - 1)) : 0;
+        const TMap& Board = *Game->Maps()[static_cast<std::size_t>(Index)];
+        const auto Start = steady_clock::now();
+        const TClearingAnswer Answer = FindClearing(Board, {SearchLimits::AheadSearchTime, 0, 2});
+        Outcomes.push_back({MsSince(Start), Answer.Verdict});
+        if (Options.Verbose && (Answer.Verdict == TVerdict::Unknown || Outcomes.back().Ms > 1000))
+          std::printf("seed %d board %d: %d boxes, %.0f ms, verdict %d\n", Seed, Index,
+                      Game->Maps()[static_cast<std::size_t>(Index)]->BoxCount, Outcomes.back().Ms,
+                      static_cast<int>(Answer.Verdict));
+        if (L == HardLevel && Answer.Verdict == TVerdict::NotClearable &&
+            static_cast<int>(WayBack.Ms.size()) < Options.WayBack)
+          TimeWayBack(*Game, Index, WayBack);
+      }
+      std::printf("| %s | %s | %s |\n", Levels[L].Name,
+                  Kind == TPlay::Random ? "random" : "smallest first",
+                  PlayFigures(Outcomes).c_str());
+      std::fflush(stdout);
+    }
+  const int Found = static_cast<int>(
+      std::count_if(WayBack.Moves.begin(), WayBack.Moves.end(), [](int M) { return M > 0; }));
+  std::vector<double> Moves(WayBack.Moves.begin(), WayBack.Moves.end());
+  std::printf("\n## The way back on hard: %zu lost boards, a clearable one found for %d\n\n",
+              WayBack.Ms.size(), Found);
+  std::printf("| median ms | p95 ms | max ms | median moves back | most moves back |\n");
+  std::printf("|---|---|---|---|---|\n");
+  std::printf("| %s | %s | %s | %.0f | %.0f |\n", Ms(Percentile(WayBack.Ms, 0.5)).c_str(),
+              Ms(Percentile(WayBack.Ms, 0.95)).c_str(), Ms(Percentile(WayBack.Ms, 1)).c_str(),
+              Moves.empty() ? 0.0 : Percentile(Moves, 0.5),
+              Moves.empty() ? 0.0 : Percentile(Moves, 1));
+  std::fflush(stdout);
+}
+
 struct TBoardLook {
   double Groups = 0;
   double LargestShare = 0;  // of the most frequent colour
@@ -272,7 +401,17 @@ void Deals(const TOptions& Options) {
 
 TOptions ParseOptions(int Argc, char** Argv) {
   TOptions Options;
-  for (int I = 1; I + 1 < Argc; I += 2) {
+  for (int I = 1; I < Argc; ++I)
+    if (std::strcmp(Argv[I], "--quick") == 0)
+      Options = {5, 5, 2, 1, 10, 3, false, false, false};
+  for (int I = 1; I < Argc; ++I)
+    if (std::strcmp(Argv[I], "--only-play") == 0)
+      Options.OnlyPlay = true;
+    else if (std::strcmp(Argv[I], "--hard-only") == 0)
+      Options.HardOnly = true;
+    else if (std::strcmp(Argv[I], "--verbose") == 0)
+      Options.Verbose = true;
+  for (int I = 1; I + 1 < Argc; ++I) {
     const int Value = std::atoi(Argv[I + 1]);
     if (std::strcmp(Argv[I], "--boards") == 0)
       Options.Boards = Value;
@@ -282,6 +421,10 @@ TOptions ParseOptions(int Argc, char** Argv) {
       Options.Deals = Value;
     else if (std::strcmp(Argv[I], "--long") == 0)
       Options.Long = Value;
+    else if (std::strcmp(Argv[I], "--play") == 0)
+      Options.Play = Value;
+    else if (std::strcmp(Argv[I], "--way-back") == 0)
+      Options.WayBack = Value;
   }
   return Options;
 }
@@ -290,6 +433,11 @@ TOptions ParseOptions(int Argc, char** Argv) {
 
 int main(int Argc, char** Argv) {
   const TOptions Options = ParseOptions(Argc, Argv);
+  Play(Options);
+  if (Options.OnlyPlay) {
+    std::printf("\nPeak memory of the whole run: %ld MiB\n", PeakMiB());
+    return 0;
+  }
   RandomBoards(Options);
   LongSearches(Options);
   Hints(Options);

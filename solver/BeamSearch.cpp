@@ -1,28 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/BeamSearch.h"
+#include "solver/SearchLimits.h"
 
 #include <algorithm>
 #include <bit>
 
 namespace {
 
-constexpr std::size_t FirstWidth = 16;
-constexpr std::size_t WidestBeam = std::size_t{1} << 15;
+using SearchLimits::FirstBeamWidth;
+using SearchLimits::WidestBeam;
 // Scores are scaled so that the noise only breaks ties between equally scored boards.
 // Boards are told apart by their 64-bit hashes; a false merge needs a collision.
 constexpr std::uint32_t NoiseRange = 16;
 
 } // namespace
 
-TBeamSearch::TBeamSearch(const TPosition& Start, TRacer& Racer, std::uint64_t Seed)
-    : FStart(Start), FRacer(Racer), FRandom(Seed) {}
+TBeamSearch::TBeamSearch(const TPosition& Start, TRacer& Racer, std::uint64_t Seed,
+                         const TLostBoards* Lost)
+    : FStart(Start), FRacer(Racer), FLost(Lost), FRandom(Seed) {}
 
 void TBeamSearch::Run() {
   if (FStart.Boxes() == 0)
     return FRacer.Answer(TVerdict::Clearable, {});
   if (FStart.Dead())
     return FRacer.Answer(TVerdict::NotClearable, {});
-  for (std::size_t Width = FirstWidth;; Width = std::min(Width * 2, WidestBeam)) {
+  for (std::size_t Width = FirstBeamWidth;; Width = std::min(Width * 2, WidestBeam)) {
     switch (Beam(Width)) {
     case TOutcome::Cleared:
       return FRacer.Answer(TVerdict::Clearable, std::move(FFound));
@@ -109,8 +111,11 @@ bool TBeamSearch::Expand(std::size_t Parent, const TPosition& Board) {
     }
     if (Child.Dead())
       continue;
+    const std::uint64_t Hash = Child.Hash();
+    if (FLost && FLost->Contains(Hash))
+      continue;
     const std::uint32_t Value = Score(Child) * NoiseRange + FRandom() % NoiseRange;
-    FCandidates.push_back({Value, static_cast<std::uint32_t>(Parent), Child.Hash(), Move.Cell});
+    FCandidates.push_back({Value, static_cast<std::uint32_t>(Parent), Hash, Move.Cell});
   }
   return false;
 }

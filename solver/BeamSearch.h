@@ -2,9 +2,10 @@
 #pragma once
 // The finding half of the clearing search: beam searches of growing width, one move per
 // level, that keep the boards with the fewest lone boxes. Boards with a colour of one box are
-// dropped. A beam that never had to drop a board for want of room has seen every line, which proves
-// there is no clearing.
+// dropped, and so are boards already proved lost. A beam that never had to drop a board for want
+// of room has seen every line, which proves there is no clearing.
 
+#include "solver/LostBoards.h"
 #include "solver/Position.h"
 #include "solver/SearchRace.h"
 
@@ -14,7 +15,9 @@
 
 class TBeamSearch {
 public:
-  TBeamSearch(const TPosition& Start, TRacer& Racer, std::uint64_t Seed);
+  // Lost, when given, holds boards proved lost, which the beam need not keep.
+  TBeamSearch(const TPosition& Start, TRacer& Racer, std::uint64_t Seed,
+              const TLostBoards* Lost = nullptr);
   // Searches until it answers or the racer stops it.
   void Run();
 
@@ -41,6 +44,7 @@ private:
 
   const TPosition& FStart;
   TRacer& FRacer;
+  const TLostBoards* FLost;
   std::mt19937_64 FRandom;
   std::vector<TGroup> FGroups;
   std::vector<TCandidate> FCandidates;

@@ -3,10 +3,13 @@
 
 #include "solver/BeamSearch.h"
 #include "solver/ExactSearch.h"
+#include "solver/LostBoards.h"
 #include "solver/Position.h"
+#include "solver/SearchLimits.h"
 #include "solver/SearchRace.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -14,16 +17,16 @@ using std::chrono::steady_clock;
 
 enum : int { FinderIndex = 0, ProverIndex = 1 };
 
-// Beyond this many boxes in more than three colours the exhaustive search hardly ever ends
-// within a hint's time, so a second beam, ordered by other random draws, makes better use
-// of the second core. In three colours it finds clearings of any board fast.
+using namespace SearchLimits;
+
 bool ExhaustiveFits(const TPosition& Start) {
-  return Start.Boxes() <= 120 || Start.ColorsLeft() <= 3;
+  return Start.Boxes() <= ExhaustiveBoxes || Start.ColorsLeft() <= ExhaustiveColors;
 }
 
-// Boards up to this size, too large for the exhaustive search to end, still often have a
-// clearing it finds early.
-constexpr int GlanceBoxes = 140;
+// A share of a work cap; no cap stays no cap.
+std::uint64_t WorkShare(std::uint64_t Work, int Share) {
+  return Work == 0 ? 0 : std::max<std::uint64_t>(1, Work / static_cast<std::uint64_t>(Share));
+}
 
 // The end of a search that may take Time from Now; a time beyond any search means none.
 steady_clock::time_point EndAfter(steady_clock::time_point Now, std::chrono::milliseconds Time) {
@@ -31,59 +34,72 @@ steady_clock::time_point EndAfter(steady_clock::time_point Now, std::chrono::mil
   return Time >= Year ? steady_clock::time_point::max() : Now + Time;
 }
 
-// Alone on one thread, the exhaustive search gets a quarter of the budget first where it
-// stands a chance: it settles small boards at once and would rarely finish a large one.
 TClearingAnswer SearchOnOneThread(const TPosition& Start, const TSearchBudget& Budget,
-                                  TSearchRace& Race) {
+                                  TSearchRace& Race, TLostBoards& Lost) {
   const auto Now = steady_clock::now();
   std::uint64_t FinderWork = Budget.Work;
   if (ExhaustiveFits(Start)) {
-    const std::uint64_t ProverWork =
-        Budget.Work == 0 ? 0 : std::max<std::uint64_t>(1, Budget.Work / 4);
-    TRacer Prover(Race, ProverIndex, ProverWork, EndAfter(Now, Budget.Time / 4));
-    TExactSearch(Start, Prover).Run();
+    const std::uint64_t ProverWork = WorkShare(Budget.Work, OneThreadExhaustiveShare);
+    TRacer Prover(Race, ProverIndex, ProverWork,
+                  EndAfter(Now, Budget.Time / OneThreadExhaustiveShare));
+    TExactSearch(Start, Prover, &Lost).Run();
     FinderWork = Budget.Work == 0 ? 0 : std::max<std::uint64_t>(1, Budget.Work - ProverWork);
   }
   if (!Race.Answered() && !Race.Cancelled()) {
     TRacer Finder(Race, FinderIndex, FinderWork, EndAfter(Now, Budget.Time));
-    TBeamSearch(Start, Finder, Start.Hash()).Run();
+    TBeamSearch(Start, Finder, Start.Hash(), &Lost).Run();
   }
+  return Race.Result();
+}
+
+TClearingAnswer SearchOnTwoThreads(const TPosition& Start, const TSearchBudget& Budget,
+                                   TSearchRace& Race, TLostBoards& Lost) {
+  const auto End = EndAfter(steady_clock::now(), Budget.Time);
+  TRacer Finder(Race, FinderIndex, Budget.Work, End);
+  TRacer Prover(Race, ProverIndex, Budget.Work, End);
+  // Under a work cap the beams must not see what the other thread proves meanwhile: their
+  // answers would then depend on which thread is faster.
+  const TLostBoards* Known = Budget.Work == 0 ? &Lost : nullptr;
+  std::thread Helper([&] {
+    if (ExhaustiveFits(Start))
+      return TExactSearch(Start, Prover, &Lost).Run();
+    if (Start.Boxes() > GlanceBoxes)
+      return TBeamSearch(Start, Prover, ~Start.Hash(), Known).Run();
+    TRacer Glance(Race, ProverIndex, WorkShare(Budget.Work, GlanceShare),
+                  std::min(End, EndAfter(steady_clock::now(), Budget.Time / GlanceShare)));
+    TExactSearch(Start, Glance, &Lost).Run();
+    if (Glance.Answered())
+      return;
+    TRacer Beam(Glance, Budget.Work, End);
+    TBeamSearch(Start, Beam, ~Start.Hash(), Known).Run();
+  });
+  TBeamSearch(Start, Finder, Start.Hash(), Known).Run();
+  Helper.join();
   return Race.Result();
 }
 
 } // namespace
 
 TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
-                             const std::atomic<bool>* Cancel) {
+                             const std::atomic<bool>* Cancel, TLostBoards& Lost) {
   const TPosition Start = TPosition::Settled(Board);
   TSearchRace Race(Cancel, Budget.Work != 0);
   if (Race.Cancelled())
     return {};
-  if (Budget.Threads < 2)
-    return SearchOnOneThread(Start, Budget, Race);
-  const auto End = EndAfter(steady_clock::now(), Budget.Time);
-  TRacer Finder(Race, FinderIndex, Budget.Work, End);
-  TRacer Prover(Race, ProverIndex, Budget.Work, End);
-  std::thread Helper([&] {
-    if (ExhaustiveFits(Start))
-      return TExactSearch(Start, Prover).Run();
-    if (Start.Boxes() > GlanceBoxes)
-      return TBeamSearch(Start, Prover, ~Start.Hash()).Run();
-    // The depth-first order finds some mid-game clearings at once that the beams miss, so it
-    // gets an eighth of the budget before the second beam.
-    const std::uint64_t GlanceWork =
-        Budget.Work == 0 ? 0 : std::max<std::uint64_t>(1, Budget.Work / 8);
-    TRacer Glance(Race, ProverIndex, GlanceWork,
-                  std::min(End, EndAfter(steady_clock::now(), Budget.Time / 8)));
-    TExactSearch(Start, Glance).Run();
-    if (Glance.Answered())
-      return;
-    TRacer Beam(Glance, Budget.Work, End);
-    TBeamSearch(Start, Beam, ~Start.Hash()).Run();
-  });
-  TBeamSearch(Start, Finder, Start.Hash()).Run();
-  Helper.join();
-  return Race.Result();
+  if (Start.Boxes() > 0 && Lost.Contains(Start.Hash()))
+    return {TVerdict::NotClearable, {}};
+  TClearingAnswer Answer = Budget.Threads < 2 ? SearchOnOneThread(Start, Budget, Race, Lost)
+                                              : SearchOnTwoThreads(Start, Budget, Race, Lost);
+  if (Answer.Verdict == TVerdict::NotClearable)
+    Lost.Add(Start.Hash());
+  return Answer;
+}
+
+TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
+                             const std::atomic<bool>* Cancel) {
+  // Sized for the board, as only this search fills it.
+  TLostBoards Lost(TLostBoards::BitsFor(Board.Width() * Board.Height()));
+  return FindClearing(Board, Budget, Cancel, Lost);
 }
 
 struct TClearingSearch::TRun {
@@ -94,7 +110,8 @@ struct TClearingSearch::TRun {
   std::thread Thread; // started last, once the rest is complete
 };
 
-TClearingSearch::TClearingSearch(TListener Listener) : FListener(std::move(Listener)) {}
+TClearingSearch::TClearingSearch(TListener Listener)
+    : FListener(std::move(Listener)), FLost(std::make_unique<TLostBoards>(LearnedBits)) {}
 
 TClearingSearch::~TClearingSearch() {
   Cancel();
@@ -128,7 +145,9 @@ void TClearingSearch::Cancel() {
 }
 
 void TClearingSearch::Execute(TRun& Run) {
-  const TClearingAnswer Answer = FindClearing(Run.Board, {Run.Budget, 0, 2}, &Run.Cancelled);
+  // Runs never overlap (Start joins the last one first), so they may share the lost boards.
+  const TClearingAnswer Answer =
+      FindClearing(Run.Board, {Run.Budget, 0, 2}, &Run.Cancelled, *FLost);
   std::lock_guard Lock(FMutex);
   if (!Run.Cancelled.load())
     FListener(Run.Ticket, Answer);

@@ -5,6 +5,7 @@
 // the player plays it.
 
 #include "model/Map.h"
+#include "solver/SearchTypes.h"
 
 #include <atomic>
 #include <chrono>
@@ -16,33 +17,22 @@
 #include <thread>
 #include <vector>
 
-struct TRemoval {
-  int X;
-  int Y;
-}; // a box of the group removed, on the settled board of that moment
-
-enum class TVerdict : std::uint8_t { Unknown, Clearable, NotClearable };
-
-struct TClearingAnswer {
-  TVerdict Verdict = TVerdict::Unknown;
-  std::vector<TRemoval> Moves; // when Clearable: a whole clearing of the searched board, in order
-};
-
-struct TSearchBudget {
-  std::chrono::milliseconds Time{1000};
-  // When non-zero, also a deterministic cap (boards generated): the same board and cap give
-  // the same answer on every machine.
-  std::uint64_t Work = 0;
-  int Threads = 2; // both cores may be used
-};
-
 // Settles a copy of Board first (it may be mid-fall), then searches. Returns at the time or
 // work limit, at once when *Cancel becomes true (Unknown then), or when it has an answer.
 TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
                              const std::atomic<bool>* Cancel = nullptr);
 
+class TLostBoards;
+
+// The same, adding every board it proves lost to Lost and skipping those already there, so a
+// later search of the same or a following board goes on from what this one learned.
+TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
+                             const std::atomic<bool>* Cancel, TLostBoards& Lost);
+
 // One background search at a time, on threads of its own; it never touches the caller's
-// objects. The listener must not call back into the object that calls it.
+// objects. The listener must not call back into the object that calls it. Boards proved lost
+// by earlier searches are remembered (at most 32 MiB), so asking again about the same board, or
+// one reached from it, goes on from there instead of starting over.
 class TClearingSearch {
 public:
   using TListener = std::function<void(std::uint64_t Ticket, const TClearingAnswer& Answer)>;
@@ -64,6 +54,7 @@ private:
   void Execute(TRun& Run);
 
   TListener FListener;
+  std::unique_ptr<TLostBoards> FLost;
   std::mutex FMutex; // held while a listener call is decided and made
   std::uint64_t FTicket = 0;
   std::unique_ptr<TRun> FRun;

@@ -3,25 +3,32 @@
 
 #include <algorithm>
 #include <bit>
-#include <new>
 
 namespace {
 
-std::size_t TableSize(const TPosition& Start) {
-  const auto Cells = static_cast<std::size_t>(Start.Width() * Start.Height());
-  return std::clamp<std::size_t>(std::bit_ceil(Cells * 4096), 1 << 12, 1 << 20);
+int TableBits(const TPosition& Start) {
+  return TLostBoards::BitsFor(Start.Width() * Start.Height());
+}
+
+// Two groups at least one column apart: removing one neither moves a box next to the other
+// nor closes a column beside it, so each stays the same group after the other goes, and
+// either order leaves the same board.
+bool Commute(std::uint16_t A, std::uint16_t B) {
+  const unsigned Near = A | (A << 1) | (A >> 1);
+  return (Near & B) == 0;
 }
 
 } // namespace
 
-TExactSearch::TExactSearch(const TPosition& Start, TRacer& Racer)
+TExactSearch::TExactSearch(const TPosition& Start, TRacer& Racer, TLostBoards* Lost)
     : FStart(Start), FRacer(Racer),
-      FRefuted(static_cast<std::uint64_t*>(std::calloc(TableSize(Start), sizeof(std::uint64_t)))),
-      FMask(TableSize(Start) - 1) {
-  if (!FRefuted)
-    throw std::bad_alloc();
+      FOwnLost(Lost ? nullptr : std::make_unique<TLostBoards>(TableBits(Start))),
+      FLost(Lost ? *Lost : *FOwnLost) {
   // Every move removes two boxes or more, so no line is longer than half the boxes.
-  FMoves.resize(static_cast<std::size_t>(Start.Boxes() / 2 + 1));
+  const auto Depths = static_cast<std::size_t>(Start.Boxes() / 2 + 2);
+  FMoves.resize(Depths);
+  FAsleep.resize(Depths);
+  FLostMoves.resize(Depths);
 }
 
 void TExactSearch::Run() {
@@ -34,23 +41,23 @@ void TExactSearch::Run() {
     FRacer.Answer(TVerdict::NotClearable, {});
 }
 
-bool TExactSearch::Refuted(std::uint64_t Hash) const {
-  return FRefuted[Hash & FMask] == (Hash | 1);
-}
-
-void TExactSearch::Refute(std::uint64_t Hash) {
-  FRefuted[Hash & FMask] = Hash | 1;
-}
-
 // Lists the moves worth searching from Board, the most promising first: those whose board
 // keeps the fewest lone boxes, the most frequent colour last among equals, as it joins up
 // best once the others are gone. True when one of them clears the board (FLine ends with it).
-bool TExactSearch::ListMoves(const TPosition& Board, std::vector<TMove>& Moves) {
+bool TExactSearch::ListMoves(const TPosition& Board, int Depth) {
+  const auto D = static_cast<std::size_t>(Depth);
+  std::vector<TMove>& Moves = FMoves[D];
+  std::vector<TAsleep>& Lost = FLostMoves[D];
+  const std::vector<TAsleep>& Asleep = FAsleep[D];
   FGroups.clear();
   Board.Groups(FGroups);
   const std::uint8_t Last = Board.MostFrequentColor();
   Moves.clear();
+  Lost.clear();
   for (const TGroup& Group : FGroups) {
+    if (std::any_of(Asleep.begin(), Asleep.end(),
+                    [&](const TAsleep& Move) { return Move.Cell == Group.Cell; }))
+      continue;
     if (!FRacer.Tick())
       return false;
     TPosition Next = Board;
@@ -59,10 +66,10 @@ bool TExactSearch::ListMoves(const TPosition& Board, std::vector<TMove>& Moves) 
       FLine.push_back(Board.Removal(Group.Cell));
       return true;
     }
-    if (Next.Dead())
-      continue;
     const std::uint64_t Hash = Next.Hash();
-    if (!Refuted(Hash))
+    if (Next.Dead() || FLost.Contains(Hash))
+      Lost.push_back({Group.Cell, Group.Columns});
+    else
       Moves.push_back(
           {static_cast<std::uint32_t>(Next.LoneBoxes() * 2 + (Group.Color == Last)), Group, Hash});
   }
@@ -71,26 +78,48 @@ bool TExactSearch::ListMoves(const TPosition& Board, std::vector<TMove>& Moves) 
   return false;
 }
 
-// True when Board can be cleared; FLine then holds the moves from the start board on.
+// The board after Move gets to sleep every move that commutes with it and whose board is lost
+// or covered: that order's board is one move on from a lost board. Cells and columns are
+// renumbered past the columns Move emptied.
+void TExactSearch::PutToSleep(int Depth, const TGroup& Move, std::uint16_t Emptied) {
+  const auto D = static_cast<std::size_t>(Depth);
+  std::vector<TAsleep>& Next = FAsleep[D + 1];
+  Next.clear();
+  for (const auto* Moves : {&FAsleep[D], &FLostMoves[D]})
+    for (const TAsleep& Other : *Moves) {
+      if (!Commute(Other.Columns, Move.Columns))
+        continue;
+      const int Column = Other.Cell / TPosition::Side;
+      const int Shift = std::popcount(static_cast<unsigned>(Emptied) & ((1u << Column) - 1));
+      Next.push_back({static_cast<std::uint8_t>(Other.Cell - Shift * TPosition::Side),
+                      static_cast<std::uint16_t>(Other.Columns >> Shift)});
+    }
+}
+
+// True when Board can be cleared; FLine then holds the moves from the start board on. A board
+// is added to the lost ones only once every move from it was searched, slept or proved lost.
 bool TExactSearch::Clears(const TPosition& Board, int Depth) {
-  std::vector<TMove>& Moves = FMoves[static_cast<std::size_t>(Depth)];
-  if (ListMoves(Board, Moves))
+  if (ListMoves(Board, Depth))
     return true;
-  for (const TMove& Move : Moves) {
+  const auto D = static_cast<std::size_t>(Depth);
+  for (const TMove& Move : FMoves[D]) {
     if (FRacer.Stopped())
       return false;
-    // A deeper line may have refuted this board since it was listed.
-    if (Refuted(Move.Hash))
-      continue;
-    TPosition Next = Board;
-    Next.Remove(Move.Group.Cell);
-    FLine.push_back(Board.Removal(Move.Group.Cell));
-    if (Clears(Next, Depth + 1))
-      return true;
-    FLine.pop_back();
-    if (FRacer.Stopped())
-      return false;
-    Refute(Move.Hash);
+    // A deeper line may have proved this board lost since it was listed.
+    if (!FLost.Contains(Move.Hash)) {
+      TPosition Next = Board;
+      std::uint16_t Emptied = 0;
+      Next.Remove(Move.Group.Cell, &Emptied);
+      PutToSleep(Depth, Move.Group, Emptied);
+      FLine.push_back(Board.Removal(Move.Group.Cell));
+      if (Clears(Next, Depth + 1))
+        return true;
+      FLine.pop_back();
+      if (FRacer.Stopped())
+        return false;
+      FLost.Add(Move.Hash);
+    }
+    FLostMoves[D].push_back({Move.Group.Cell, Move.Group.Columns});
   }
   return false;
 }

@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exhaustive half of the clearing search: depth-first over every move, skipping boards
-// with a colour of one box and boards already refuted. Only it can prove that a large
-// board has no clearing; on small and late-game boards it also finds clearings quickly.
+// with a colour of one box, boards already proved lost, and second orders of moves that
+// commute. Only it can prove that a large board has no clearing; on small and late-game boards
+// it also finds clearings quickly.
 
+#include "solver/LostBoards.h"
 #include "solver/Position.h"
 #include "solver/SearchRace.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
 class TExactSearch {
 public:
-  TExactSearch(const TPosition& Start, TRacer& Racer);
+  // Lost, when given, is shared with other searches and outlives this one; else it has its own.
+  TExactSearch(const TPosition& Start, TRacer& Racer, TLostBoards* Lost = nullptr);
   // Searches until it answers or the racer stops it.
   void Run();
 
@@ -25,23 +27,25 @@ private:
     TGroup Group;
     std::uint64_t Hash; // of the board it leads to
   };
+  // A move whose board is covered elsewhere: its group's cell and columns.
+  struct TAsleep {
+    std::uint8_t Cell;
+    std::uint16_t Columns;
+  };
 
-  bool ListMoves(const TPosition& Board, std::vector<TMove>& Moves);
+  bool ListMoves(const TPosition& Board, int Depth);
   bool Clears(const TPosition& Board, int Depth);
-  bool Refuted(std::uint64_t Hash) const;
-  void Refute(std::uint64_t Hash);
+  void PutToSleep(int Depth, const TGroup& Move, std::uint16_t Emptied);
 
   const TPosition& FStart;
   TRacer& FRacer;
-  // Hashes of refuted boards, direct-mapped, the newest kept: at most 2^20 entries (8 MiB)
-  // for a 16x16 board, fewer for smaller ones. A false hit needs a 64-bit collision.
-  // Allocated zeroed by the system, so only the pages a search touches cost anything.
-  struct TFree {
-    void operator()(std::uint64_t* Table) const { std::free(Table); }
-  };
-  std::unique_ptr<std::uint64_t[], TFree> FRefuted;
-  std::size_t FMask;
+  std::unique_ptr<TLostBoards> FOwnLost;
+  TLostBoards& FLost;
   std::vector<TGroup> FGroups;
-  std::vector<std::vector<TMove>> FMoves; // per depth, so no level allocates
-  std::vector<TRemoval> FLine;            // the moves of the line being examined
+  // Per depth, so no level allocates: the moves to search, the moves that need no search as
+  // the board they lead to is reached in another order, and the moves proved lost so far.
+  std::vector<std::vector<TMove>> FMoves;
+  std::vector<std::vector<TAsleep>> FAsleep;
+  std::vector<std::vector<TAsleep>> FLostMoves;
+  std::vector<TRemoval> FLine; // the moves of the line being examined
 };

@@ -218,14 +218,21 @@ void TPosition::Groups(std::vector<TGroup>& Out) const {
       const int P = Column * Side + std::countr_zero(Pending[Column]);
       const std::uint8_t Color = FCells[P];
       const auto Bit = [](int Q) { return static_cast<std::uint16_t>(1u << (Q % Side)); };
+      unsigned Columns = 0;
       const int Size = Flood(
           P, [&](int Q) { return (Pending[Q / Side] & Bit(Q)) != 0 && FCells[Q] == Color; },
-          [&](int Q) { Pending[Q / Side] &= static_cast<std::uint16_t>(~Bit(Q)); });
-      Out.push_back({static_cast<std::uint8_t>(P), Color, static_cast<std::uint16_t>(Size)});
+          [&](int Q) {
+            Pending[Q / Side] &= static_cast<std::uint16_t>(~Bit(Q));
+            Columns |= 1u << (Q / Side);
+          });
+      Out.push_back({static_cast<std::uint8_t>(P), Color, static_cast<std::uint16_t>(Size),
+                     static_cast<std::uint16_t>(Columns)});
     }
 }
 
-int TPosition::Remove(std::uint8_t Cell) {
+int TPosition::Remove(std::uint8_t Cell, std::uint16_t* Emptied) {
+  if (Emptied)
+    *Emptied = 0;
   const std::uint8_t Color = FCells[Cell];
   if (Color == 0)
     return 0;
@@ -248,6 +255,8 @@ int TPosition::Remove(std::uint8_t Cell) {
         Cells[Write++] = Cells[Row];
     std::fill(Cells + Write, Cells + FHeights[Column], std::uint8_t{0});
     FHeights[Column] = static_cast<std::uint8_t>(Write);
+    if (Emptied && Write == 0)
+      *Emptied = static_cast<std::uint16_t>(*Emptied | 1u << Column);
   }
   int Write = 0;
   for (int Column = 0; Column < FColumns; ++Column) {

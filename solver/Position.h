@@ -4,17 +4,19 @@
 // heights kept, so removing a group and settling touch only the columns it was in.
 
 #include "model/Map.h"
-#include "solver/ClearingSearch.h"
+#include "solver/SearchTypes.h"
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-// A group of two or more boxes, named by one of its cells (Column * 16 + Row from the bottom).
+// A group of two or more boxes, named by one of its cells (Column * 16 + Row from the bottom):
+// the lowest box of its leftmost column.
 struct TGroup {
   std::uint8_t Cell;
   std::uint8_t Color;
   std::uint16_t Size;
+  std::uint16_t Columns = 0; // a bit per column it has boxes in
 };
 
 class TPosition {
@@ -43,8 +45,9 @@ public:
   int LoneBoxes() const;
   // Appends every group of two or more.
   void Groups(std::vector<TGroup>& Out) const;
-  // Removes the group of the given cell and settles; returns the boxes removed.
-  int Remove(std::uint8_t Cell);
+  // Removes the group of the given cell and settles; returns the boxes removed. Emptied, when
+  // given, gets a bit per column (as numbered before) that the removal emptied.
+  int Remove(std::uint8_t Cell, std::uint16_t* Emptied = nullptr);
   // The group at (X, Y) counted from the top, or a group of Size 0 when there is none.
   TGroup GroupAt(int X, int Y) const;
   // The move that removes the group of Cell, in the game's coordinates.

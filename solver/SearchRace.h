@@ -5,7 +5,7 @@
 // must not depend on which thread is faster, so a racer stops only once its own work passes
 // the work at which another racer answered, and the lowest such work wins.
 
-#include "solver/ClearingSearch.h"
+#include "solver/SearchTypes.h"
 
 #include <array>
 #include <atomic>

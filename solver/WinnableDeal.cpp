@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/WinnableDeal.h"
+#include "solver/LostBoards.h"
+#include "solver/SearchLimits.h"
 
 #include <algorithm>
 #include <random>
-
-namespace {
-
-// Each random board gets this much search before the next one is dealt. Boards are dealt
-// uniformly, so the deal is a random board among those the search clears within it.
-constexpr std::uint64_t WorkPerBoard = 200'000;
-
-} // namespace
 
 std::optional<TWinnableDeal> DealWinnable(int Width, int Height, std::uint8_t Colors,
                                           std::uint64_t Seed, const std::atomic<bool>* Cancel) {
@@ -21,12 +15,15 @@ std::optional<TWinnableDeal> DealWinnable(int Width, int Height, std::uint8_t Co
   // A generator of our own: the deal must not depend on other users of the shared one, and
   // the plain modulo keeps it the same under every standard library.
   std::mt19937_64 Random(Seed);
-  // Only the work cap ends a board's search, never the clock.
-  const TSearchBudget Budget{std::chrono::hours(24), WorkPerBoard, 2};
+  // Only the work cap ends a board's search, never the clock. Boards are dealt uniformly, so
+  // the deal is a random board among those the search clears within it.
+  const TSearchBudget Budget{std::chrono::hours(24), SearchLimits::WorkPerDealtBoard, 2};
+  // A board proved lost is lost on any deal: one table serves them all, zeroed once.
+  TLostBoards Lost(TLostBoards::BitsFor(Board.CellCount()));
   for (;;) {
     for (int I = 0; I < Board.CellCount(); ++I)
       Board.Cells()[I] = {static_cast<std::uint8_t>(1 + Random() % Colors), 0};
-    TClearingAnswer Answer = FindClearing(Board, Budget, Cancel);
+    TClearingAnswer Answer = FindClearing(Board, Budget, Cancel, Lost);
     if (Cancel && Cancel->load())
       return std::nullopt;
     if (Answer.Verdict == TVerdict::Clearable) {
