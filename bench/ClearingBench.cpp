@@ -287,7 +287,7 @@ void TimeWayBack(const TGame& Game, int Index, TWayBackTimes& Times) {
   for (int I = 0; I <= Index; ++I)
     History.push_back(Game.Maps()[static_cast<std::size_t>(I)].get());
   const auto Start = steady_clock::now();
-  const TWayBack Back = FindWayBack(History, {SearchLimits::HintSearchTime, 0, 2});
+  const TWayBack Back = FindWayBack(History, {SearchLimits::WayBackSearchTime, 0, 2});
   Times.Ms.push_back(MsSince(Start));
   Times.Moves.push_back(Back.MovesBack);
 }

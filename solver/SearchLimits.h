@@ -15,6 +15,9 @@ constexpr std::chrono::milliseconds HintSearchTime{5000};
 // A search ahead, started after each move while the player thinks: it costs a player who never
 // asks nothing, so it may take longer.
 constexpr std::chrono::milliseconds AheadSearchTime{10000};
+// Each earlier board looked at on the way back from a lost one: most boards met in play are
+// settled within it, and a lost board that cannot be proved lost in time costs no more.
+constexpr std::chrono::milliseconds WayBackSearchTime{1000};
 
 // Up to this many boxes the exhaustive search often ends within a hint's time, so it races the
 // beam; beyond it, in four colours or more, a second beam makes better use of the second core.

@@ -42,6 +42,7 @@ bool THintRoom::Stop(bool NewGame) {
   FBackFrom = -1;
   FAheadRounds = 0;
   FWayBack.reset();
+  FUnsettled.clear();
   if (NewGame) {
     FKnown.clear();
     FLost.clear();
@@ -99,7 +100,7 @@ void THintRoom::Ask() {
   FWanted = true;
   // Started again on the same board, a search goes on from what it learnt before.
   if (!SearchingOn(FGame->Current()))
-    Search(FGame->Current(), false, HintSearchTime);
+    Search(FGame->Current(), false, SearchLimits::HintSearchTime);
   emit HintGiven(THint::Searching, -1, -1);
 }
 
@@ -116,7 +117,7 @@ void THintRoom::Settled() {
   const TGameMap& Now = FGame->CurrentMap();
   if (Now.BoxCount == 0 || KnownMove(Now) || Lost(Now))
     return;
-  Search(FGame->Current(), false, AheadSearchTime);
+  Search(FGame->Current(), false, SearchLimits::AheadSearchTime);
 }
 
 // What is known of the current board, told to the player who asked.
@@ -131,8 +132,11 @@ void THintRoom::Tell() {
 }
 
 // The earlier boards, the most recent first, until one can be cleared; each verdict is kept.
+// A board whose search runs out is passed over: one still earlier is likelier to be cleared.
 void THintRoom::LookBack(int From, bool Told) {
   FBackFrom = From;
+  if (!Told)
+    FUnsettled.clear();
   for (int Index = From - 1; Index >= 0; --Index) {
     const TMap& Board = *BoardAt(Index);
     if (KnownMove(Board)) {
@@ -140,23 +144,23 @@ void THintRoom::LookBack(int From, bool Told) {
       emit HintGiven(THint::GoBack, From - Index, -1);
       return;
     }
-    if (Lost(Board))
+    if (Lost(Board) || FUnsettled.count(KeyOf(Board)) != 0)
       continue;
     FWanted = true;
     if (!SearchingOn(Index))
-      Search(Index, true, HintSearchTime);
+      Search(Index, true, SearchLimits::WayBackSearchTime);
     if (!Told)
       emit HintGiven(THint::SearchingBack, -1, -1);
     return;
   }
-  emit HintGiven(THint::Unwinnable, -1, -1);
+  emit HintGiven(FUnsettled.empty() ? THint::Unwinnable : THint::NoWayBack, -1, -1);
 }
 
 bool THintRoom::SearchingOn(int Index) const {
   return FRunning && FRunning->Index == Index;
 }
 
-void THintRoom::Search(int Index, bool Back, int Budget) {
+void THintRoom::Search(int Index, bool Back, std::chrono::milliseconds Budget) {
   if (!FSearch)
     FSearch = std::make_unique<TClearingSearch>(
         [this](std::uint64_t Ticket, const TClearingAnswer& Answer) {
@@ -167,7 +171,7 @@ void THintRoom::Search(int Index, bool Back, int Budget) {
           QMetaObject::invokeMethod(this, "TakeAnswer", Qt::QueuedConnection);
         });
   const TMap& Board = *BoardAt(Index);
-  const std::uint64_t Ticket = FSearch->Start(Board, std::chrono::milliseconds(Budget));
+  const std::uint64_t Ticket = FSearch->Start(Board, Budget);
   FRunning = TRunning{Ticket, KeyOf(Board), Index, Back};
 }
 
@@ -198,16 +202,15 @@ void THintRoom::Answered(const TRunning& Asked, const TClearingAnswer& Answer) {
   const bool Wanted = std::exchange(FWanted, false);
   if (Asked.Back) {
     if (Answer.Verdict == TVerdict::Unknown)
-      emit HintGiven(THint::NoWayBack, -1, -1);
-    else
-      LookBack(FBackFrom, true);
+      FUnsettled.insert(Asked.Board);
+    LookBack(FBackFrom, true);
     return;
   }
   if (Wanted)
     Tell();
   // Goes on while the player thinks; asking again then waits for it.
   if (Answer.Verdict == TVerdict::Unknown && ++FAheadRounds < MaxAheadRounds)
-    Search(Asked.Index, false, AheadSearchTime);
+    Search(Asked.Index, false, SearchLimits::AheadSearchTime);
 }
 
 bool THintRoom::Dealing() const {

@@ -6,8 +6,10 @@
 // QtCore only; the controller drives it and stops it before every change of the board.
 
 #include "solver/ClearingSearch.h"
+#include "solver/SearchLimits.h"
 
 #include <QObject>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -31,10 +33,6 @@ class THintRoom : public QObject {
   Q_OBJECT
 
 public:
-  // How long a hint the player waits for may search (ms), and a search ahead of the player.
-  static constexpr int HintSearchTime = 5000;
-  static constexpr int AheadSearchTime = 10000;
-
   explicit THintRoom(QObject* Parent = nullptr);
   ~THintRoom() override;
 
@@ -76,7 +74,7 @@ private:
   const TMap* BoardAt(int Index) const;
   std::optional<TRemoval> KnownMove(const TMap& Board) const;
   bool Lost(const TMap& Board) const;
-  void Search(int Index, bool Back, int Budget);
+  void Search(int Index, bool Back, std::chrono::milliseconds Budget);
   bool SearchingOn(int Index) const;
   void Tell();
   // Told: the player already heard that the earlier boards are searched.
@@ -90,10 +88,11 @@ private:
   std::optional<TRunning> FRunning;
   std::deque<TKnownClearing> FKnown; // the newest first
   std::set<TBoardKey> FLost;
-  bool FHintsAsked = false;                          // in this game
-  bool FWanted = false;                              // the player waits for the running search
-  int FBackFrom = -1;                                // the lost board whose way back is searched
-  int FAheadRounds = 0;                              // searches that ran out on the current board
+  std::set<TBoardKey> FUnsettled; // earlier boards whose search ran out on this way back
+  bool FHintsAsked = false;       // in this game
+  bool FWanted = false;           // the player waits for the running search
+  int FBackFrom = -1;             // the lost board whose way back is searched
+  int FAheadRounds = 0;           // searches that ran out on the current board
   std::optional<std::pair<TBoardKey, int>> FWayBack; // lost board, moves back
   TWinnableDealer* FDealer;
   std::uint8_t FDealColors = 0;
