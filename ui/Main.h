@@ -5,7 +5,7 @@
 // itself is played by the game controller the program entry hands it; the handlers here
 // are thin calls into it, and the window shows what its signals tell.
 
-#include "ui/GameController.h"
+#include "play/GameController.h"
 #include "ui/Menu.h"
 #include "ui/MessageLine.h"
 #include "ui/PaintedWords.h"

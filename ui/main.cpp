@@ -3,7 +3,7 @@
 
 #include "ui/Main.h"
 #include "ui/About.h"
-#include "ui/GameController.h"
+#include "play/GameController.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/access/AccessibleControls.h"

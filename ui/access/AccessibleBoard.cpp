@@ -2,7 +2,7 @@
 #include "ui/access/AccessibleBoard.h"
 
 #include "model/Game.h"
-#include "ui/GameController.h"
+#include "play/GameController.h"
 #include "ui/PuzzleGrid.h"
 
 #include <QAccessible>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Hints and deals for the player's game: the background search and what it learnt of this
-// game's boards (clearings, and boards proved lost, both by their contents), the way back to
-// the last board that could still be cleared, and the dealer of boards that can be won.
-// QtCore only; the controller drives it and stops it before every change of the board.
+// Hints for the player's game: the background search and what it learnt of this game's boards
+// (clearings, and boards proved lost, both by their contents), and the way back to the last
+// board that could still be cleared. QtCore only; the controller drives it and stops it before
+// every change of the board.
 
+#include "play/Hint.h"
 #include "solver/ClearingSearch.h"
-#include "solver/SearchLimits.h"
 
 #include <QObject>
 #include <chrono>
@@ -20,14 +20,6 @@
 #include <vector>
 
 class TGame;
-class TWinnableDealer;
-struct TWinnableDeal;
-
-// What a hint found: the box to play (Move); that the board was lost some moves ago (GoBack);
-// that the game could never be won (Unwinnable); that no earlier board was found clearable in
-// time (NoWayBack); that no answer came in time (NotFound); that the board is empty already.
-// Searching and SearchingBack while the current or the earlier boards are searched.
-enum class THint { Searching, SearchingBack, Move, GoBack, Unwinnable, NoWayBack, NotFound, Empty };
 
 class THintRoom : public QObject {
   Q_OBJECT
@@ -38,10 +30,9 @@ public:
 
   // The game whose boards are searched; null forgets everything.
   void SetGame(const TGame* Game);
-  // The one stop before every change of the board: cancels the search and any deal, and
-  // forgets the way back; NewGame also what was learnt of the old game. True when a deal
-  // was cancelled.
-  bool Stop(bool NewGame);
+  // The one stop before every change of the board: cancels the search and forgets the way
+  // back; NewGame also what was learnt of the old game.
+  void Stop(bool NewGame);
 
   // A hint for the current board, which must be settled; answered by HintGiven.
   void Ask();
@@ -51,14 +42,9 @@ public:
   void Settled();
   void Learn(const TMap& Board, std::vector<TRemoval> Moves);
 
-  bool Dealing() const;
-  void Deal(int Width, int Height, std::uint8_t Colors, std::uint64_t Seed);
-
 signals:
   // (X, Y) is the box to play for a Move; X is the number of moves back for GoBack.
   void HintGiven(THint Hint, int X, int Y);
-  // A deal for the size and colours it was asked for.
-  void Dealt(int Width, int Height, std::uint8_t Colors, const TWinnableDeal& Deal);
 
 private:
   using TBoardKey = std::vector<std::uint8_t>; // size and colours, marks left out
@@ -88,14 +74,13 @@ private:
   std::optional<TRunning> FRunning;
   std::deque<TKnownClearing> FKnown; // the newest first
   std::set<TBoardKey> FLost;
-  std::set<TBoardKey> FUnsettled; // earlier boards whose search ran out on this way back
-  bool FHintsAsked = false;       // in this game
-  bool FWanted = false;           // the player waits for the running search
-  int FBackFrom = -1;             // the lost board whose way back is searched
-  int FAheadRounds = 0;           // searches that ran out on the current board
+  std::deque<TBoardKey> FLostOrder; // the same boards, the oldest first, to drop when full
+  std::set<TBoardKey> FUnsettled;   // earlier boards whose search ran out on this way back
+  bool FHintsAsked = false;         // in this game
+  bool FWanted = false;             // the player waits for the running search
+  int FBackFrom = -1;               // the lost board whose way back is searched
+  int FAheadRounds = 0;             // searches that ran out on the current board
   std::optional<std::pair<TBoardKey, int>> FWayBack; // lost board, moves back
-  TWinnableDealer* FDealer;
-  std::uint8_t FDealColors = 0;
   // Handed over from the search thread under a lock of our own, which a thread checker can
   // see, unlike the event queue's. A stale answer may still wait here: only its ticket and
   // board tell it apart.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/HintRoom.h"
+#include "play/HintRoom.h"
 
 #include "model/Game.h"
-#include "ui/WinnableDealer.h"
+#include "solver/SearchLimits.h"
 
 #include <chrono>
 
@@ -17,12 +17,7 @@ constexpr int MaxAheadRounds = 6;
 
 } // namespace
 
-THintRoom::THintRoom(QObject* Parent) : QObject(Parent), FDealer(new TWinnableDealer(this)) {
-  connect(FDealer, &TWinnableDealer::Dealt, this,
-          [this](int Width, int Height, const TWinnableDeal& Deal) {
-            emit Dealt(Width, Height, FDealColors, Deal);
-          });
-}
+THintRoom::THintRoom(QObject* Parent) : QObject(Parent) {}
 
 // The search is joined before the lock and the queue it hands over to go.
 THintRoom::~THintRoom() {
@@ -34,7 +29,7 @@ void THintRoom::SetGame(const TGame* Game) {
   FGame = Game;
 }
 
-bool THintRoom::Stop(bool NewGame) {
+void THintRoom::Stop(bool NewGame) {
   if (FRunning)
     FSearch->Cancel();
   FRunning.reset();
@@ -46,12 +41,9 @@ bool THintRoom::Stop(bool NewGame) {
   if (NewGame) {
     FKnown.clear();
     FLost.clear();
+    FLostOrder.clear();
     FHintsAsked = false;
   }
-  const bool WasDealing = FDealer->Busy();
-  if (WasDealing)
-    FDealer->Cancel();
-  return WasDealing;
 }
 
 THintRoom::TBoardKey THintRoom::KeyOf(const TMap& Board) {
@@ -194,10 +186,12 @@ void THintRoom::TakeAnswer() {
 void THintRoom::Answered(const TRunning& Asked, const TClearingAnswer& Answer) {
   if (Answer.Verdict == TVerdict::Clearable)
     Learn(*BoardAt(Asked.Index), Answer.Moves);
-  else if (Answer.Verdict == TVerdict::NotClearable) {
-    if (FLost.size() >= KeptLostBoards)
-      FLost.erase(FLost.begin());
-    FLost.insert(Asked.Board);
+  else if (Answer.Verdict == TVerdict::NotClearable && FLost.insert(Asked.Board).second) {
+    FLostOrder.push_back(Asked.Board);
+    if (FLostOrder.size() > KeptLostBoards) {
+      FLost.erase(FLostOrder.front());
+      FLostOrder.pop_front();
+    }
   }
   const bool Wanted = std::exchange(FWanted, false);
   if (Asked.Back) {
@@ -211,13 +205,4 @@ void THintRoom::Answered(const TRunning& Asked, const TClearingAnswer& Answer) {
   // Goes on while the player thinks; asking again then waits for it.
   if (Answer.Verdict == TVerdict::Unknown && ++FAheadRounds < MaxAheadRounds)
     Search(Asked.Index, false, SearchLimits::AheadSearchTime);
-}
-
-bool THintRoom::Dealing() const {
-  return FDealer->Busy();
-}
-
-void THintRoom::Deal(int Width, int Height, std::uint8_t Colors, std::uint64_t Seed) {
-  FDealColors = Colors;
-  FDealer->Deal(Width, Height, Colors, Seed);
 }

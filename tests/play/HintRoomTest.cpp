@@ -3,9 +3,9 @@
 // way back, and commands met while a board is dealt.
 
 #include "model/Game.h"
+#include "play/GameController.h"
+#include "tests/play/ControllerHarness.h"
 #include "tests/solver/Boards.h"
-#include "tests/ui/GameWindow.h"
-#include "ui/GameController.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -94,8 +94,8 @@ TEST_F(HintRoomTest, CommandsWhileDealingAreAnswered) {
   EXPECT_EQ(Busy.count(), 3);
 }
 
-// An answer queued for a board of the freed game must not answer the new game's search: the
-// new search's ticket may repeat an old one, and only the board asked for tells them apart.
+// An answer queued for a board of the freed game must not answer the new game's search: its
+// ticket is no longer the running search's, and its board is not the one asked for.
 TEST_F(HintRoomTest, AQueuedAnswerOfAFreedGameIsNotTaken) {
   LoadBoard(Controller, {"11.", "22.", "113"}); // lost at once
   Controller.AskHint();

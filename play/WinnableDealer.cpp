@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/WinnableDealer.h"
+#include "play/WinnableDealer.h"
 
 TWinnableDealer::~TWinnableDealer() {
   Cancel();
@@ -26,7 +26,7 @@ void TWinnableDealer::Deal(int Width, int Height, std::uint8_t Colors, std::uint
       return;
     {
       const std::lock_guard<std::mutex> Lock(FArrivedLock);
-      FArrived = TArrived{Ticket, Width, Height, std::move(*Deal)};
+      FArrived = TArrived{Ticket, std::move(*Deal)};
     }
     // The join in Cancel keeps this object alive until the call is posted.
     QMetaObject::invokeMethod(this, "TakeDeal", Qt::QueuedConnection);
@@ -44,5 +44,5 @@ void TWinnableDealer::TakeDeal() {
   FBusy = false;
   if (FThread.joinable())
     FThread.join();
-  emit Dealt(Arrived->Width, Arrived->Height, Arrived->Deal);
+  emit Dealt(Arrived->Deal);
 }

@@ -27,7 +27,7 @@ public:
   bool Busy() const { return FBusy; }
 
 signals:
-  void Dealt(int Width, int Height, const TWinnableDeal& Deal);
+  void Dealt(const TWinnableDeal& Deal);
 
 private:
   // Takes the deal the dealing thread left, on this object's thread.
@@ -35,8 +35,6 @@ private:
 
   struct TArrived {
     unsigned Ticket;
-    int Width;
-    int Height;
     TWinnableDeal Deal;
   };
 

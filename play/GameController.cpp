@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/GameController.h"
+#include "play/GameController.h"
 
 #include "model/Game.h"
 #include "model/Random.h"
+#include "play/HintRoom.h"
+#include "play/WinnableDealer.h"
 #include "solver/Solver.h"
 #include "solver/WinnableDeal.h"
 
@@ -37,10 +39,11 @@ std::uint32_t TimeOfDaySeed() {
 } // namespace
 
 TGameController::TGameController(std::optional<std::uint32_t> Seed, QObject* Parent)
-    : QObject(Parent), FTimer(new QTimer(this)), FSeed(Seed), FHints(new THintRoom(this)) {
+    : QObject(Parent), FTimer(new QTimer(this)), FSeed(Seed), FHints(new THintRoom(this)),
+      FDealer(new TWinnableDealer(this)) {
   FTimer->setInterval(AnimationInterval);
   connect(FTimer, &QTimer::timeout, this, &TGameController::AnimateMap);
-  connect(FHints, &THintRoom::Dealt, this, &TGameController::WinnableDealt);
+  connect(FDealer, &TWinnableDealer::Dealt, this, &TGameController::WinnableDealt);
   connect(FHints, &THintRoom::HintGiven, this, &TGameController::HintGiven);
 }
 
@@ -148,8 +151,11 @@ void TGameController::TellSettledMove() {
 // is gone. A new history also drops the move still to be told and what was learnt.
 void TGameController::ReplaceBoard(bool NewHistory) {
   ++FBoardSerial;
-  if (FHints->Stop(NewHistory))
+  FHints->Stop(NewHistory);
+  if (FDealer->Busy()) {
+    FDealer->Cancel();
     emit DealingEnded();
+  }
   if (NewHistory)
     FFallingMove.reset();
 }
@@ -316,7 +322,7 @@ bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::ui
 }
 
 bool TGameController::Dealing() const {
-  return FHints->Dealing();
+  return FDealer->Busy();
 }
 
 void TGameController::SetWinnableOnly(bool Value) {
@@ -332,15 +338,14 @@ void TGameController::StartWinnableDeal() {
   for (int Part = 0; Part < 4; ++Part)
     Seed = Seed << 16 | static_cast<std::uint64_t>(RandomBelow(1 << 16));
   ReplaceBoard(false);
-  FHints->Deal(FGame->Width(), FGame->Height(), FGame->Colors(), Seed);
+  FDealer->Deal(FGame->Width(), FGame->Height(), FGame->Colors(), Seed);
   emit DealingStarted();
 }
 
-// Only a deal that still fits the game's size and colours is taken.
-void TGameController::WinnableDealt(int Width, int Height, std::uint8_t Colors,
-                                    const TWinnableDeal& Deal) {
-  if (FGame && Width == FGame->Width() && Height == FGame->Height() && Colors == FGame->Colors() &&
-      LoadBoard(Width, Height, Deal.Colors))
+// The deal that arrives is the one asked for: every change of the size or colours, and the
+// game freed, go through ReplaceBoard, which cancels it.
+void TGameController::WinnableDealt(const TWinnableDeal& Deal) {
+  if (FGame && LoadBoard(FGame->Width(), FGame->Height(), Deal.Colors))
     FHints->Learn(FGame->CurrentMap(), Deal.Clearing);
   emit DealingEnded();
 }

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game controller alone, without a window: what each command tells its listeners.
 
-#include "ui/GameController.h"
+#include "play/GameController.h"
 #include "model/Game.h"
-#include "tests/ui/GameWindow.h"
+#include "tests/play/ControllerHarness.h"
 
-#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -17,10 +16,6 @@ protected:
   void SetUp() override {
     Controller.CreateGame();
     LoadBoard(Controller, {"1..", "2..", "211"});
-  }
-  void TearDown() override {
-    while (QApplication::overrideCursor())
-      QApplication::restoreOverrideCursor();
   }
 
   TGameController Controller;

@@ -6,7 +6,7 @@
 // happened; every change goes through one of the commands. QtCore only: the window turns
 // the signals into cursors, menu states and pictures.
 
-#include "ui/HintRoom.h"
+#include "play/Hint.h"
 
 #include <QObject>
 #include <QString>
@@ -18,7 +18,10 @@
 
 class QTimer;
 class TGame;
+class THintRoom;
 class TSolver;
+class TWinnableDealer;
+struct TWinnableDeal;
 
 // Display names of the solver states, indexed by TSolver::State().
 extern const std::array<const char*, 4> SolverStateTexts;
@@ -136,7 +139,7 @@ private:
   void GoBack(int Moves);
   void DealAtRandom();
   void StartWinnableDeal();
-  void WinnableDealt(int Width, int Height, std::uint8_t Colors, const TWinnableDeal& Deal);
+  void WinnableDealt(const TWinnableDeal& Deal);
 
   struct TMove {
     int X;
@@ -156,5 +159,6 @@ private:
 
   bool FWinnableOnly = false;
   std::array<TLevelPreset, 3> FLevels = LevelPresets;
-  THintRoom* FHints; // the search for hints and the dealer of boards that can be won
+  THintRoom* FHints;        // the search for hints and what it learnt of this game
+  TWinnableDealer* FDealer; // boards that can be won, dealt on a thread of their own
 };
