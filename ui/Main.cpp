@@ -9,6 +9,7 @@
 #include "ui/PuzzleGrid.h"
 #include "ui/StatusBar.h"
 #include "ui/desktop/FirstFrame.h"
+#include "ui/desktop/Translation.h"
 #include "ui/desktop/WindowPlacement.h"
 
 #include <QApplication>
@@ -106,7 +107,7 @@ void TMainForm::CreateControls() {
                          {118, 318, 77, 30},
                          17,
                          QColor(0x6e, 0x0f, 0x1d)});
-  LoadBackground(tr(Tagline));
+  LoadBackground();
 
   Label1 = new TMessageLine(this);
   Label1->setObjectName(QStringLiteral("Label1"));
@@ -182,15 +183,20 @@ THotSpot* TMainForm::CreateButton(const QRect& Bounds, void (TMainForm::*Handler
 }
 
 // The picture's own words are English; any other language draws its words on the picture
-// without them.
-void TMainForm::LoadBackground(const QString& Tagline) {
-  if (Tagline == QLatin1String(::Tagline)) {
+// without them, even where it keeps a word as English has it.
+void TMainForm::LoadBackground() {
+  if (LanguageInForce().isEmpty()) {
     FWords.clear();
     Image1->LoadPicture(QStringLiteral(":/background.jpg"));
     return;
   }
-  FWords.push_back(
-      {Tagline, {4, 71, 146, 27}, 10.5, Qt::transparent, QColor(184, 198, 255, 217), false, 2.4});
+  FWords.push_back({tr(Tagline),
+                    {4, 71, 146, 27},
+                    10.5,
+                    Qt::transparent,
+                    QColor(184, 198, 255, 217),
+                    false,
+                    2.4});
   Image1->LoadPicture(QStringLiteral(":/background-plain.jpg"),
                       [Words = FWords](QImage& Picture) { PaintWords(Picture, Words); });
 }

@@ -165,7 +165,7 @@ private:
                           const QString& AccessibleName);
   // A painted button, whose word is also its name for a screen reader.
   THotSpot* CreateButton(const QRect& Bounds, void (TMainForm::*Handler)(), TPaintedWord Word);
-  void LoadBackground(const QString& Tagline);
+  void LoadBackground();
   void ChooseLevel(std::size_t Level, const QPoint& GridPlace);
   void ShowMenuStates(bool CanUndo, bool CanRedo, TMenuStates Menu);
   void ShowGameOver(bool Won);

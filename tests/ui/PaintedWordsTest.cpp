@@ -4,6 +4,7 @@
 
 #include "tests/ui/GameWindow.h"
 #include "ui/PictureBox.h"
+#include "ui/desktop/Translation.h"
 #include "ui/images/JpegImage.h"
 
 #include <QCoreApplication>
@@ -12,10 +13,38 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 // Below this the outlined letters run together at 1x.
 constexpr qreal SmallestLegibleSize = 10;
+
+// The game's translation in force for as long as it lives, as the program entry installs it.
+class TInForce {
+public:
+  TInForce(QTranslator& Translator, const QString& Language) : FTranslator(Translator) {
+    QCoreApplication::installTranslator(&Translator);
+    SetLanguageInForce(Language);
+  }
+  ~TInForce() {
+    QCoreApplication::removeTranslator(&FTranslator);
+    SetLanguageInForce({});
+  }
+
+private:
+  QTranslator& FTranslator;
+};
+
+// A language that keeps the line under the logo as English has it, and translates the rest.
+class TKeepsTheTagline : public QTranslator {
+public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char* Source, const char*, int) const override {
+    const QString Text = QString::fromUtf8(Source);
+    return Text == QLatin1String("BOX PUZZLE") ? Text : Text.toUpper();
+  }
+};
 
 QImage Shown(TPictureBox& Picture, qreal PixelRatio) {
   QImage Target((QSizeF(Picture.size()) * PixelRatio).toSize(), QImage::Format_RGB32);
@@ -37,9 +66,9 @@ TEST(PaintedWords, EnglishShowsThePicturesOwnWordsAndOthersDrawTheirs) {
 
   QTranslator German;
   ASSERT_TRUE(German.load(QStringLiteral("quenlith_de"), QStringLiteral(":/i18n")));
-  QCoreApplication::installTranslator(&German);
+  std::optional<TInForce> InForce(std::in_place, German, German.language());
   TGameWindow Translated;
-  QCoreApplication::removeTranslator(&German);
+  InForce.reset();
   const QImage Plain =
       LoadJpegResource(":/background-plain@2x.jpg").convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(Shown(*Translated.Form.Image1, 2.0), Plain) << "before the first frame";
@@ -55,9 +84,9 @@ TEST(PaintedWords, EveryLanguagesWordsFitTheirButtonsAtBothDensities) {
       continue;
     QTranslator Language;
     ASSERT_TRUE(Language.load(File, QStringLiteral(":/i18n")));
-    QCoreApplication::installTranslator(&Language);
+    std::optional<TInForce> InForce(std::in_place, Language, Language.language());
     TGameWindow Window;
-    QCoreApplication::removeTranslator(&Language);
+    InForce.reset();
     EXPECT_EQ(Window.Form.PaintedWords().size(), 7U) << qPrintable(File);
     for (const TPaintedWord& Word : Window.Form.PaintedWords())
       for (const qreal Ratio : {1.0, 2.0}) {
@@ -69,4 +98,15 @@ TEST(PaintedWords, EveryLanguagesWordsFitTheirButtonsAtBothDensities) {
         EXPECT_GE(Layout.PixelSize, SmallestLegibleSize) << qPrintable(File + u' ' + Word.Text);
       }
   }
+}
+
+// Whether the window draws its own words follows the language in force, not whether one text
+// happens to read as in English.
+TEST(PaintedWords, ALanguageThatKeepsTheTaglineStillDrawsItsButtonWords) {
+  TKeepsTheTagline Language;
+  std::optional<TInForce> InForce(std::in_place, Language, QStringLiteral("xx"));
+  TGameWindow Window;
+  InForce.reset();
+  ASSERT_EQ(Window.Form.PaintedWords().size(), 7U);
+  EXPECT_EQ(Window.Form.PaintedWords().back().Text, QStringLiteral("BOX PUZZLE"));
 }

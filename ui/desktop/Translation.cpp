@@ -15,6 +15,11 @@ const QString BuiltInFolder = QStringLiteral(":/i18n");
 // first, so a translator can try a new one without building the game.
 const QString DataSubfolder = QStringLiteral("quenlith/translations");
 
+QString& Language() {
+  static QString InForce;
+  return InForce;
+}
+
 QStringList TranslationFolders() {
   QStringList Folders = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
                                                   DataSubfolder, QStandardPaths::LocateDirectory);
@@ -81,8 +86,18 @@ QString InstallTranslations() {
     if (LoadFirst(*Qt, QStringLiteral("qtbase_"), Candidates,
                   {QLibraryInfo::path(QLibraryInfo::TranslationsPath)}))
       QCoreApplication::installTranslator(Qt);
-    return Game->language();
+    SetLanguageInForce(Game->language());
+    return LanguageInForce();
   }
   delete Game;
+  SetLanguageInForce({});
   return {};
+}
+
+QString LanguageInForce() {
+  return Language();
+}
+
+void SetLanguageInForce(const QString& Value) {
+  Language() = Value;
 }

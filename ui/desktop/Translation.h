@@ -12,6 +12,12 @@
 // Returns the language in force, e.g. "de" or "pt_BR", or an empty string for English.
 QString InstallTranslations();
 
+// The language whose translation of the game is in force, empty for English: the windows ask
+// it before they draw words of their own. InstallTranslations sets it; whoever installs a
+// translation of the game otherwise sets it too.
+QString LanguageInForce();
+void SetLanguageInForce(const QString& Language);
+
 // The translation files to try for one of the player's languages, most specific first:
 // "de-AT" gives {"de_AT", "de"}. Empty for English, which ends the search.
 QStringList TranslationCandidates(const QString& UiLanguage);
