@@ -400,17 +400,17 @@ a %2</translation>
     <message>
         <source>Easy level</source>
         <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
-        <translation>Snadná úroveň</translation>
+        <translation>Snadná</translation>
     </message>
     <message>
         <source>Medium level</source>
         <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
-        <translation>Střední úroveň</translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Hard level</source>
         <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
-        <translation>Těžká úroveň</translation>
+        <translation>Těžká</translation>
     </message>
     <message>
         <source>Board</source>

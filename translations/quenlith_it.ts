@@ -396,17 +396,17 @@ e %2</translation>
     <message>
         <source>Easy level</source>
         <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
-        <translation>Livello facile</translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium level</source>
         <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
-        <translation>Livello medio</translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Hard level</source>
         <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
-        <translation>Livello difficile</translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Board</source>

@@ -331,14 +331,14 @@ Qt program.
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>プログラミング：%1、
+        <translation>プログラミング：%1
 %2</translation>
     </message>
     <message>
         <source>Design: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>デザイン：%1、
+        <translation>デザイン：%1
 %2</translation>
     </message>
     <message>

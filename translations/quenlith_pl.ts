@@ -401,17 +401,17 @@ i %2</translation>
     <message>
         <source>Easy level</source>
         <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
-        <translation>Poziom łatwy</translation>
+        <translation>Łatwy</translation>
     </message>
     <message>
         <source>Medium level</source>
         <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
-        <translation>Poziom średni</translation>
+        <translation>Średni</translation>
     </message>
     <message>
         <source>Hard level</source>
         <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
-        <translation>Poziom trudny</translation>
+        <translation>Trudny</translation>
     </message>
     <message>
         <source>Board</source>
