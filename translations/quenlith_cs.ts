@@ -231,6 +231,19 @@
         <translation>Rozdávat jen plochy, které lze vyčistit (Ctrl+D přepíná).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jako
+v každém programu v Qt.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -239,18 +252,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Klávesy:
   Mezerník              Táhnout aktuální kostkou (po uvolnění).
   Šipky, Home, End, Page Up, Page Down
@@ -265,25 +279,12 @@
   Ctrl+H                Rámeček aktuální kostky: vyplněný, jen obrys nebo
                         žádný.
   Ctrl+S                Zapnout nebo vypnout symboly na kostkách.
-  H                     Nápověda: orámovat kostku, která vede k prázdné ploše,
-                        nebo oznámit, že plochu už nelze vyčistit.
-  Ctrl+D                Nové plochy jen takové, které lze vyčistit, nebo
-                        libovolné.
+  H                     Rada: označit kostku, kterou táhnout k prázdné ploše,
+                        nebo sdělit, před kolika tahy byla hra prohrána; další
+                        stisk H se tam pak vrátí.
+  Ctrl+D                Rozdávat jen plochy, jež lze vyčistit, nebo libovolné.
   F2                    Stav hry, sdělený čtečce obrazovky.
   F10                   Opustit hru.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-Vlastní volby Qt, například -platform NÁZEV nebo -style NÁZEV, fungují jako v
-každém programu v Qt.
-
 </translation>
     </message>
 </context>
@@ -326,6 +327,7 @@ každém programu v Qt.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Kliknutím zavřete.</translation>
     </message>
     <message>
@@ -337,7 +339,7 @@ každém programu v Qt.
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>Program: %1
+        <translation>Programování: %1
 a %2</translation>
     </message>
     <message>
@@ -358,7 +360,7 @@ a %2</translation>
     <message>
         <source>Idle.</source>
         <extracomment>State of the solution search: not started yet</extracomment>
-        <translation>Nečinný.</translation>
+        <translation>Nespuštěno.</translation>
     </message>
     <message>
         <source>Solving...</source>
@@ -397,18 +399,18 @@ a %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
-        <translation>Snadná úroveň</translation>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Snadná</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation>Střední úroveň</translation>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation>Těžká úroveň</translation>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Těžká</translation>
     </message>
     <message>
         <source>Board</source>
@@ -460,7 +462,7 @@ a %2</translation>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
             <numerusform>Prohráno před %n tahem: H vás vrátí zpět.</numerusform>
             <numerusform>Prohráno před %n tahy: H vás vrátí zpět.</numerusform>
@@ -480,7 +482,7 @@ a %2</translation>
     <message>
         <source>Not found in time: press H to keep looking.</source>
         <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Včas nenalezeno: klávesa H hledá dál.</translation>
+        <translation>Včas nenalezeno: stiskněte H a hledání bude pokračovat.</translation>
     </message>
     <message>
         <source>A board is being dealt: please wait.</source>

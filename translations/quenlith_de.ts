@@ -226,6 +226,19 @@
         <translation>Nur lösbare Spielfelder erzeugen (Strg+D schaltet um).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in
+jedem Qt-Programm.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -234,18 +247,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Tasten:
   Leertaste             Das aktuelle Kästchen spielen (beim Loslassen).
   Pfeiltasten, Pos1, Ende, Bild auf, Bild ab
@@ -260,25 +274,13 @@
   Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder
                         keiner.
   Strg+S                Symbole auf den Kästchen ein oder aus.
-  H                     Ein Tipp: ein Kästchen umrahmen, das zum leeren
-                        Spielfeld führt, oder melden, dass sich das Spielfeld
-                        nicht mehr leeren lässt.
-  Strg+D                Nur lösbare oder beliebige neue Spielfelder.
+  H                     Ein Tipp: das Kästchen markieren, das zum leeren
+                        Spielfeld führt, oder sagen, vor wie vielen Zügen das
+                        Spielfeld verloren ging; ein weiteres H führt dann
+                        dorthin zurück.
+  Strg+D                Nur lösbare Spielfelder erzeugen oder wieder beliebige.
   F2                    Den Spielstand einem Bildschirmleser mitteilen.
   F10                   Das Spiel verlassen.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-Die Optionen von Qt selbst, etwa -platform NAME oder -style NAME, gelten wie in
-jedem Qt-Programm.
-
 </translation>
     </message>
 </context>
@@ -321,6 +323,7 @@ jedem Qt-Programm.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Zum Schließen klicken.</translation>
     </message>
     <message>
@@ -332,7 +335,7 @@ jedem Qt-Programm.
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>Programm: %1
+        <translation>Programmierung: %1
 und %2</translation>
     </message>
     <message>
@@ -392,18 +395,18 @@ und %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
-        <translation>Leichte Stufe</translation>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation>Mittlere Stufe</translation>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation>Schwere Stufe</translation>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Schwer</translation>
     </message>
     <message>
         <source>Board</source>
@@ -455,26 +458,26 @@ und %2</translation>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Seit %n Zug verloren: H geht zurück.</numerusform>
-            <numerusform>Seit %n Zügen verloren: H geht zurück.</numerusform>
+            <numerusform>Seit %n Zug verloren: Mit H gehst du zurück.</numerusform>
+            <numerusform>Seit %n Zügen verloren: Mit H gehst du zurück.</numerusform>
         </translation>
     </message>
     <message>
         <source>This game cannot be won: start a new game.</source>
         <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
-        <translation>Nicht zu gewinnen: starte ein neues Spiel.</translation>
+        <translation>Nicht zu gewinnen: Starte ein neues Spiel.</translation>
     </message>
     <message>
         <source>No way back found in time: start a new game.</source>
         <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
-        <translation>Kein Rückweg gefunden: neues Spiel starten.</translation>
+        <translation>Kein Rückweg rechtzeitig gefunden: neues Spiel starten.</translation>
     </message>
     <message>
         <source>Not found in time: press H to keep looking.</source>
         <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Nicht rechtzeitig gefunden: H sucht weiter.</translation>
+        <translation>Nicht rechtzeitig gefunden: Mit H suchst du weiter.</translation>
     </message>
     <message>
         <source>A board is being dealt: please wait.</source>

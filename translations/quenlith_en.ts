@@ -47,7 +47,7 @@
     <name>TMainForm</name>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
             <numerusform>Lost %n move ago: press H to go back.</numerusform>
             <numerusform>Lost %n moves ago: press H to go back.</numerusform>

@@ -91,7 +91,7 @@
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
         <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
-        <translation>El tablero se puede vaciar. Juega en la fila %1, columna %2, %3.</translation>
+        <translation>El tablero se puede vaciar. Juega el bloque %3 de la fila %1, columna %2.</translation>
     </message>
     <message>
         <source>Undone: %1, %2 left.</source>
@@ -227,6 +227,19 @@ para volver a jugarlos o compartirlos.</translation>
         <translation>Repartir solo tableros que se puedan vaciar (Ctrl+D lo activa o desactiva).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan
+como en cualquier programa Qt.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -235,18 +248,19 @@ para volver a jugarlos o compartirlos.</translation>
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Teclas:
   Espacio               Jugar el bloque actual (al soltar).
   Flechas, Inicio, Fin, Re Pág, Av Pág
@@ -260,26 +274,13 @@ para volver a jugarlos o compartirlos.</translation>
   Ctrl+C                Bloques de color o grises.
   Ctrl+H                Marco del bloque actual: relleno, contorno o ninguno.
   Ctrl+S                Activar o desactivar los símbolos en los bloques.
-  H                     Una pista: enmarcar un bloque que lleva a un tablero
-                        vacío, o avisar de que el tablero ya no se puede
-                        vaciar.
-  Ctrl+D                Tableros nuevos: solo los que se puedan vaciar, o
-                        cualquiera.
+  H                     Una pista: marcar el bloque que hay que jugar para
+                        vaciar el tablero, o decir hace cuántas jugadas se
+                        perdió el tablero; pulsar H otra vez vuelve allí.
+  Ctrl+D                Repartir solo tableros que se puedan vaciar, o
+                        cualquier tablero.
   F2                    El estado de la partida, para el lector de pantalla.
   F10                   Salir del juego.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-Las opciones propias de Qt, como -platform NOMBRE o -style NOMBRE, funcionan
-como en cualquier programa Qt.
-
 </translation>
     </message>
 </context>
@@ -322,6 +323,7 @@ como en cualquier programa Qt.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Haz clic para cerrar.</translation>
     </message>
     <message>
@@ -393,17 +395,17 @@ y %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
         <translation>Nivel fácil</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
         <translation>Nivel medio</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Nivel difícil</translation>
     </message>
     <message>
@@ -456,7 +458,7 @@ y %2</translation>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
             <numerusform>Perdido hace %n jugada: pulsa H para volver.</numerusform>
             <numerusform>Perdido hace %n jugadas: pulsa H para volver.</numerusform>
@@ -470,12 +472,12 @@ y %2</translation>
     <message>
         <source>No way back found in time: start a new game.</source>
         <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
-        <translation>No se halló vuelta atrás a tiempo: empieza otra.</translation>
+        <translation>No se encontró la vuelta a tiempo: empieza otra partida.</translation>
     </message>
     <message>
         <source>Not found in time: press H to keep looking.</source>
         <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>No se encontró a tiempo: pulsa H para seguir.</translation>
+        <translation>No se encontró a tiempo: pulsa H para seguir buscando.</translation>
     </message>
     <message>
         <source>A board is being dealt: please wait.</source>

@@ -91,7 +91,7 @@
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
         <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
-        <translation>Le plateau peut être vidé. Jouez ligne %1, colonne %2, %3.</translation>
+        <translation>Le plateau peut être vidé. Jouez le bloc %3 en ligne %1, colonne %2.</translation>
     </message>
     <message>
         <source>Undone: %1, %2 left.</source>
@@ -201,7 +201,7 @@
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
         <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
-        <translation>Commencer avec un symbole sur chaque bloc, une forme par couleur (Ctrl+S bascule).</translation>
+        <translation>Commencer avec un symbole sur chaque bloc, une forme par couleur (Ctrl+S active ou désactive).</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
@@ -226,6 +226,19 @@
         <translation>Ne distribuer que des plateaux qui peuvent être vidés (Ctrl+D bascule).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
+dans tout programme Qt.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -234,18 +247,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Touches&#xa0;:
   Espace                Jouer le bloc courant (au relâchement).
   Flèches, Début, Fin, Page préc., Page suiv.
@@ -260,26 +274,13 @@
   Ctrl+C                Blocs en couleur ou en gris.
   Ctrl+H                Cadre autour du bloc courant&#xa0;: plein, contour ou aucun.
   Ctrl+S                Symboles sur les blocs activés ou non.
-  H                     Un indice&#xa0;: encadrer un bloc qui mène à un plateau
-                        vide, ou signaler que le plateau ne peut plus être
-                        vidé.
-  Ctrl+D                Nouveaux plateaux&#xa0;: seulement ceux qu’on peut vider, ou
-                        tous.
+  H                     Un indice&#xa0;: marquer le bloc à jouer vers un plateau
+                        vide, ou indiquer combien de coups plus tôt le plateau
+                        a été perdu&#xa0;; un nouvel H y ramène alors.
+  Ctrl+D                Ne distribuer que des plateaux qu’on peut vider, ou
+                        n’importe lesquels.
   F2                    L’état de la partie, annoncé au lecteur d’écran.
   F10                   Quitter le jeu.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-Les options propres à Qt, comme -platform NOM ou -style NOM, fonctionnent comme
-dans tout programme Qt.
-
 </translation>
     </message>
 </context>
@@ -322,6 +323,7 @@ dans tout programme Qt.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Cliquer pour fermer.</translation>
     </message>
     <message>
@@ -393,18 +395,18 @@ et %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
-        <translation>Niveau facile</translation>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation>Niveau moyen</translation>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation>Niveau difficile</translation>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Board</source>
@@ -456,10 +458,10 @@ et %2</translation>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Perdu depuis %n coup&#xa0;: H pour revenir.</numerusform>
-            <numerusform>Perdu depuis %n coups&#xa0;: H pour revenir.</numerusform>
+            <numerusform>Perdu il y a %n coup&#xa0;: H pour revenir en arrière.</numerusform>
+            <numerusform>Perdu il y a %n coups&#xa0;: H pour revenir en arrière.</numerusform>
         </translation>
     </message>
     <message>
@@ -470,7 +472,7 @@ et %2</translation>
     <message>
         <source>No way back found in time: start a new game.</source>
         <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
-        <translation>Aucun retour trouvé à temps&#xa0;: nouvelle partie.</translation>
+        <translation>Retour introuvable à temps&#xa0;: lancez une nouvelle partie.</translation>
     </message>
     <message>
         <source>Not found in time: press H to keep looking.</source>
@@ -485,7 +487,7 @@ et %2</translation>
     <message>
         <source>BOX PUZZLE</source>
         <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
-        <translation>PUZZLE DE BLOCS</translation>
+        <translation>CASSE-TÊTE DE BLOCS</translation>
     </message>
 </context>
 <context>

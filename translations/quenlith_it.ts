@@ -91,7 +91,7 @@
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
         <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
-        <translation>Il campo si può svuotare. Gioca alla riga %1, colonna %2, %3.</translation>
+        <translation>Il campo si può svuotare. Gioca il blocco %3 alla riga %1, colonna %2.</translation>
     </message>
     <message>
         <source>Undone: %1, %2 left.</source>
@@ -226,6 +226,19 @@
         <translation>Genera solo campi che si possono svuotare (Ctrl+D attiva o disattiva).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in
+ogni programma Qt.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -234,18 +247,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Tasti:
   Spazio                Gioca il blocco corrente (al rilascio).
   Frecce, Home, Fine, Pag su, Pag giù
@@ -261,26 +275,12 @@
   Ctrl+H                Cornice del blocco corrente: piena, solo contorno o
                         nessuna.
   Ctrl+S                Attiva o disattiva i simboli sui blocchi.
-  H                     Un suggerimento: incornicia un blocco che porta al
-                        campo vuoto, o segnala che il campo non si può più
-                        svuotare.
-  Ctrl+D                Nuovi campi: solo quelli che si possono svuotare, o
-                        tutti.
+  H                     Un suggerimento: segna il blocco da giocare per
+                        svuotare il campo, o dice quante mosse fa il campo è
+                        stato perso; premendo di nuovo H si torna lì.
+  Ctrl+D                Genera solo campi che si possono svuotare, o tutti.
   F2                    Lo stato della partita, comunicato allo screen reader.
   F10                   Esce dal gioco.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-Le opzioni proprie di Qt, come -platform NOME o -style NOME, funzionano come in
-ogni programma Qt.
-
 </translation>
     </message>
 </context>
@@ -323,6 +323,7 @@ ogni programma Qt.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Fai clic per chiudere.</translation>
     </message>
     <message>
@@ -394,18 +395,18 @@ e %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
-        <translation>Livello facile</translation>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation>Livello medio</translation>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation>Livello difficile</translation>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Board</source>
@@ -457,26 +458,26 @@ e %2</translation>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Perso %n mossa fa: premi H per tornare.</numerusform>
-            <numerusform>Perso %n mosse fa: premi H per tornare.</numerusform>
+            <numerusform>Perso %n mossa fa: premi H per tornare indietro.</numerusform>
+            <numerusform>Perso %n mosse fa: premi H per tornare indietro.</numerusform>
         </translation>
     </message>
     <message>
         <source>This game cannot be won: start a new game.</source>
         <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
-        <translation>Partita non vincibile: iniziane un’altra.</translation>
+        <translation>Partita impossibile da vincere: iniziane un’altra.</translation>
     </message>
     <message>
         <source>No way back found in time: start a new game.</source>
         <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
-        <translation>Nessun ritorno trovato in tempo: nuova partita.</translation>
+        <translation>Nessun ritorno trovato in tempo: inizia un’altra partita.</translation>
     </message>
     <message>
         <source>Not found in time: press H to keep looking.</source>
         <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Non trovato in tempo: premi H per continuare.</translation>
+        <translation>Non trovato in tempo: premi H per continuare a cercare.</translation>
     </message>
     <message>
         <source>A board is being dealt: please wait.</source>

@@ -224,6 +224,19 @@
         <translation>空にできる盤面だけを配ります（Ctrl+D で切り替え）。</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+-platform 名前 や -style 名前 など Qt 自身のオプションは、
+ほかの Qt プログラムと同じように使えます。
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -232,18 +245,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>キー：
   スペース              現在のブロックを消す（キーを離したとき）。
   矢印キー、Home、End、Page Up、Page Down
@@ -257,24 +271,12 @@
   Ctrl+C                カラーまたはグレーのブロック。
   Ctrl+H                現在のブロックの枠：塗りつぶし、輪郭、なし。
   Ctrl+S                ブロックの記号のオン／オフ。
-  H                     ヒント：空の盤面につながるブロックを枠で囲むか、
-                        盤面がもう空にできないことを伝える。
-  Ctrl+D                新しい盤面：空にできるものだけ、またはすべて。
+  H                     ヒント：空の盤面につながるブロックに印を付けるか、
+                        何手前に盤面を空にできなくなったかを伝える。
+                        もう一度Hを押すと、そこへ戻る。
+  Ctrl+D                空にできる盤面だけを配るか、どの盤面も配る。
   F2                    ゲームの状況をスクリーンリーダーに伝える。
   F10                   ゲームを終了する。
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
--platform 名前 や -style 名前 など Qt 自身のオプションは、
-ほかの Qt プログラムと同じように使えます。
-
 </translation>
     </message>
 </context>
@@ -317,6 +319,7 @@ Qt program.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1。クリックで閉じます。</translation>
     </message>
     <message>
@@ -328,14 +331,14 @@ Qt program.
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>プログラム：%1、
+        <translation>プログラミング：%1
 %2</translation>
     </message>
     <message>
         <source>Design: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>デザイン：%1、
+        <translation>デザイン：%1
 %2</translation>
     </message>
     <message>
@@ -369,7 +372,7 @@ and %2</source>
     <message>
         <source>New game</source>
         <extracomment>A button: starts a new game</extracomment>
-        <translation>新しいゲーム</translation>
+        <translation>新規ゲーム</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -388,17 +391,17 @@ and %2</source>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
         <translation>初級</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
         <translation>中級</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>上級</translation>
     </message>
     <message>
@@ -414,7 +417,7 @@ and %2</source>
     <message>
         <source>Congratulation! You win</source>
         <extracomment>The board is empty; a short line, it must fit the message line</extracomment>
-        <translation>おめでとう！あなたの勝ちです</translation>
+        <translation>おめでとうございます！盤面を空にしました</translation>
     </message>
     <message>
         <source>You lose! Tvy again.</source>
@@ -451,7 +454,7 @@ and %2</source>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
             <numerusform>%n手前から空にできません：Hで戻ります。</numerusform>
         </translation>
@@ -459,17 +462,17 @@ and %2</source>
     <message>
         <source>This game cannot be won: start a new game.</source>
         <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
-        <translation>このゲームは勝てません：新しいゲームを。</translation>
+        <translation>勝てないゲームです：新しいゲームを始めましょう。</translation>
     </message>
     <message>
         <source>No way back found in time: start a new game.</source>
         <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
-        <translation>戻れる盤面が見つかりません：新しいゲームを。</translation>
+        <translation>時間内に戻り先が見つかりません：新規ゲームを。</translation>
     </message>
     <message>
         <source>Not found in time: press H to keep looking.</source>
         <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>時間内に見つかりません：Hで探し続けます。</translation>
+        <translation>時間内に見つかりませんでした：Hで探し続けます。</translation>
     </message>
     <message>
         <source>A board is being dealt: please wait.</source>

@@ -227,6 +227,19 @@ om ze opnieuw te spelen of te delen.</translation>
         <translation>Alleen speelvelden maken die leeg te spelen zijn (Ctrl+D schakelt om).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in
+elk Qt-programma.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -235,18 +248,19 @@ om ze opnieuw te spelen of te delen.</translation>
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Toetsen:
   Spatie                Het huidige blokje spelen (bij loslaten).
   Pijltjestoetsen, Home, End, Page Up, Page Down
@@ -260,26 +274,14 @@ om ze opnieuw te spelen of te delen.</translation>
   Ctrl+C                Gekleurde of grijze blokjes.
   Ctrl+H                Kader om het huidige blokje: gevuld, omlijnd of geen.
   Ctrl+S                Symbolen op de blokjes aan of uit.
-  H                     Een hint: een blokje omkaderen dat naar een leeg
-                        speelveld leidt, of melden dat het speelveld niet meer
-                        leeg te spelen is.
-  Ctrl+D                Nieuwe speelvelden: alleen leeg te spelen of
-                        willekeurig.
+  H                     Een hint: het blokje markeren dat naar een leeg
+                        speelveld leidt, of melden hoeveel zetten geleden het
+                        speelveld verloren ging; nog eens H gaat daarheen
+                        terug.
+  Ctrl+D                Alleen speelvelden maken die leeg te spelen zijn, of
+                        willekeurige.
   F2                    De stand van het spel, doorgegeven aan de schermlezer.
   F10                   Het spel verlaten.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-De eigen opties van Qt, zoals -platform NAAM of -style NAAM, werken zoals in
-elk Qt-programma.
-
 </translation>
     </message>
 </context>
@@ -322,6 +324,7 @@ elk Qt-programma.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Klik om te sluiten.</translation>
     </message>
     <message>
@@ -333,7 +336,7 @@ elk Qt-programma.
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>Programma: %1
+        <translation>Programmering: %1
 en %2</translation>
     </message>
     <message>
@@ -393,17 +396,17 @@ en %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
         <translation>Makkelijk niveau</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
         <translation>Gemiddeld niveau</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Moeilijk niveau</translation>
     </message>
     <message>
@@ -456,26 +459,26 @@ en %2</translation>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Verloren sinds %n zet: H gaat terug.</numerusform>
-            <numerusform>Verloren sinds %n zetten: H gaat terug.</numerusform>
+            <numerusform>%n zet geleden verloren: druk op H om terug te gaan.</numerusform>
+            <numerusform>%n zetten geleden verloren: druk op H om terug te gaan.</numerusform>
         </translation>
     </message>
     <message>
         <source>This game cannot be won: start a new game.</source>
         <extracomment>On the message line: not even the first board of this game could be cleared</extracomment>
-        <translation>Dit spel is niet te winnen: begin een nieuw.</translation>
+        <translation>Dit spel is niet te winnen: begin een nieuw spel.</translation>
     </message>
     <message>
         <source>No way back found in time: start a new game.</source>
         <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
-        <translation>Geen weg terug gevonden: begin een nieuw spel.</translation>
+        <translation>Geen weg terug op tijd gevonden: begin een nieuw spel.</translation>
     </message>
     <message>
         <source>Not found in time: press H to keep looking.</source>
         <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Niet op tijd gevonden: H zoekt verder.</translation>
+        <translation>Niet op tijd gevonden: druk op H om verder te zoeken.</translation>
     </message>
     <message>
         <source>A board is being dealt: please wait.</source>

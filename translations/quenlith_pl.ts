@@ -231,6 +231,19 @@
         <translation>Rozdawaj tylko plansze, które da się oczyścić (Ctrl+D przełącza).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak
+w każdym programie Qt.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -239,18 +252,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Klawisze:
   Spacja                Wykonaj ruch bieżącym klockiem (po zwolnieniu).
   Strzałki, Home, End, Page Up, Page Down
@@ -265,26 +279,13 @@
   Ctrl+H                Ramka wokół bieżącego klocka: wypełniona, obrys lub
                         brak.
   Ctrl+S                Włącz lub wyłącz symbole na klockach.
-  H                     Podpowiedź: ramka wokół klocka, który prowadzi do
-                        pustej planszy, lub informacja, że planszy nie da się
-                        już oczyścić.
-  Ctrl+D                Nowe plansze: tylko takie, które da się oczyścić, lub
+  H                     Podpowiedź: zaznacza klocek, którym trzeba zagrać, by
+                        oczyścić planszę, lub mówi, ile ruchów temu plansza
+                        została przegrana; ponowne H wraca do tamtej chwili.
+  Ctrl+D                Rozdawaj tylko plansze, które da się oczyścić, lub
                         dowolne.
   F2                    Stan gry, przekazany czytnikowi ekranu.
   F10                   Opuść grę.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-Własne opcje Qt, takie jak -platform NAZWA czy -style NAZWA, działają jak w
-każdym programie Qt.
-
 </translation>
     </message>
 </context>
@@ -327,18 +328,19 @@ każdym programie Qt.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Kliknij, aby zamknąć.</translation>
     </message>
     <message>
         <source>Quenlith v.%1</source>
         <extracomment>The About box&apos;s version line; %1 is the version, such as 1.4.0</extracomment>
-        <translation>Quenlith wersja %1</translation>
+        <translation>Quenlith, wersja %1</translation>
     </message>
     <message>
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>Program: %1
+        <translation>Programowanie: %1
 i %2</translation>
     </message>
     <message>
@@ -359,7 +361,7 @@ i %2</translation>
     <message>
         <source>Idle.</source>
         <extracomment>State of the solution search: not started yet</extracomment>
-        <translation>Bezczynny.</translation>
+        <translation>Oczekiwanie.</translation>
     </message>
     <message>
         <source>Solving...</source>
@@ -398,18 +400,18 @@ i %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
-        <translation>Poziom łatwy</translation>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Łatwy</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
-        <translation>Poziom średni</translation>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Średni</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
-        <translation>Poziom trudny</translation>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Trudny</translation>
     </message>
     <message>
         <source>Board</source>
@@ -461,11 +463,11 @@ i %2</translation>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Przegrana od %n ruchu: naciśnij H, by wrócić.</numerusform>
-            <numerusform>Przegrana od %n ruchów: naciśnij H, by wrócić.</numerusform>
-            <numerusform>Przegrana od %n ruchów: naciśnij H, by wrócić.</numerusform>
+            <numerusform>Przegrana %n ruch temu: naciśnij H, by wrócić.</numerusform>
+            <numerusform>Przegrana %n ruchy temu: naciśnij H, by wrócić.</numerusform>
+            <numerusform>Przegrana %n ruchów temu: naciśnij H, by wrócić.</numerusform>
         </translation>
     </message>
     <message>
@@ -476,12 +478,12 @@ i %2</translation>
     <message>
         <source>No way back found in time: start a new game.</source>
         <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
-        <translation>Nie znaleziono drogi wstecz: zacznij nową grę.</translation>
+        <translation>Nie znaleziono w porę drogi wstecz: zacznij nową grę.</translation>
     </message>
     <message>
         <source>Not found in time: press H to keep looking.</source>
         <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Nie znaleziono w porę: H szuka dalej.</translation>
+        <translation>Nie znaleziono w porę: naciśnij H, by szukać dalej.</translation>
     </message>
     <message>
         <source>A board is being dealt: please wait.</source>

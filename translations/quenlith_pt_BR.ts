@@ -91,7 +91,7 @@
     <message>
         <source>The board can be cleared. Play row %1, column %2, %3.</source>
         <extracomment>%3 is a colour word alone (&quot;red&quot;), an adjective without a noun; &quot;(%3)&quot; may stand for it</extracomment>
-        <translation>O tabuleiro pode ser limpo. Jogue na linha %1, coluna %2, %3.</translation>
+        <translation>O tabuleiro pode ser limpo. Jogue o bloco %3 da linha %1, coluna %2.</translation>
     </message>
     <message>
         <source>Undone: %1, %2 left.</source>
@@ -226,6 +226,19 @@
         <translation>Gera só tabuleiros que podem ser limpos (Ctrl+D alterna).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como em
+qualquer programa Qt.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -234,18 +247,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Teclas:
   Espaço                Joga o bloco atual (ao soltar).
   Setas, Home, End, Page Up, Page Down
@@ -261,26 +275,12 @@
   Ctrl+H                Moldura do bloco atual: preenchida, contorno ou
                         nenhuma.
   Ctrl+S                Liga ou desliga os símbolos nos blocos.
-  H                     Uma dica: emoldura um bloco que leva ao tabuleiro
-                        vazio, ou avisa que o tabuleiro não pode mais ser
-                        limpo.
-  Ctrl+D                Novos tabuleiros: só os que podem ser limpos, ou
-                        quaisquer.
+  H                     Uma dica: marca o bloco a jogar para limpar o
+                        tabuleiro, ou diz há quantas jogadas o tabuleiro foi
+                        perdido; H de novo volta até lá.
+  Ctrl+D                Gera só tabuleiros que podem ser limpos, ou quaisquer.
   F2                    O estado do jogo, informado ao leitor de tela.
   F10                   Sai do jogo.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-As opções do próprio Qt, como -platform NOME ou -style NOME, funcionam como em
-qualquer programa Qt.
-
 </translation>
     </message>
 </context>
@@ -323,6 +323,7 @@ qualquer programa Qt.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Clique para fechar.</translation>
     </message>
     <message>
@@ -355,7 +356,7 @@ e %2</translation>
     <message>
         <source>Idle.</source>
         <extracomment>State of the solution search: not started yet</extracomment>
-        <translation>Ocioso.</translation>
+        <translation>Aguardando.</translation>
     </message>
     <message>
         <source>Solving...</source>
@@ -394,17 +395,17 @@ e %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
         <translation>Nível fácil</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
         <translation>Nível médio</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Nível difícil</translation>
     </message>
     <message>
@@ -457,7 +458,7 @@ e %2</translation>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
             <numerusform>Perdido há %n jogada: tecle H para voltar.</numerusform>
             <numerusform>Perdido há %n jogadas: tecle H para voltar.</numerusform>
@@ -471,12 +472,12 @@ e %2</translation>
     <message>
         <source>No way back found in time: start a new game.</source>
         <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
-        <translation>Sem volta achada a tempo: comece outra partida.</translation>
+        <translation>Retorno não encontrado a tempo: comece outra partida.</translation>
     </message>
     <message>
         <source>Not found in time: press H to keep looking.</source>
         <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Não achado a tempo: tecle H para continuar.</translation>
+        <translation>Nada encontrado a tempo: tecle H para continuar.</translation>
     </message>
     <message>
         <source>A board is being dealt: please wait.</source>

@@ -206,7 +206,7 @@
     <message>
         <source>Start with a symbol on every box, one shape for each colour (Ctrl+S switches).</source>
         <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
-        <translation>Начать с символом на каждом кубике, своя фигура для каждого цвета (Ctrl+S переключает).</translation>
+        <translation>Начать с символами на кубиках, своя фигура для каждого цвета (Ctrl+S переключает).</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;.</source>
@@ -231,6 +231,19 @@
         <translation>Раздавать только поля, которые можно очистить (Ctrl+D переключает).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Собственные параметры Qt, например -platform ИМЯ или -style ИМЯ, работают как
+в любой программе на Qt.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -239,18 +252,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Клавиши:
   Пробел                Сделать ход текущим кубиком (при отпускании).
   Стрелки, Home, End, Page Up, Page Down
@@ -264,25 +278,13 @@
   Ctrl+C                Цветные или серые кубики.
   Ctrl+H                Рамка текущего кубика: заливка, контур или нет.
   Ctrl+S                Включить или выключить символы на кубиках.
-  H                     Подсказка: обвести рамкой кубик, ведущий к пустому
-                        полю, или сообщить, что поле больше нельзя очистить.
-  Ctrl+D                Новые поля только такие, которые можно очистить, или
+  H                     Подсказка: отметить кубик, которым надо сходить, чтобы
+                        очистить поле, или сообщить, сколько ходов назад игра
+                        была проиграна; повторное H вернёт туда.
+  Ctrl+D                Раздавать только поля, которые можно очистить, или
                         любые.
   F2                    Сообщить состояние игры программе чтения с экрана.
   F10                   Выйти из игры.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-Собственные параметры Qt, например -platform ИМЯ или -style ИМЯ, работают как в
-любой программе на Qt.
-
 </translation>
     </message>
 </context>
@@ -325,6 +327,7 @@ Qt program.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Щёлкните, чтобы закрыть.</translation>
     </message>
     <message>
@@ -336,7 +339,7 @@ Qt program.
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>Код: %1
+        <translation>Разработка: %1
 и %2</translation>
     </message>
     <message>
@@ -396,17 +399,17 @@ and %2</source>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
         <translation>Лёгкий уровень</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
         <translation>Средний уровень</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Сложный уровень</translation>
     </message>
     <message>
@@ -459,11 +462,11 @@ and %2</source>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Проигрыш %n ход назад: H вернёт туда.</numerusform>
-            <numerusform>Проигрыш %n хода назад: H вернёт туда.</numerusform>
-            <numerusform>Проигрыш %n ходов назад: H вернёт туда.</numerusform>
+            <numerusform>Проиграно %n ход назад: H вернёт туда.</numerusform>
+            <numerusform>Проиграно %n хода назад: H вернёт туда.</numerusform>
+            <numerusform>Проиграно %n ходов назад: H вернёт туда.</numerusform>
         </translation>
     </message>
     <message>

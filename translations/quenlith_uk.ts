@@ -231,6 +231,19 @@
         <translation>Роздавати лише поля, які можна очистити (Ctrl+D перемикає).</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Власні параметри Qt, наприклад -platform НАЗВА або -style НАЗВА, працюють як
+у будь-якій програмі на Qt.
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -239,18 +252,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>Клавіші:
   Пробіл                Зробити хід поточним кубиком (після відпускання).
   Стрілки, Home, End, Page Up, Page Down
@@ -265,24 +279,12 @@
   Ctrl+C                Кольорові або сірі кубики.
   Ctrl+H                Рамка поточного кубика: заливка, контур або немає.
   Ctrl+S                Увімкнути або вимкнути символи на кубиках.
-  H                     Підказка: обвести рамкою кубик, що веде до порожнього
-                        поля, або повідомити, що поле вже не можна очистити.
-  Ctrl+D                Нові поля лише такі, які можна очистити, або будь-які.
+  H                     Підказка: позначити кубик, яким треба походити, щоб
+                        очистити поле, або повідомити, скільки ходів тому гру
+                        було програно; повторне H поверне туди.
+  Ctrl+D                Роздавати лише поля, які можна очистити, або будь-які.
   F2                    Повідомити стан гри екранному читачу.
   F10                   Вийти з гри.
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-Власні параметри Qt, наприклад -platform НАЗВА або -style НАЗВА, працюють як у
-будь-якій програмі на Qt.
-
 </translation>
     </message>
 </context>
@@ -325,6 +327,7 @@ Qt program.
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1. Клацніть, щоб закрити.</translation>
     </message>
     <message>
@@ -336,7 +339,7 @@ Qt program.
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>Код: %1
+        <translation>Програмування: %1
 і %2</translation>
     </message>
     <message>
@@ -396,17 +399,17 @@ and %2</source>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
         <translation>Легкий рівень</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
         <translation>Середній рівень</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Складний рівень</translation>
     </message>
     <message>
@@ -459,11 +462,11 @@ and %2</source>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Програш %n хід тому: H поверне туди.</numerusform>
-            <numerusform>Програш %n ходи тому: H поверне туди.</numerusform>
-            <numerusform>Програш %n ходів тому: H поверне туди.</numerusform>
+            <numerusform>Програно %n хід тому: H поверне туди.</numerusform>
+            <numerusform>Програно %n ходи тому: H поверне туди.</numerusform>
+            <numerusform>Програно %n ходів тому: H поверне туди.</numerusform>
         </translation>
     </message>
     <message>
@@ -474,7 +477,7 @@ and %2</source>
     <message>
         <source>No way back found in time: start a new game.</source>
         <extracomment>On the message line: the board is lost, and no earlier board was found in time that could be cleared</extracomment>
-        <translation>Шляху назад вчасно не знайдено: почніть нову гру.</translation>
+        <translation>Шляху назад учасно не знайдено: почніть нову гру.</translation>
     </message>
     <message>
         <source>Not found in time: press H to keep looking.</source>

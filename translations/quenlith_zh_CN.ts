@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Row %1, column %2: %3. %4.</source>
-        <translation>第 %1 行，第 %2 列：%3。%4。</translation>
+        <translation>第 %1 行第 %2 列：%3。%4。</translation>
     </message>
 </context>
 <context>
@@ -222,6 +222,19 @@
         <translation>只生成可以清空的棋盘（Ctrl+D 切换）。</translation>
     </message>
     <message>
+        <source>
+Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
+Qt program.
+
+</source>
+        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>
+Qt 自身的选项，例如 -platform 名称 或 -style 名称，
+与其他 Qt 程序一样可用。
+
+</translation>
+    </message>
+    <message>
         <source>Keys:
   Space                 Play the current box (when released).
   Arrow keys, Home, End, Page Up, Page Down
@@ -230,18 +243,19 @@
                         Easy, medium or hard level.
   Ctrl+N                New game with the same board size and colours.
   Ctrl+Z                Undo the last move.
-  Ctrl+Y                Redo the move undone last.
+  Ctrl+Y                Redo the last undone move.
   Ctrl+A                Falling animation on or off.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
-  H                     A hint: frame a box that leads to an empty board, or
-                        tell that the board can no longer be cleared.
-  Ctrl+D                New boards only ones that can be cleared, or any.
+  H                     A hint: mark the box to play towards an empty board, or
+                        tell how many moves ago the board was lost; H again
+                        then goes back there.
+  Ctrl+D                Deal only boards that can be cleared, or any board.
   F2                    The state of the game, told to a screen reader.
   F10                   Leave the game.
 </source>
-        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
         <translation>按键：
   空格                  消除当前方块（松开时）。
   方向键、Home、End、Page Up、Page Down
@@ -255,24 +269,11 @@
   Ctrl+C                彩色或灰色方块。
   Ctrl+H                当前方块的边框：填充、轮廓或无。
   Ctrl+S                打开或关闭方块上的符号。
-  H                     提示：为能通向空棋盘的方块加框，
-                        或告知棋盘已无法清空。
-  Ctrl+D                只生成可以清空的新棋盘，或任意棋盘。
+  H                     提示：标记通向空棋盘的方块，或告知棋盘
+                        在几步前已无法清空；再按 H 即返回到那里。
+  Ctrl+D                只生成可以清空的棋盘，或生成任意棋盘。
   F2                    向屏幕阅读器报告游戏状态。
   F10                   退出游戏。
-</translation>
-    </message>
-    <message>
-        <source>
-Qt&apos;s own options, such as -platform NAME or -style NAME, work as in every
-Qt program.
-
-</source>
-        <extracomment>No line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>
-Qt 自身的选项，例如 -platform 名称 或 -style 名称，
-与其他 Qt 程序一样可用。
-
 </translation>
     </message>
 </context>
@@ -315,6 +316,7 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，
     </message>
     <message>
         <source>%1. Click to close.</source>
+        <extracomment>Told to a screen reader on the About box&apos;s picture; %1 is the version line, such as &quot;Quenlith v.1.4.0&quot;; a click anywhere on the box closes it</extracomment>
         <translation>%1。点击关闭。</translation>
     </message>
     <message>
@@ -326,7 +328,7 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，
         <source>Programming: %1
 and %2</source>
         <extracomment>The About box&apos;s credits, two lines about 190 pixels wide; %1 and %2 are names</extracomment>
-        <translation>程序：%1
+        <translation>程序设计：%1
 和 %2</translation>
     </message>
     <message>
@@ -386,17 +388,17 @@ and %2</source>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board</extracomment>
+        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
         <translation>简单级别</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours</extracomment>
+        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
         <translation>中等级别</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours</extracomment>
+        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>困难级别</translation>
     </message>
     <message>
@@ -449,9 +451,9 @@ and %2</source>
     </message>
     <message numerus="yes">
         <source>Lost %n moves ago: press H to go back.</source>
-        <extracomment>On the message line: the board could still be cleared %n moves ago; H is the hint key, which then undoes those moves</extracomment>
+        <extracomment>On the message line. What was lost is the board (this game&apos;s board): it could still be cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>%n步前已无法清空：按H返回。</numerusform>
+            <numerusform>%n 步前已无法清空：按 H 返回。</numerusform>
         </translation>
     </message>
     <message>
@@ -467,7 +469,7 @@ and %2</source>
     <message>
         <source>Not found in time: press H to keep looking.</source>
         <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>未能及时找到：按H继续寻找。</translation>
+        <translation>未能及时找到：按 H 继续寻找。</translation>
     </message>
     <message>
         <source>A board is being dealt: please wait.</source>
@@ -477,7 +479,7 @@ and %2</source>
     <message>
         <source>BOX PUZZLE</source>
         <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
-        <translation>方块益智游戏</translation>
+        <translation>方块消除游戏</translation>
     </message>
 </context>
 <context>

@@ -145,8 +145,11 @@ void TAboutBox::CreateControls() {
                            Qt::AlignHCenter | Qt::AlignTop);
   // Screen readers leave out a dialog's labels of fewer than three words, such as the
   // version line; the picture, which a screen reader follows into the box, tells it.
-  Image1->setAccessibleDescription(QCoreApplication::translate("TAboutBox", "%1. Click to close.")
-                                       .arg(Label1->text().trimmed()));
+  Image1->setAccessibleDescription(
+      //: Told to a screen reader on the About box's picture; %1 is the version line, such as
+      //: "Quenlith v.1.4.0"; a click anywhere on the box closes it
+      QCoreApplication::translate("TAboutBox", "%1. Click to close.")
+          .arg(Label1->text().trimmed()));
 
   LMDSimpleLabel14 = CreateLink(QStringLiteral("LMDSimpleLabel14"), {170, 141}, WebAddress, {});
   LMDSimpleLabel15 =

@@ -67,6 +67,8 @@ void TMainForm::CreateControls() {
 
   // The faces and lettering of the background picture's buttons (tools/art/background.svg).
   const QColor BlueRim(0x1c, 0x20, 0x70);
+  // The three level buttons' words share one type size.
+  constexpr int LevelWords = 1;
   Image2 = CreateButton({56, 120, 77, 33}, &TMainForm::New1Click,
                         {//: A button: starts a new game
                          tr("New game"),
@@ -90,23 +92,38 @@ void TMainForm::CreateControls() {
                          tr("About"));
   Image5->setToolTip(Image5->accessibleName());
   Image6 = CreateButton({336, 316, 89, 34}, &TMainForm::SpeedButton1Click,
-                        {//: A button: plays the small board
+                        {//: A button: plays the small board. A short word will do, as the
+                         //: English picture shows "easy"; the three level words share one type size
                          tr("Easy level"),
                          {338, 318, 85, 30},
                          17,
-                         QColor(0x14, 0x52, 0x1f)});
+                         QColor(0x14, 0x52, 0x1f),
+                         Qt::white,
+                         true,
+                         0,
+                         LevelWords});
   Image7 = CreateButton({216, 316, 101, 34}, &TMainForm::SpeedButton2Click,
-                        {//: A button: plays the large board in three colours
+                        {//: A button: plays the large board in three colours. A short word will do,
+                         //: as the English picture shows "medium"
                          tr("Medium level"),
                          {218, 318, 97, 30},
                          17,
-                         QColor(0x7a, 0x43, 0x06)});
+                         QColor(0x7a, 0x43, 0x06),
+                         Qt::white,
+                         true,
+                         0,
+                         LevelWords});
   Image8 = CreateButton({116, 312, 81, 38}, &TMainForm::SpeedButton3Click,
-                        {//: A button: plays the large board in five colours
+                        {//: A button: plays the large board in five colours. A short word will do,
+                         //: as the English picture shows "hard"
                          tr("Hard level"),
                          {118, 318, 77, 30},
                          17,
-                         QColor(0x6e, 0x0f, 0x1d)});
+                         QColor(0x6e, 0x0f, 0x1d),
+                         Qt::white,
+                         true,
+                         0,
+                         LevelWords});
   LoadBackground();
 
   Label1 = new TMessageLine(this);
@@ -450,8 +467,8 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
     FHintText = tr("Looking through the earlier boards...");
     break;
   case THint::GoBack:
-    //: On the message line: the board could still be cleared %n moves ago; H is the hint key,
-    //: which then undoes those moves
+    //: On the message line. What was lost is the board (this game's board): it could still be
+    //: cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves
     FHintText = tr("Lost %n moves ago: press H to go back.", nullptr, X);
     break;
   case THint::Unwinnable:

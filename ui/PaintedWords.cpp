@@ -8,6 +8,7 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numeric>
 #include <optional>
 
@@ -56,32 +57,37 @@ struct TFit {
   qsizetype LineCount = 1;
 };
 
-// The largest size up to the picture's own at which the lines, outline included, fill the
-// room. Sizes scale the shapes exactly, so one measurement gives it.
-TFit Fit(const TPaintedWord& Word, const QStringList& Lines, const QSizeF& Room) {
+// The largest size up to the picture's own (and up to Largest) at which the lines, outline
+// included, fill the room; two lines keep off its top and bottom. Sizes scale the shapes
+// exactly, so one measurement gives it.
+TFit Fit(const TPaintedWord& Word, const QStringList& Lines, const QSizeF& Room, qreal Largest) {
   const QPainterPath Shape = ShapeLines(Word, Lines);
   const QRectF Ink = Shape.boundingRect();
   const qreal Outline = Word.Outline.alpha() ? OutlineWidth / Word.PixelSize : 0;
   const qreal PerPixelWidth = Ink.width() / ShapingSize + Outline;
   const qreal PerPixelHeight = Ink.height() / ShapingSize + Outline;
+  const qreal Height = Room.height() - (Lines.size() > 1 ? 2 * TwoLineMargin : 0);
   const qreal Size =
-      std::min({Word.PixelSize, Room.width() / PerPixelWidth, Room.height() / PerPixelHeight});
+      std::min({Word.PixelSize, Largest, Room.width() / PerPixelWidth, Height / PerPixelHeight});
   return {Shape, Size, Lines.size()};
 }
 
 // One line, unless two are clearly larger; of two lines of the same size, the more even.
-TFit BestFit(const TPaintedWord& Word, const QSizeF& Room) {
+TFit BestFit(const TPaintedWord& Word, const QSizeF& Room, qreal Largest) {
   const std::vector<QStringList> Choices = LineChoices(Word.Text);
-  const TFit OneLine = Fit(Word, Choices.front(), Room);
+  const TFit OneLine = Fit(Word, Choices.front(), Room, Largest);
   std::optional<TFit> TwoLines;
   for (auto Lines = Choices.begin() + 1; Lines != Choices.end(); ++Lines) {
-    TFit Candidate = Fit(Word, *Lines, Room);
+    TFit Candidate = Fit(Word, *Lines, Room, Largest);
     const qreal Gain = TwoLines ? Candidate.PixelSize - TwoLines->PixelSize : 1;
     const bool Narrower =
         TwoLines && Candidate.Shape.boundingRect().width() < TwoLines->Shape.boundingRect().width();
     if (Gain > 0.01 || (Gain > -0.01 && Narrower))
       TwoLines = std::move(Candidate);
   }
+  // Held to a group's size, the word takes it on one line where one line reaches it.
+  if (Largest < std::numeric_limits<qreal>::max())
+    return TwoLines && OneLine.PixelSize < Largest - 0.01 ? *TwoLines : OneLine;
   return TwoLines && TwoLines->PixelSize > OneLine.PixelSize * SecondLineGain ? *TwoLines : OneLine;
 }
 
@@ -150,8 +156,8 @@ void PaintShadow(QPainter& Canvas, const QPainterPath& Path, const QPen& Outline
   Canvas.restore();
 }
 
-void PaintWord(QPainter& Canvas, const TPaintedWord& Word, qreal PixelRatio) {
-  const TWordLayout Layout = LayOutWord(Word, PixelRatio);
+void PaintWord(QPainter& Canvas, const TPaintedWord& Word, const TWordLayout& Layout,
+               qreal PixelRatio) {
   if (Word.Outline.alpha() == 0) {
     Canvas.fillPath(Layout.Path, Word.Fill);
     return;
@@ -180,9 +186,9 @@ QRectF WordRoom(const TPaintedWord& Word, qreal PixelRatio) {
   return {Room.topLeft() * PixelRatio, Room.size() * PixelRatio};
 }
 
-TWordLayout LayOutWord(const TPaintedWord& Word, qreal PixelRatio) {
+TWordLayout LayOutWord(const TPaintedWord& Word, qreal PixelRatio, qreal LargestSize) {
   const QRectF Room = WordRoom(Word, PixelRatio);
-  const TFit Best = BestFit(Word, Room.size() / PixelRatio);
+  const TFit Best = BestFit(Word, Room.size() / PixelRatio, LargestSize);
   const qreal Scale = Best.PixelSize * PixelRatio / ShapingSize;
   // The block of lines is centred on the face by its capitals, as the picture's words are.
   const qreal CapHeight = QFontMetricsF(PaintedWordFont(Word, ShapingSize)).capHeight() * Scale;
@@ -194,22 +200,45 @@ TWordLayout LayOutWord(const TPaintedWord& Word, qreal PixelRatio) {
   Place.scale(Scale, Scale);
   const qreal Outline = Word.Outline.alpha() ? OutlineWidth * Best.PixelSize / Word.PixelSize : 0;
   QPainterPath Path = Place.map(Best.Shape);
-  // Letters deeper than capitals, as in Chinese and Japanese, are moved back into the room.
+  // Letters deeper than capitals, as in Chinese and Japanese, are moved back into the room,
+  // and two lines back off its top and bottom.
+  const qreal Margin = Best.LineCount > 1 ? TwoLineMargin * PixelRatio : 0;
+  const QRectF Inside = Room.adjusted(0, Margin, 0, -Margin);
   const qreal Half = Outline * PixelRatio / 2;
   const QRectF Ink = Path.boundingRect().adjusted(-Half, -Half, Half, Half);
-  Path.translate(0, std::max(Room.top() - Ink.top(), 0.0) -
-                        std::max(Ink.bottom() - Room.bottom(), 0.0));
-  return {Path, Best.PixelSize, Outline};
+  Path.translate(0, std::max(Inside.top() - Ink.top(), 0.0) -
+                        std::max(Ink.bottom() - Inside.bottom(), 0.0));
+  return {Path, Best.PixelSize, Outline, Best.LineCount};
+}
+
+std::vector<TWordLayout> LayOutWords(const std::vector<TPaintedWord>& Words, qreal PixelRatio) {
+  std::vector<TWordLayout> Layouts;
+  for (const TPaintedWord& Word : Words)
+    Layouts.push_back(LayOutWord(Word, PixelRatio));
+  // A group's words are laid out again at the size of its smallest; at that size each one
+  // fits, and may now fit on one line.
+  std::map<int, qreal> Smallest;
+  for (std::size_t Index = 0; Index < Words.size(); ++Index)
+    if (const int Group = Words[Index].SizeGroup; Group != 0) {
+      const auto Found = Smallest.find(Group);
+      Smallest[Group] = Found == Smallest.end() ? Layouts[Index].PixelSize
+                                                : std::min(Found->second, Layouts[Index].PixelSize);
+    }
+  for (std::size_t Index = 0; Index < Words.size(); ++Index)
+    if (const int Group = Words[Index].SizeGroup; Group != 0)
+      Layouts[Index] = LayOutWord(Words[Index], PixelRatio, Smallest[Group]);
+  return Layouts;
 }
 
 void PaintWords(QImage& Picture, const std::vector<TPaintedWord>& Words) {
   const qreal PixelRatio = Picture.devicePixelRatio();
   Picture.setDevicePixelRatio(1.0);
   {
+    const std::vector<TWordLayout> Layouts = LayOutWords(Words, PixelRatio);
     QPainter Canvas(&Picture);
     Canvas.setRenderHint(QPainter::Antialiasing);
-    for (const TPaintedWord& Word : Words)
-      PaintWord(Canvas, Word, PixelRatio);
+    for (std::size_t Index = 0; Index < Words.size(); ++Index)
+      PaintWord(Canvas, Words[Index], Layouts[Index], PixelRatio);
   }
   Picture.setDevicePixelRatio(PixelRatio);
 }

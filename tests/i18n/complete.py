@@ -3,7 +3,7 @@
 run over the sources into a copy of translations/) and the desktop entry's and the
 metainfo's (xgettext and msgmerge into a copy of po/). Fails on a text missing from a
 language, left unfinished, dropping a placeholder, with the wrong number of plural forms,
-or naming a box, a group or a redo otherwise than translations/README.md. Usage:
+or naming a box, a group, a redo or a hint otherwise than translations/README.md. Usage:
 complete.py SOURCE_DIR LUPDATE"""
 
 import gettext
@@ -41,7 +41,7 @@ def term_faults(lang, english, translation, terms):
     def ruled_out(thing):
         return filter(None, terms.get((thing + ", not", lang), "").split(", "))
     return [f"{lang}: {translation!r} names the {thing} otherwise than the glossary"
-            for thing in ("box", "group", "redo") if re.search(rf"\b{thing}", english, re.I)
+            for thing in ("box", "group", "redo", "hint") if re.search(rf"\b{thing}", english, re.I)
             and (not has(terms[(thing + ", forms begin", lang)], False)
                  or any(has(word, True) for word in ruled_out(thing)))]
 

@@ -11,9 +11,11 @@
 #include <QDir>
 #include <QTest>
 #include <QTranslator>
+#include <cmath>
 #include <gtest/gtest.h>
-
+#include <map>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -76,6 +78,8 @@ TEST(PaintedWords, EnglishShowsThePicturesOwnWordsAndOthersDrawTheirs) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(*Translated.Form.Image1, 2.0) != Plain; }));
 }
 
+// Each word inside its room, two lines off the room's top and bottom, and every word of a
+// row of alike buttons at one size.
 TEST(PaintedWords, EveryLanguagesWordsFitTheirButtonsAtBothDensities) {
   const QStringList Files = QDir(QStringLiteral(":/i18n")).entryList();
   ASSERT_GT(Files.size(), 1);
@@ -87,16 +91,27 @@ TEST(PaintedWords, EveryLanguagesWordsFitTheirButtonsAtBothDensities) {
     std::optional<TInForce> InForce(std::in_place, Language, Language.language());
     TGameWindow Window;
     InForce.reset();
-    EXPECT_EQ(Window.Form.PaintedWords().size(), 7U) << qPrintable(File);
-    for (const TPaintedWord& Word : Window.Form.PaintedWords())
-      for (const qreal Ratio : {1.0, 2.0}) {
-        const TWordLayout Layout = LayOutWord(Word, Ratio);
+    const std::vector<TPaintedWord>& Words = Window.Form.PaintedWords();
+    EXPECT_EQ(Words.size(), 7U) << qPrintable(File);
+    for (const qreal Ratio : {1.0, 2.0}) {
+      const std::vector<TWordLayout> Layouts = LayOutWords(Words, Ratio);
+      std::map<int, std::set<qreal>> GroupSizes;
+      for (std::size_t Index = 0; Index < Words.size(); ++Index) {
+        const TPaintedWord& Word = Words[Index];
+        const TWordLayout& Layout = Layouts[Index];
         const qreal Half = Layout.OutlineWidth * Ratio / 2;
+        const qreal Margin = Layout.LineCount > 1 ? TwoLineMargin * Ratio : 0;
         const QRectF Ink = Layout.Path.boundingRect().adjusted(-Half, -Half, Half, Half);
-        const QRectF Room = WordRoom(Word, Ratio).adjusted(-0.01, -0.01, 0.01, 0.01);
+        const QRectF Room =
+            WordRoom(Word, Ratio).adjusted(-0.01, Margin - 0.01, 0.01, 0.01 - Margin);
         EXPECT_TRUE(Room.contains(Ink)) << qPrintable(File + u' ' + Word.Text) << " at " << Ratio;
         EXPECT_GE(Layout.PixelSize, SmallestLegibleSize) << qPrintable(File + u' ' + Word.Text);
+        if (Word.SizeGroup != 0)
+          GroupSizes[Word.SizeGroup].insert(std::round(Layout.PixelSize * 100) / 100);
       }
+      ASSERT_EQ(GroupSizes.size(), 1U) << "the level words are one group";
+      EXPECT_EQ(GroupSizes.begin()->second.size(), 1U) << qPrintable(File) << " at " << Ratio;
+    }
   }
 }
 

@@ -55,7 +55,9 @@ TCommandLine Refusal(const QString& What) {
 
 QString KeysHelpText() {
   //: Key names as the keyboard shows them; the descriptions start in the 25th column. No line
-  //: longer than 79 columns (a Chinese or Japanese character takes two)
+  //: longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the
+  //: box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it
+  //: tells how many moves ago the board was lost, and H again undoes those moves
   return QCoreApplication::translate(
       "CommandLine",
       "Keys:\n"
@@ -66,14 +68,15 @@ QString KeysHelpText() {
       "                        Easy, medium or hard level.\n"
       "  Ctrl+N                New game with the same board size and colours.\n"
       "  Ctrl+Z                Undo the last move.\n"
-      "  Ctrl+Y                Redo the move undone last.\n"
+      "  Ctrl+Y                Redo the last undone move.\n"
       "  Ctrl+A                Falling animation on or off.\n"
       "  Ctrl+C                Coloured or grey boxes.\n"
       "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
       "  Ctrl+S                Symbols on the boxes on or off.\n"
-      "  H                     A hint: frame a box that leads to an empty board, or\n"
-      "                        tell that the board can no longer be cleared.\n"
-      "  Ctrl+D                New boards only ones that can be cleared, or any.\n"
+      "  H                     A hint: mark the box to play towards an empty board, or\n"
+      "                        tell how many moves ago the board was lost; H again\n"
+      "                        then goes back there.\n"
+      "  Ctrl+D                Deal only boards that can be cleared, or any board.\n"
       "  F2                    The state of the game, told to a screen reader.\n"
       "  F10                   Leave the game.\n");
 }
