@@ -399,18 +399,18 @@ a %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
-        <translation>Snadná</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the small board</extracomment>
+        <translation>Snadná úroveň</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
-        <translation>Střední</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in three colours</extracomment>
+        <translation>Střední úroveň</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
-        <translation>Těžká</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in five colours</extracomment>
+        <translation>Těžká úroveň</translation>
     </message>
     <message>
         <source>Board</source>
@@ -493,6 +493,21 @@ a %2</translation>
         <source>BOX PUZZLE</source>
         <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
         <translation>HLAVOLAM S KOSTKAMI</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <extracomment>Painted on the button that plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Snadná</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <extracomment>Painted on the button that plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Střední</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Těžká</translation>
     </message>
 </context>
 <context>

@@ -395,18 +395,18 @@ und %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
-        <translation>Leicht</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the small board</extracomment>
+        <translation>Leichte Stufe</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
-        <translation>Mittel</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in three colours</extracomment>
+        <translation>Mittlere Stufe</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
-        <translation>Schwer</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in five colours</extracomment>
+        <translation>Schwere Stufe</translation>
     </message>
     <message>
         <source>Board</source>
@@ -488,6 +488,21 @@ und %2</translation>
         <source>BOX PUZZLE</source>
         <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
         <translation>KÄSTCHEN-PUZZLE</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <extracomment>Painted on the button that plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <extracomment>Painted on the button that plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Schwer</translation>
     </message>
 </context>
 <context>

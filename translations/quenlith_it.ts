@@ -395,18 +395,18 @@ e %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
-        <translation>Facile</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the small board</extracomment>
+        <translation>Livello facile</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
-        <translation>Medio</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in three colours</extracomment>
+        <translation>Livello medio</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
-        <translation>Difficile</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in five colours</extracomment>
+        <translation>Livello difficile</translation>
     </message>
     <message>
         <source>Board</source>
@@ -488,6 +488,21 @@ e %2</translation>
         <source>BOX PUZZLE</source>
         <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
         <translation>ROMPICAPO A BLOCCHI</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <extracomment>Painted on the button that plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <extracomment>Painted on the button that plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Difficile</translation>
     </message>
 </context>
 <context>

@@ -400,18 +400,18 @@ i %2</translation>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
-        <translation>Łatwy</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the small board</extracomment>
+        <translation>Poziom łatwy</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
-        <translation>Średni</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in three colours</extracomment>
+        <translation>Poziom średni</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
-        <translation>Trudny</translation>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in five colours</extracomment>
+        <translation>Poziom trudny</translation>
     </message>
     <message>
         <source>Board</source>
@@ -494,6 +494,21 @@ i %2</translation>
         <source>BOX PUZZLE</source>
         <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
         <translation>ŁAMIGŁÓWKA Z KLOCKAMI</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <extracomment>Painted on the button that plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Łatwy</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <extracomment>Painted on the button that plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Trudny</translation>
     </message>
 </context>
 <context>

@@ -399,17 +399,17 @@ and %2</source>
     </message>
     <message>
         <source>Easy level</source>
-        <extracomment>A button: plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the small board</extracomment>
         <translation>Лёгкий уровень</translation>
     </message>
     <message>
         <source>Medium level</source>
-        <extracomment>A button: plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in three colours</extracomment>
         <translation>Средний уровень</translation>
     </message>
     <message>
         <source>Hard level</source>
-        <extracomment>A button: plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <extracomment>The button&apos;s name, as a screen reader says it: plays the large board in five colours</extracomment>
         <translation>Сложный уровень</translation>
     </message>
     <message>
@@ -493,6 +493,21 @@ and %2</source>
         <source>BOX PUZZLE</source>
         <extracomment>Under the game&apos;s name on the main window, in capitals where the language has them</extracomment>
         <translation>ГОЛОВОЛОМКА С КУБИКАМИ</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <extracomment>Painted on the button that plays the small board. A short word will do, as the English picture shows &quot;easy&quot;; the three level words share one type size</extracomment>
+        <translation>Лёгкий уровень</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <extracomment>Painted on the button that plays the large board in three colours. A short word will do, as the English picture shows &quot;medium&quot;</extracomment>
+        <translation>Средний уровень</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
+        <translation>Сложный уровень</translation>
     </message>
 </context>
 <context>

@@ -92,38 +92,47 @@ void TMainForm::CreateControls() {
                          tr("About"));
   Image5->setToolTip(Image5->accessibleName());
   Image6 = CreateButton({336, 316, 89, 34}, &TMainForm::SpeedButton1Click,
-                        {//: A button: plays the small board. A short word will do, as the
-                         //: English picture shows "easy"; the three level words share one type size
-                         tr("Easy level"),
+                        {//: Painted on the button that plays the small board. A short word will
+                         //: do, as the English picture shows "easy"; the three level words share
+                         //: one type size
+                         tr("easy"),
                          {338, 318, 85, 30},
                          17,
                          QColor(0x14, 0x52, 0x1f),
                          Qt::white,
                          true,
                          0,
-                         LevelWords});
-  Image7 = CreateButton({216, 316, 101, 34}, &TMainForm::SpeedButton2Click,
-                        {//: A button: plays the large board in three colours. A short word will do,
-                         //: as the English picture shows "medium"
-                         tr("Medium level"),
-                         {218, 318, 97, 30},
-                         17,
-                         QColor(0x7a, 0x43, 0x06),
-                         Qt::white,
-                         true,
-                         0,
-                         LevelWords});
-  Image8 = CreateButton({116, 312, 81, 38}, &TMainForm::SpeedButton3Click,
-                        {//: A button: plays the large board in five colours. A short word will do,
-                         //: as the English picture shows "hard"
-                         tr("Hard level"),
-                         {118, 318, 77, 30},
-                         17,
-                         QColor(0x6e, 0x0f, 0x1d),
-                         Qt::white,
-                         true,
-                         0,
-                         LevelWords});
+                         LevelWords},
+                        //: The button's name, as a screen reader says it: plays the small board
+                        tr("Easy level"));
+  Image7 = CreateButton(
+      {216, 316, 101, 34}, &TMainForm::SpeedButton2Click,
+      {//: Painted on the button that plays the large board in three colours. A
+       //: short word will do, as the English picture shows "medium"
+       tr("medium"),
+       {218, 318, 97, 30},
+       17,
+       QColor(0x7a, 0x43, 0x06),
+       Qt::white,
+       true,
+       0,
+       LevelWords},
+      //: The button's name, as a screen reader says it: plays the large board in three colours
+      tr("Medium level"));
+  Image8 = CreateButton(
+      {116, 312, 81, 38}, &TMainForm::SpeedButton3Click,
+      {//: Painted on the button that plays the large board in five colours. A
+       //: short word will do, as the English picture shows "hard"
+       tr("hard"),
+       {118, 318, 77, 30},
+       17,
+       QColor(0x6e, 0x0f, 0x1d),
+       Qt::white,
+       true,
+       0,
+       LevelWords},
+      //: The button's name, as a screen reader says it: plays the large board in five colours
+      tr("Hard level"));
   LoadBackground();
 
   Label1 = new TMessageLine(this);
@@ -193,8 +202,8 @@ THotSpot* TMainForm::CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handle
 }
 
 THotSpot* TMainForm::CreateButton(const QRect& Bounds, void (TMainForm::*Handler)(),
-                                  TPaintedWord Word) {
-  THotSpot* Spot = CreateHotSpot(Bounds, Handler, Word.Text);
+                                  TPaintedWord Word, const QString& Name) {
+  THotSpot* Spot = CreateHotSpot(Bounds, Handler, Name.isEmpty() ? Word.Text : Name);
   FWords.push_back(std::move(Word));
   return Spot;
 }

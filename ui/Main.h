@@ -164,7 +164,9 @@ private:
   THotSpot* CreateHotSpot(const QRect& Bounds, void (TMainForm::*Handler)(),
                           const QString& AccessibleName);
   // A painted button, whose word is also its name for a screen reader.
-  THotSpot* CreateButton(const QRect& Bounds, void (TMainForm::*Handler)(), TPaintedWord Word);
+  // Name is what a screen reader calls the button; the painted word by default.
+  THotSpot* CreateButton(const QRect& Bounds, void (TMainForm::*Handler)(), TPaintedWord Word,
+                         const QString& Name = {});
   void LoadBackground();
   void ChooseLevel(std::size_t Level, const QPoint& GridPlace);
   void ShowMenuStates(bool CanUndo, bool CanRedo, TMenuStates Menu);
