@@ -84,11 +84,12 @@ class Play:
     # -- Orca's flat review: find a named object on the screen and click it ------------------
 
     def review(self, key, modifiers=()):
-        """One flat review command; what Orca said for it ("" at the end of a line)."""
+        """One flat review command; what Orca said for it ("" at the end of a line, where
+        it says nothing: the silence must outlast a slow answer, and is rarely met)."""
         mark = self.speech.mark()
         self.s.tap(key, modifiers)
         try:
-            return self.speech.wait_for(lambda said: said, mark, timeout=2.0, quiet=0.15).strip()
+            return self.speech.wait_for(lambda said: said, mark, timeout=4.0, quiet=0.15).strip()
         except TimeoutError:
             return ""
 
@@ -130,7 +131,7 @@ class Play:
             mark = self.speech.mark()
             self.s.tap("KP_Divide")
             try:
-                self.speech.wait_for(lambda said: said, mark, timeout=5.0, quiet=0)
+                self.speech.wait_for(lambda said: said, mark, timeout=10.0, quiet=0)
                 return
             except TimeoutError:
                 continue
