@@ -45,6 +45,10 @@ def on_screen(s, a11y, board):
     return [WORDS.get(s.pixel(*centre(a11y, cell))) for cell in cells(board)]
 
 
+def names_and_colours(s, a11y, board):
+    return f"names {names(board)}, on screen {on_screen(s, a11y, board)}"
+
+
 def playable(board):
     return next((c for c in cells(board) if c.description.startswith("Can be")), None)
 
@@ -76,14 +80,14 @@ def check_table(s, a11y, app, frame, board):
     table = board.queryTable()
     assert (table.nRows, table.nColumns, board.childCount) == (8, 8, 64)
     a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names as on screen",
-                  seen=lambda: f"names {names(board)}, on screen {on_screen(s, a11y, board)}")
+                  seen=lambda: names_and_colours(s, a11y, board))
     before, cell = boxes(board), playable(board)
     group = int(cell.description.split()[-2])  # "Can be played, a group of 5 boxes"
     a11y.events.clear()
     play(s, a11y, board, cell)
     assert before - boxes(board) == group, (before, boxes(board), group)
     a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names after a move",
-                  seen=lambda: f"names {names(board)}, on screen {on_screen(s, a11y, board)}")
+                  seen=lambda: names_and_colours(s, a11y, board))
     assert "empty" in names(board)
 
     def changes():
@@ -96,7 +100,7 @@ def check_table(s, a11y, app, frame, board):
     a11y.press(a11y.find(frame, "push button", "Hard level"))
     a11y.wait_for(lambda: board.queryTable().nRows == 16, what="the hard board")
     a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="the hard board's names",
-                  seen=lambda: f"names {names(board)}, on screen {on_screen(s, a11y, board)}")
+                  seen=lambda: names_and_colours(s, a11y, board))
     assert {"light green", "dark green", "teal"} <= set(names(board))
 
 
