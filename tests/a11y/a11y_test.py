@@ -5,10 +5,12 @@ the real game. Usage: a11y_test.py CASE GAME_BINARY, CASE one of those at the en
 
 import os
 import sys
+import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "display"))
 import board as B  # noqa: E402
 from atspi import AtSpi  # noqa: E402
+from waiting import limit  # noqa: E402
 from xsession import XSession  # noqa: E402
 
 # What each fill colour of the board is called.
@@ -43,6 +45,10 @@ def on_screen(s, a11y, board):
     return [WORDS.get(s.pixel(*centre(a11y, cell))) for cell in cells(board)]
 
 
+def names_and_colours(s, a11y, board):
+    return f"names {names(board)}, on screen {on_screen(s, a11y, board)}"
+
+
 def playable(board):
     return next((c for c in cells(board) if c.description.startswith("Can be")), None)
 
@@ -73,22 +79,28 @@ def check_buttons(s, a11y, app, frame, board):
 def check_table(s, a11y, app, frame, board):
     table = board.queryTable()
     assert (table.nRows, table.nColumns, board.childCount) == (8, 8, 64)
-    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names as on screen")
+    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names as on screen",
+                  seen=lambda: names_and_colours(s, a11y, board))
     before, cell = boxes(board), playable(board)
     group = int(cell.description.split()[-2])  # "Can be played, a group of 5 boxes"
     a11y.events.clear()
     play(s, a11y, board, cell)
     assert before - boxes(board) == group, (before, boxes(board), group)
-    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names after a move")
+    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="names after a move",
+                  seen=lambda: names_and_colours(s, a11y, board))
     assert "empty" in names(board)
-    a11y.pump(0.2)
-    changes = [src.getRoleName() for kind, src, _ in a11y.events
-               if kind.startswith("object:property-change") and src.getRoleName() != "label"]
-    assert changes == ["table"], f"one change signal per move, not {changes}"
+
+    def changes():
+        return [src.getRoleName() for kind, src, _ in a11y.events
+                if kind.startswith("object:property-change") and src.getRoleName() != "label"]
+    a11y.wait_for(lambda: "table" in changes(), what="the table's change signal", seen=changes)
+    a11y.pump(limit(0.2))  # room for a second signal, which must not come
+    assert changes() == ["table"], f"one change signal per move, not {changes()}"
     # Five colours, both greens among them, on a board of another size.
     a11y.press(a11y.find(frame, "push button", "Hard level"))
     a11y.wait_for(lambda: board.queryTable().nRows == 16, what="the hard board")
-    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="the hard board's names")
+    a11y.wait_for(lambda: names(board) == on_screen(s, a11y, board), what="the hard board's names",
+                  seen=lambda: names_and_colours(s, a11y, board))
     assert {"light green", "dark green", "teal"} <= set(names(board))
 
 
@@ -174,11 +186,17 @@ def check_loss(s, a11y, app, frame, board):
 
 
 def check_about(s, a11y, app, frame, board):
+    under = s.grab(0, 0, *s.size)
     a11y.press(a11y.find(frame, "push button", "About"))
     dialog = a11y.wait_for(lambda: a11y.find(app, "dialog", "QUENLITH"), what="the About box")
     a11y.wait_for(lambda: a11y.showing(dialog), what="the About box shown")
     area = a11y.extents(dialog)
-    shown = s.grab(*area).data
+
+    def painted():  # the bus may tell of the box before the screen shows it
+        first = s.grab(*area).data
+        time.sleep(0.05)
+        return first if first != under.crop(*area) and s.grab(*area).data == first else None
+    shown = s.wait_for(painted, what="the About box on the screen, painted whole")
     assert [link.getRoleName() for link in (dialog.getChildAtIndex(i)
             for i in range(dialog.childCount))].count("link") == 2
     picture = a11y.find(dialog, "image")
@@ -201,7 +219,7 @@ def check_about(s, a11y, app, frame, board):
         s.click(x, y)
         s.click(x, y)
         a11y.wait_for(lambda: grid(board) != before, what="the click after the repeat to play")
-        a11y.pump(0.2)
+        a11y.pump(limit(0.2))  # room for a second move, which must not come
         assert boxes(board) == sum(map(bool, sum(before, []))) - removed, (grid(board), before)
         a11y.press(a11y.find(frame, "push button", "Undo"))
         a11y.wait_for(lambda: grid(board) == before, what="the undo")

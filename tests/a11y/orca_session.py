@@ -55,7 +55,7 @@ class OrcaSession:
             argv = ["/usr/bin/python3", "-c", LAUNCH, os.path.join(home, "data", "orca")]
             self.orca = self.s.start(argv + ([self.debug_log] if self.debug_log else []))
             # Orca greets once it listens to the desktop and its speech server.
-            self.speech.wait_for(lambda said: said, what="Orca's greeting", timeout=30)
+            self.speech.wait_for(lambda said: said, what="Orca's greeting")
         except BaseException:
             self.s.__exit__(*sys.exc_info())
             raise

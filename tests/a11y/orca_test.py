@@ -20,7 +20,7 @@ LOSS = "You lose! Tvy again."
 SEED = "5"
 # Orca's click goes through the AT-SPI registry, which on a busy machine can take its
 # own time-outs (Orca then falls back to the press action) before the game hears of it.
-CLICK_TIMEOUT = 30.0
+CLICK_TIMEOUT = 60.0
 
 
 class Play:
@@ -32,7 +32,7 @@ class Play:
 
     # -- steps: act, then wait on what Orca says ---------------------------------------------
 
-    def step(self, name, act, heard, timeout=10.0):
+    def step(self, name, act, heard, timeout=None):
         """Runs act(), waits until heard(text said since) holds, and keeps the text."""
         start, mark = time.monotonic(), self.speech.mark()
         act()
@@ -84,11 +84,12 @@ class Play:
     # -- Orca's flat review: find a named object on the screen and click it ------------------
 
     def review(self, key, modifiers=()):
-        """One flat review command; what Orca said for it ("" at the end of a line)."""
+        """One flat review command; what Orca said for it ("" at the end of a line, where
+        it says nothing: the silence must outlast a slow answer, and is rarely met)."""
         mark = self.speech.mark()
         self.s.tap(key, modifiers)
         try:
-            return self.speech.wait_for(lambda said: said, mark, timeout=2.0, quiet=0.15).strip()
+            return self.speech.wait_for(lambda said: said, mark, timeout=4.0, quiet=0.15).strip()
         except TimeoutError:
             return ""
 
@@ -130,7 +131,7 @@ class Play:
             mark = self.speech.mark()
             self.s.tap("KP_Divide")
             try:
-                self.speech.wait_for(lambda said: said, mark, timeout=5.0, quiet=0)
+                self.speech.wait_for(lambda said: said, mark, timeout=10.0, quiet=0)
                 return
             except TimeoutError:
                 continue

@@ -18,7 +18,7 @@ import socket
 import threading
 import time
 
-from xsession import wait_until
+from waiting import limit, wait_until
 
 CRLF = b"\r\n"
 
@@ -53,18 +53,20 @@ class SpeechRecorder:
         with self._lock:
             return self.heard[mark:]
 
-    def wait_for(self, predicate, mark=0, timeout=15.0, what="speech", quiet=0.4):
+    def wait_for(self, predicate, mark=0, timeout=None, what="speech", quiet=0.4):
         """Waits until predicate(text said since mark, one line per utterance) holds, then
-        lets the speech settle (nothing new for a moment) and returns that text."""
+        lets the speech settle (nothing new for a moment) and returns that text. A time-out
+        tells the last words said since mark."""
         def said():
             return "\n".join(self.since(mark))
-        wait_until(lambda: predicate(said()), timeout,
-                   f"{what}; heard so far: {said()!r}", lambda: time.sleep(0.05))
+        wait_until(lambda: predicate(said()), timeout, what, lambda: time.sleep(0.05),
+                   lambda: f"the words {said()!r}" if said() else "silence")
         return self.settle(mark, quiet)
 
     def settle(self, mark=0, quiet=0.4, timeout=5.0):
-        """What was said since mark, once nothing new has come for `quiet` seconds."""
-        deadline = time.monotonic() + timeout
+        """What was said since mark, once nothing new has come for `quiet` seconds (or, if
+        the talk goes on, after `timeout`)."""
+        deadline = time.monotonic() + limit(timeout)
         count, since = self.mark(), time.monotonic()
         while time.monotonic() - since < quiet and time.monotonic() < deadline:
             time.sleep(0.05)

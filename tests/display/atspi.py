@@ -17,7 +17,7 @@ process: libatspi reads the bus address once.
 """
 
 import os
-from xsession import wait_until
+from waiting import limit, wait_until
 
 
 class AtSpi:
@@ -40,7 +40,7 @@ class AtSpi:
 
         def call(interface, method, args):
             return bus.call_sync("org.a11y.Bus", "/org/a11y/bus", interface, method, args,
-                                 None, Gio.DBusCallFlags.NONE, 2000, None)
+                                 None, Gio.DBusCallFlags.NONE, int(limit(2) * 1000), None)
 
         def launched():
             try:
@@ -82,12 +82,41 @@ class AtSpi:
         self._glib.timeout_add(int(seconds * 1000), stop)
         self._atspi.event_main()
 
-    def wait_for(self, predicate, timeout=15.0, what="a condition"):
-        return wait_until(predicate, timeout, what, lambda: self.pump(0.02))
+    def wait_for(self, predicate, timeout=None, what="a condition", seen=None):
+        """Polls `predicate` while delivering events; on a time-out tells seen() or, by
+        default, what the bus and the screen last showed."""
+        return wait_until(predicate, timeout, what, lambda: self.pump(0.02),
+                          seen or self.describe)
+
+    def describe(self):
+        """The applications on the bus with their windows and what those hold (a table by
+        its size and description), the last events, and the screen as last read."""
+        desktop = self.pyatspi.Registry.getDesktop(0)
+        apps = []
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None:
+                apps.append(f"{app.name!r}: " + "; ".join(
+                    self._outline(w) for w in self._children(app)))
+        events = [f"{kind} {source.getRoleName()} {source.name!r} {detail}"
+                  for kind, source, detail in self.events[-5:]]
+        return f"on the bus {apps}; last events {events}; {self.session.describe()}"
+
+    def _children(self, obj):
+        return [c for c in (obj.getChildAtIndex(i) for i in range(obj.childCount)) if c]
+
+    def _outline(self, obj, depth=0):
+        role = obj.getRoleName()
+        text = f"{role} {obj.name!r}" + ("" if self.showing(obj) else " (hidden)")
+        if role == "table":
+            table = obj.queryTable()
+            return text + f" {table.nRows}x{table.nColumns} {obj.description!r}"
+        inner = [self._outline(c, depth + 1) for c in self._children(obj)] if depth < 3 else []
+        return text + (" [" + ", ".join(inner) + "]" if inner else "")
 
     # -- the tree ----------------------------------------------------------------------
 
-    def app(self, name, timeout=15.0):
+    def app(self, name, timeout=None):
         """The application registered under `name`, once it shows a window."""
         desktop = self.pyatspi.Registry.getDesktop(0)
 

@@ -14,6 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import board as B  # noqa: E402
 from Xlib import X, display as xdisplay  # noqa: E402
 from Xlib.ext import record  # noqa: E402
+from waiting import limit  # noqa: E402
 from xsession import XSession  # noqa: E402
 
 PUT_IMAGE = 72
@@ -100,10 +101,10 @@ def main(binary):
         s.wait_for(lambda: recorded(lambda: frames_with_a_cell_frame(requests[before:])[0]),
                    what="a repaint after the activation")
         s.tap("F10")
-        status = game.wait(timeout=5)
+        status = game.wait(timeout=limit(10))
         s.conn.record_disable_context(context)
         s.conn.sync()
-        thread.join(timeout=5)
+        thread.join(timeout=limit(5))
         recorder.close()
     if lost:
         raise RecorderLost(lost[0])

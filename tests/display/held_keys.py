@@ -21,10 +21,10 @@ def board_now(s, win):
     return s.wait_for(lambda: B.steady_board(s, win), what="the board on screen")
 
 
-def settled(s, win, expected, timeout=5.0):
+def settled(s, win, expected):
     """Waits until the screen shows `expected`; returns what it shows at the end."""
     try:
-        return s.wait_for(lambda: (b := B.read_board(s, win)) == expected and b, timeout,
+        return s.wait_for(lambda: (b := B.read_board(s, win)) == expected and b,
                           what="the expected board")
     except TimeoutError:
         return B.read_board(s, win)

@@ -7,6 +7,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from waiting import limit  # noqa: E402
 from xsession import XSession  # noqa: E402
 
 
@@ -15,7 +16,7 @@ def main(argv):
     # through X and leaks a buffer where it cannot.
     with XSession() as s:
         sys.stdout.flush()
-        status = s.start(argv, output=sys.stdout).wait(timeout=50)
+        status = s.start(argv, output=sys.stdout).wait(timeout=limit(50))
     sys.exit(status)
 
 

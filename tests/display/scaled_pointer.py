@@ -37,7 +37,7 @@ def main(binary):
         def point(dx, dy, expected, what):
             s.move(x0 + dx, y0 + dy)
             try:
-                s.wait_for(lambda: framed_cell(s, win) == expected, timeout=3)
+                s.wait_for(lambda: framed_cell(s, win) == expected)
             except TimeoutError:
                 sys.exit(f"{what}: device pixel ({dx}, {dy}) from the first cell selects "
                          f"{framed_cell(s, win)}, not {expected}")
@@ -64,9 +64,11 @@ def main(binary):
             s.click(x0 + (c + 1) * edge - 1, y0 + r * edge + edge // 2)
             expected = B.play(start, c, r)
             try:
-                s.wait_for(lambda: B.read_board(s, win, scale=SCALE) == expected, timeout=3)
-            except TimeoutError:
-                sys.exit(f"a click on the last device pixel of cell ({c}, {r}) played another cell")
+                s.wait_for(lambda: B.read_board(s, win, scale=SCALE) == expected,
+                           seen=lambda: B.read_board(s, win, scale=SCALE))
+            except TimeoutError as error:
+                sys.exit(f"a click on the last device pixel of cell ({c}, {r}) played another "
+                         f"cell: {error}")
         s.quit_game(game)
     print("ok: at scale 2 every device pixel selects the cell that contains it")
 

@@ -18,8 +18,7 @@ def main(binary):
         game = s.start([binary])
         win = s.find_window("Quenlith")
         try:
-            s.wait_for(lambda: D.frame(s, win)[:2] == (0, 0) and D.frame(s, win)[3] > 360,
-                       timeout=5)
+            s.wait_for(lambda: D.frame(s, win)[:2] == (0, 0) and D.frame(s, win)[3] > 360)
         except TimeoutError:
             sys.exit(f"on a 400x300 screen the framed window lies at {D.frame(s, win)}")
         first = s.wait_for(lambda: B.read_board(s, win), what="the board")

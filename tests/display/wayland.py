@@ -10,6 +10,7 @@ output: move until the screen shows the move's effect."""
 import os
 import subprocess
 
+from waiting import limit
 from Xlib import X
 
 
@@ -56,6 +57,6 @@ class Weston:
         if self.proc.poll() is None:
             self.proc.terminate()
             try:
-                self.proc.wait(timeout=3)
+                self.proc.wait(timeout=limit(3))
             except subprocess.TimeoutExpired:
                 self.proc.kill()

@@ -13,6 +13,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import board as B  # noqa: E402
+from waiting import limit  # noqa: E402
 from wayland import Weston  # noqa: E402
 from xsession import XSession  # noqa: E402
 
@@ -83,9 +84,11 @@ def main(binary):
             s.key("space", False)
             expected = B.play(start, col, row) or start
             try:
-                s.wait_for(lambda: B.read_board(s, origin) == expected, timeout=5)
-            except TimeoutError:
-                sys.exit(f"held Space on Wayland did not make exactly one move at {(col, row)}")
+                s.wait_for(lambda: B.read_board(s, origin) == expected,
+                           seen=lambda: B.read_board(s, origin))
+            except TimeoutError as error:
+                sys.exit(f"held Space on Wayland did not make exactly one move at {(col, row)}: "
+                         f"{error}")
 
             # The About box, from the emblem, and a click on it that closes it.
             before = s.grab(0, 0, w, h)
@@ -97,7 +100,7 @@ def main(binary):
             s.wait_for(lambda: changed_box(before, s.grab(0, 0, w, h)) is None,
                        what="the About box gone")
             s.click(origin[0] + 108, origin[1] + 226)  # the quit button
-            status = game.wait(timeout=10)
+            status = game.wait(timeout=limit(10))
     log.seek(0)
     lines = log.read().splitlines()
     protocol = [line for line in lines if re.match(r"^\[\s*\d+\.\d+\]", line)]

@@ -11,6 +11,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import board as B  # noqa: E402
 import desktop as D  # noqa: E402
+from waiting import limit  # noqa: E402
 from Xlib import Xatom  # noqa: E402
 from xsession import XSession  # noqa: E402
 
@@ -41,7 +42,7 @@ def main(binary):
             x, y, w, h = D.frame(s, win)
             return abs(2 * x + w - sw) <= 2 and abs(2 * y + h - sh) <= 2 and h > 360
         try:
-            s.wait_for(centred, timeout=5, what="the framed window centred")
+            s.wait_for(centred, what="the framed window centred")
         except TimeoutError:
             sys.exit(f"the window with its frame {D.frame(s, win)} is not centred on {sw}x{sh}")
         actions = D.allowed_actions(s, win)
@@ -71,15 +72,17 @@ def main(binary):
         s.wait_for(lambda: not D.iconic(win) and D.viewable(win), what="the window restored")
         try:
             s.wait_for(lambda: B.read_board(s, win, 12, 12, EASY_PLACE) and
-                       framed_cell(s, win) == (5, 4), timeout=5)
-        except TimeoutError:
-            sys.exit("after minimise and restore the easy board or its cell frame moved")
+                       framed_cell(s, win) == (5, 4),
+                       seen=lambda: (B.read_board(s, win, 12, 12, EASY_PLACE),
+                                     f"frame on {framed_cell(s, win)}"))
+        except TimeoutError as error:
+            sys.exit(f"after minimise and restore the easy board or its cell frame moved: {error}")
 
         # The About box: its title, its owner, its place over the game; a click closes it.
         check(s.title(win) == "Quenlith", f"the main window is titled {s.title(win)!r}")
         x, y, _, _ = s.geometry(win)
         s.click(x + 40, y + 326)
-        about = s.find_window("QUENLITH", timeout=5)
+        about = s.find_window("QUENLITH")
         owner = about.get_full_property(Xatom.WM_TRANSIENT_FOR, Xatom.WINDOW)
         check(owner and owner.value[0] == win.id, "the About box is not the game's transient")
         ax, ay, aw, ah = D.frame(s, about)
@@ -91,7 +94,7 @@ def main(binary):
 
         s.click(*D.title_button(s, win, 0))  # the close box
         try:
-            status = game.wait(timeout=5)
+            status = game.wait(timeout=limit(10))
         except Exception:
             sys.exit("the close box did not end the game")
         check(status == 0, f"the close box ended the game with status {status}")

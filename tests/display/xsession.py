@@ -6,9 +6,9 @@ Each XSession starts its own Xvfb (the server picks a free display number throug
 (without it libdbus tries to launch a bus through X, and where it cannot, leaks a buffer
 that LeakSanitizer reports), and optionally a window manager. It gives the test real
 input through XTEST and the screen's pixels through GetImage. Every wait polls what the
-server shows, with a time limit. The tests pause for a fixed time only where time passing
-is the point: a key held down for its repeats, two reads of the screen apart to see a
-repaint finished.
+server shows, with a time limit from waiting.py, and says on a time-out what the screen last
+showed. The tests pause for a fixed time only where time passing is the point: a key held
+down for its repeats, two reads of the screen apart to see a repaint finished.
 """
 
 import os
@@ -18,7 +18,9 @@ import subprocess
 import sys
 import tempfile
 import time
+from collections import Counter
 
+from waiting import limit, wait_until
 from Xlib import X, XK, display as xdisplay
 from Xlib.ext import xtest
 
@@ -27,19 +29,6 @@ from Xlib.ext import xtest
 DESKTOP_LOOK = ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
                 "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY",
                 "QT_USE_PHYSICAL_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME")
-
-def wait_until(predicate, timeout, what, pause):
-    """Calls `predicate` until it returns something true, and returns that; between calls
-    `pause()` waits or delivers events. Raises TimeoutError naming `what`."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
-        pause()
-
 
 class XSession:
     """Context manager: `with XSession(wm=True) as s: game = s.start([binary])`."""
@@ -50,6 +39,7 @@ class XSession:
         self.want_wm = wm
         self.want_dbus = dbus
         self.procs = []
+        self.last_grab = None  # (x, y, Pixels) of the last read of the screen
         self.tmp = tempfile.mkdtemp(prefix="quenlith-x-")
         os.chmod(self.tmp, 0o700)
 
@@ -87,7 +77,7 @@ class XSession:
                 proc.send_signal(signal.SIGTERM)
         for proc in reversed(self.procs):
             try:
-                proc.wait(timeout=3)
+                proc.wait(timeout=limit(3))
             except subprocess.TimeoutExpired:
                 proc.kill()
                 proc.wait()
@@ -122,14 +112,35 @@ class XSession:
 
     # -- waiting -----------------------------------------------------------------------
 
-    def wait_for(self, predicate, timeout=10.0, what="a condition", interval=0.01):
-        """Polls `predicate` until it returns something true, and returns that."""
-        return wait_until(predicate, timeout, what, lambda: time.sleep(interval))
+    def wait_for(self, predicate, timeout=None, what="a condition", interval=0.01, seen=None):
+        """Polls `predicate` until it returns something true, and returns that; on a time-out
+        tells seen() or, by default, what the screen last showed."""
+        return wait_until(predicate, timeout, what, lambda: time.sleep(interval),
+                          seen or self.describe)
+
+    def describe(self):
+        """The mapped windows, the focus, and the colours of the last read of the screen."""
+        windows = []
+        for win in self._clients(self.root):
+            try:
+                if win.get_attributes().map_state == X.IsViewable:
+                    x, y, w, h = self.geometry(win)
+                    windows.append(f"{self.title(win)!r} {w}x{h}+{x}+{y}")
+            except Exception:  # gone meanwhile
+                continue
+        focus = self.conn.get_input_focus().focus
+        focus = self.title(focus) if hasattr(focus, "get_wm_name") else "none"
+        text = f"windows {windows}, focus on {focus!r}"
+        if self.last_grab is not None:
+            x, y, pixels = self.last_grab
+            text += f"; the screen at {pixels.width}x{pixels.height}+{x}+{y} showed " + \
+                pixels.colours()
+        return text
 
     def quit_game(self, game):
         """Ends the game through its F10 shortcut and fails the test unless it exits 0."""
         self.tap("F10")
-        if game.wait(timeout=5) != 0:
+        if game.wait(timeout=limit(10)) != 0:
             sys.exit(f"the game ended with status {game.returncode}")
 
     # -- windows -----------------------------------------------------------------------
@@ -157,7 +168,7 @@ class XSession:
         except Exception:  # a window that went away while we walked the tree
             return
 
-    def find_window(self, title, timeout=10.0, viewable=True, interval=0.01):
+    def find_window(self, title, timeout=None, viewable=True, interval=0.01):
         """The client window whose title is exactly `title` (mapped unless
         viewable=False)."""
         def lookup():
@@ -182,7 +193,9 @@ class XSession:
     def grab(self, x, y, w, h):
         """The screen's pixels in a rectangle, as a Pixels object."""
         image = self.root.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF)
-        return Pixels(image.data, w, h)
+        pixels = Pixels(image.data, w, h)
+        self.last_grab = (x, y, pixels)
+        return pixels
 
     def pixel(self, x, y):
         return self.grab(x, y, 1, 1).at(0, 0)
@@ -240,3 +253,17 @@ class Pixels:
         offset = y * self.stride + x * 4
         b, g, r = self.data[offset], self.data[offset + 1], self.data[offset + 2]
         return (r, g, b)
+
+    def crop(self, x, y, w, h):
+        """The bytes of a rectangle inside, laid out as grabbing it alone gives them."""
+        return b"".join(self.data[row * self.stride + x * 4:row * self.stride + (x + w) * 4]
+                        for row in range(y, y + h))
+
+    def colours(self, most=6):
+        """The commonest colours, with their share, from about 10000 pixels spread evenly."""
+        step = max(1, int((self.width * self.height / 10000) ** 0.5))
+        counts = Counter(self.at(x, y) for y in range(0, self.height, step)
+                         for x in range(0, self.width, step))
+        total = sum(counts.values())
+        return ", ".join(f"#{r:02x}{g:02x}{b:02x} {100 * n // total}%"
+                         for (r, g, b), n in counts.most_common(most))

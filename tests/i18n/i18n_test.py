@@ -21,6 +21,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "a11y"))
 from a11y_test import cells, desktop_bus_races, play  # noqa: E402
 from atspi import AtSpi  # noqa: E402
+from waiting import limit  # noqa: E402
 from xsession import XSession  # noqa: E402
 
 MARKED = re.compile(r"⟦[^⟦⟧]*⟧")
@@ -122,12 +123,12 @@ def check_start_lines(binary, data):
     env.update(LANGUAGE="eo", XDG_DATA_HOME=data)
     for platform in (None, "nosuchplatform"):
         run = subprocess.run([binary], capture_output=True, text=True, stdin=subprocess.DEVNULL,
-                             timeout=30,
+                             timeout=limit(30),
                              env=dict(env, QT_QPA_PLATFORM=platform) if platform else env)
         line = run.stderr.strip()
         assert run.returncode == 1 and MARKED.fullmatch(line), (platform, run.stderr)
     # --help: ours marked; left are Qt's own words (translated with Qt) and the options.
-    run = subprocess.run([binary, "--help"], capture_output=True, text=True, timeout=30,
+    run = subprocess.run([binary, "--help"], capture_output=True, text=True, timeout=limit(30),
                          stdin=subprocess.DEVNULL, env=env)
     words = set(re.findall(r"\w+", MARKED.sub("", run.stdout)))
     assert run.returncode == 0 and words <= {"Usage", "Options", "options", "quenlith", "h",
@@ -146,7 +147,7 @@ def check_pseudo(s, a11y, game, app, frame, board):
     for button in buttons:
         if button not in (about, quit_button):
             a11y.press(button)
-            a11y.pump(0.1)
+            a11y.pump(limit(0.1))
             walk(a11y, app, seen)
     play(s, a11y, board, playable(board, "Can be played"))
     walk(a11y, app, seen)
@@ -163,7 +164,7 @@ def check_pseudo(s, a11y, game, app, frame, board):
     assert not escapes, "texts that escape translation:\n" + "\n".join(map(repr, escapes))
     assert any(MARKED.fullmatch(text) for role, text in seen if role == "loss"), seen[-1]
     a11y.press(quit_button)
-    assert game.wait(timeout=5) == 0
+    assert game.wait(timeout=limit(10)) == 0
 
 
 def check_german(s, a11y, game, app, frame, board):
