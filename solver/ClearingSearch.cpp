@@ -86,12 +86,13 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
   TSearchRace Race(Cancel, Budget.Work != 0);
   if (Race.Cancelled())
     return {};
-  if (Start.Boxes() > 0 && Lost.Contains(Start.Hash()))
+  if (Start.Boxes() > 0 && Lost.Contains(Start, Start.Hash()))
     return {TVerdict::NotClearable, {}};
   TClearingAnswer Answer = Budget.Threads < 2 ? SearchOnOneThread(Start, Budget, Race, Lost)
                                               : SearchOnTwoThreads(Start, Budget, Race, Lost);
+  // Only a proof goes in: a search that ran out of time or work has proved nothing.
   if (Answer.Verdict == TVerdict::NotClearable)
-    Lost.Add(Start.Hash());
+    Lost.Add(Start, Start.Hash());
   return Answer;
 }
 
