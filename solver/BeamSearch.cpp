@@ -88,8 +88,8 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
 // never dropped one for want of room proves the board lost. False when the search stopped.
 bool TBeamSearch::Deduplicate(const std::vector<TPosition>& Level) {
   const auto Same = [&](const TCandidate& A, const TCandidate& B) {
-    return A.Hash == B.Hash && ChildOf(Level[A.Parent], A.Cell)
-                                   .SameBoxes(ChildOf(Level[B.Parent], B.Cell));
+    return A.Hash == B.Hash &&
+           ChildOf(Level[A.Parent], A.Cell).SameBoxes(ChildOf(Level[B.Parent], B.Cell));
   };
   const std::size_t Slots = std::bit_ceil(FCandidates.size() * 2 + 1);
   const int Shift = 64 - std::countr_zero(Slots);

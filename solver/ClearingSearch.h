@@ -38,7 +38,7 @@ public:
   using TListener = std::function<void(std::uint64_t Ticket, const TClearingAnswer& Answer)>;
   // Listener is called on a search thread, once per search that was not cancelled.
   explicit TClearingSearch(TListener Listener);
-  // Cancels and joins: no call of the listener after it returns.
+  // Cancels and joins every search thread: no call of the listener after it returns.
   ~TClearingSearch();
   TClearingSearch(const TClearingSearch&) = delete;
   TClearingSearch& operator=(const TClearingSearch&) = delete;
@@ -52,12 +52,15 @@ public:
 private:
   struct TRun;
   void Execute(TRun& Run);
+  // Joins the cancelled runs whose threads are done, or all of them.
+  void Reap(bool All);
 
   TListener FListener;
   std::unique_ptr<TLostBoards> FLost;
   std::mutex FMutex; // held while a listener call is decided and made
   std::uint64_t FTicket = 0;
   std::unique_ptr<TRun> FRun;
+  std::vector<std::unique_ptr<TRun>> FEnding; // cancelled, their threads not yet joined
 };
 
 // A clearing known for a start board, followed as the player plays: the next move from any
