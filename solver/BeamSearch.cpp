@@ -59,7 +59,7 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
       if (Expand(I, Level[I]))
         return TOutcome::Cleared;
     }
-    if (FRacer.Stopped() || !Deduplicate(Level) || !FRacer.Check())
+    if (FRacer.Stopped() || !Deduplicate(Level, !Truncated) || !FRacer.Check())
       return TOutcome::Stopped;
     if (FCandidates.size() > Width) {
       Truncated = true;
@@ -83,13 +83,15 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
 }
 
 // Boards reached along several lines are kept once, at their best score, the first on a tie.
-// A hash table rather than a sort by hash: the sort was a tenth of the beam's time. Boards of
-// equal hashes are compared whole: a false merge would drop a board unseen, and a beam that
-// never dropped one for want of room proves the board lost. False when the search stopped.
-bool TBeamSearch::Deduplicate(const std::vector<TPosition>& Level) {
+// A hash table rather than a sort by hash: the sort was a tenth of the beam's time. Until the
+// beam has dropped a board for want of room, boards of equal hashes are compared whole: a
+// false merge would drop one unseen, and such a beam's end proves the board lost. Once it has,
+// its end proves nothing, and a merge costs no more than the drops. False when stopped.
+bool TBeamSearch::Deduplicate(const std::vector<TPosition>& Level, bool Compare) {
   const auto Same = [&](const TCandidate& A, const TCandidate& B) {
     return A.Hash == B.Hash &&
-           ChildOf(Level[A.Parent], A.Cell).SameBoxes(ChildOf(Level[B.Parent], B.Cell));
+           (!Compare ||
+            ChildOf(Level[A.Parent], A.Cell).SameBoxes(ChildOf(Level[B.Parent], B.Cell)));
   };
   const std::size_t Slots = std::bit_ceil(FCandidates.size() * 2 + 1);
   const int Shift = 64 - std::countr_zero(Slots);

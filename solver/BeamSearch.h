@@ -40,7 +40,7 @@ private:
   enum class TOutcome { Cleared, Exhausted, Truncated, Stopped };
   TOutcome Beam(std::size_t Width);
   bool Expand(std::size_t Parent, const TPosition& Board);
-  bool Deduplicate(const std::vector<TPosition>& Level);
+  bool Deduplicate(const std::vector<TPosition>& Level, bool Compare);
   std::vector<TRemoval> Line(const TRemoval& Last, std::uint32_t Parent) const;
   std::uint32_t Score(const TPosition& Board);
 
