@@ -29,10 +29,11 @@ class TLostBoards;
 TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
                              const std::atomic<bool>* Cancel, TLostBoards& Lost);
 
-// One background search at a time, on threads of its own; it never touches the caller's
-// objects. The listener must not call back into the object that calls it. Boards proved lost
-// by earlier searches are remembered (at most 32 MiB), so asking again about the same board, or
-// one reached from it, goes on from there instead of starting over.
+// One background search at a time, on threads of its own (a cancelled one may still be ending
+// for a moment, never waited for); it never touches the caller's objects. The listener must not
+// call back into the object that calls it. Boards proved lost by earlier searches are remembered
+// (at most 32 MiB), so asking again about the same board, or one reached from it, goes on from
+// there instead of starting over.
 class TClearingSearch {
 public:
   using TListener = std::function<void(std::uint64_t Ticket, const TClearingAnswer& Answer)>;
