@@ -10,8 +10,15 @@ namespace {
 using SearchLimits::FirstBeamWidth;
 using SearchLimits::WidestBeam;
 // Scores are scaled so that the noise only breaks ties between equally scored boards.
-// Boards are told apart by their 64-bit hashes; a false merge needs a collision.
 constexpr std::uint32_t NoiseRange = 16;
+// Loops that generate no boards look at the stop this often.
+constexpr std::size_t CheckEvery = 1024;
+
+TPosition ChildOf(const TPosition& Parent, std::uint8_t Cell) {
+  TPosition Child = Parent;
+  Child.Remove(Cell);
+  return Child;
+}
 
 } // namespace
 
@@ -45,12 +52,15 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
   FSteps.assign(1, {{0, {0, 0}}});
   while (!Level.empty()) {
     FCandidates.clear();
-    for (std::size_t I = 0; I < Level.size(); ++I)
+    // No parent is expanded once the search is stopped: a stop never waits for a level.
+    for (std::size_t I = 0; I < Level.size(); ++I) {
+      if (FRacer.Stopped())
+        return TOutcome::Stopped;
       if (Expand(I, Level[I]))
         return TOutcome::Cleared;
-    if (FRacer.Stopped())
+    }
+    if (FRacer.Stopped() || !Deduplicate(Level, !Truncated) || !FRacer.Check())
       return TOutcome::Stopped;
-    Deduplicate();
     if (FCandidates.size() > Width) {
       Truncated = true;
       std::nth_element(FCandidates.begin(), FCandidates.begin() + static_cast<long>(Width),
@@ -61,10 +71,11 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
     Next.clear();
     std::vector<TStep>& Steps = FSteps.emplace_back();
     for (const TCandidate& Candidate : FCandidates) {
+      if (Next.size() % CheckEvery == CheckEvery - 1 && !FRacer.Check())
+        return TOutcome::Stopped;
       const TPosition& Parent = Level[Candidate.Parent];
       Steps.push_back({Candidate.Parent, Parent.Removal(Candidate.Cell)});
-      Next.push_back(Parent);
-      Next.back().Remove(Candidate.Cell);
+      Next.push_back(ChildOf(Parent, Candidate.Cell));
     }
     std::swap(Level, Next);
   }
@@ -72,17 +83,27 @@ TBeamSearch::TOutcome TBeamSearch::Beam(std::size_t Width) {
 }
 
 // Boards reached along several lines are kept once, at their best score, the first on a tie.
-// A hash table rather than a sort by hash: the sort was a tenth of the beam's time.
-void TBeamSearch::Deduplicate() {
+// A hash table rather than a sort by hash: the sort was a tenth of the beam's time. Until the
+// beam has dropped a board for want of room, boards of equal hashes are compared whole: a
+// false merge would drop one unseen, and such a beam's end proves the board lost. Once it has,
+// its end proves nothing, and a merge costs no more than the drops. False when stopped.
+bool TBeamSearch::Deduplicate(const std::vector<TPosition>& Level, bool Compare) {
+  const auto Same = [&](const TCandidate& A, const TCandidate& B) {
+    return A.Hash == B.Hash &&
+           (!Compare ||
+            ChildOf(Level[A.Parent], A.Cell).SameBoxes(ChildOf(Level[B.Parent], B.Cell)));
+  };
   const std::size_t Slots = std::bit_ceil(FCandidates.size() * 2 + 1);
   const int Shift = 64 - std::countr_zero(Slots);
   FSlots.assign(Slots, 0);
   std::size_t Kept = 0;
   for (std::size_t I = 0; I < FCandidates.size(); ++I) {
+    if (I % CheckEvery == CheckEvery - 1 && !FRacer.Check())
+      return false;
     const TCandidate& Candidate = FCandidates[I];
     // The high bits of the mixed hash; slots hold a kept index plus one, zero when free.
     std::size_t Slot = Shift == 64 ? 0 : static_cast<std::size_t>(Candidate.Hash >> Shift);
-    while (FSlots[Slot] != 0 && FCandidates[FSlots[Slot] - 1].Hash != Candidate.Hash)
+    while (FSlots[Slot] != 0 && !Same(FCandidates[FSlots[Slot] - 1], Candidate))
       Slot = (Slot + 1) & (Slots - 1);
     if (FSlots[Slot] == 0) {
       FCandidates[Kept] = Candidate;
@@ -92,10 +113,12 @@ void TBeamSearch::Deduplicate() {
     }
   }
   FCandidates.resize(Kept);
+  return true;
 }
 
 // Adds every child of the board to the candidates; true when one of them is empty.
 bool TBeamSearch::Expand(std::size_t Parent, const TPosition& Board) {
+  FExpandedAfterStop += FRacer.Stopped();
   FGroups.clear();
   Board.Groups(FGroups);
   const std::size_t Moves = FGroups.size();
@@ -112,7 +135,7 @@ bool TBeamSearch::Expand(std::size_t Parent, const TPosition& Board) {
     if (Child.Dead())
       continue;
     const std::uint64_t Hash = Child.Hash();
-    if (FLost && FLost->Contains(Hash))
+    if (FLost && FLost->Contains(Child, Hash))
       continue;
     const std::uint32_t Value = Score(Child) * NoiseRange + FRandom() % NoiseRange;
     FCandidates.push_back({Value, static_cast<std::uint32_t>(Parent), Hash, Move.Cell});

@@ -20,6 +20,8 @@ public:
               const TLostBoards* Lost = nullptr);
   // Searches until it answers or the racer stops it.
   void Run();
+  // Parents expanded after the search was stopped: none, or a stop waits for them.
+  std::uint64_t ExpandedAfterStop() const { return FExpandedAfterStop; }
 
 private:
   // A board of the next level, kept as the move that leads to it.
@@ -38,7 +40,7 @@ private:
   enum class TOutcome { Cleared, Exhausted, Truncated, Stopped };
   TOutcome Beam(std::size_t Width);
   bool Expand(std::size_t Parent, const TPosition& Board);
-  void Deduplicate();
+  bool Deduplicate(const std::vector<TPosition>& Level, bool Compare);
   std::vector<TRemoval> Line(const TRemoval& Last, std::uint32_t Parent) const;
   std::uint32_t Score(const TPosition& Board);
 
@@ -51,4 +53,5 @@ private:
   std::vector<std::uint32_t> FSlots;      // the open-addressed table of Deduplicate
   std::vector<std::vector<TStep>> FSteps; // per level
   std::vector<TRemoval> FFound;
+  std::uint64_t FExpandedAfterStop = 0;
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 
 namespace {
 
@@ -86,12 +87,13 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
   TSearchRace Race(Cancel, Budget.Work != 0);
   if (Race.Cancelled())
     return {};
-  if (Start.Boxes() > 0 && Lost.Contains(Start.Hash()))
+  if (Start.Boxes() > 0 && Lost.Contains(Start, Start.Hash()))
     return {TVerdict::NotClearable, {}};
   TClearingAnswer Answer = Budget.Threads < 2 ? SearchOnOneThread(Start, Budget, Race, Lost)
                                               : SearchOnTwoThreads(Start, Budget, Race, Lost);
+  // Only a proof goes in: a search that ran out of time or work has proved nothing.
   if (Answer.Verdict == TVerdict::NotClearable)
-    Lost.Add(Start.Hash());
+    Lost.Add(Start, Start.Hash());
   return Answer;
 }
 
@@ -107,7 +109,8 @@ struct TClearingSearch::TRun {
   std::chrono::milliseconds Budget{0};
   TMap Board;
   std::atomic<bool> Cancelled{false};
-  std::thread Thread; // started last, once the rest is complete
+  std::atomic<bool> Done{false}; // set as the thread's last step: joining it then waits for nothing
+  std::thread Thread;            // started last, once the rest is complete
 };
 
 TClearingSearch::TClearingSearch(TListener Listener)
@@ -115,6 +118,7 @@ TClearingSearch::TClearingSearch(TListener Listener)
 
 TClearingSearch::~TClearingSearch() {
   Cancel();
+  Reap(true);
 }
 
 std::uint64_t TClearingSearch::Start(const TMap& Board, std::chrono::milliseconds Budget) {
@@ -132,23 +136,42 @@ std::uint64_t TClearingSearch::Start(const TMap& Board, std::chrono::millisecond
 }
 
 void TClearingSearch::Cancel() {
-  std::unique_ptr<TRun> Old;
   {
     // Under the lock, so a listener call is either over or will not happen.
     std::lock_guard Lock(FMutex);
-    if (FRun)
+    if (FRun) {
       FRun->Cancelled.store(true);
-    Old = std::move(FRun);
+      FEnding.push_back(std::move(FRun));
+    }
   }
-  if (Old)
-    Old->Thread.join();
+  Reap(false);
+}
+
+// A cancelled search stops within a thousand boards, but the caller never waits even for
+// those: its thread is joined once it is done, here on a later call or by the destructor.
+void TClearingSearch::Reap(bool All) {
+  std::vector<std::unique_ptr<TRun>> Ended;
+  {
+    std::lock_guard Lock(FMutex);
+    const auto First = std::partition(FEnding.begin(), FEnding.end(), [&](const auto& Run) {
+      return !All && !Run->Done.load(std::memory_order_acquire);
+    });
+    std::move(First, FEnding.end(), std::back_inserter(Ended));
+    FEnding.erase(First, FEnding.end());
+  }
+  for (const auto& Run : Ended)
+    Run->Thread.join();
 }
 
 void TClearingSearch::Execute(TRun& Run) {
-  // Runs never overlap (Start joins the last one first), so they may share the lost boards.
+  // A cancelled run may still be ending when the next starts: they share the lost boards,
+  // whose entries are read and written whole, and a stopped search adds only what it proved.
   const TClearingAnswer Answer =
       FindClearing(Run.Board, {Run.Budget, 0, 2}, &Run.Cancelled, *FLost);
-  std::lock_guard Lock(FMutex);
-  if (!Run.Cancelled.load())
-    FListener(Run.Ticket, Answer);
+  {
+    std::lock_guard Lock(FMutex);
+    if (!Run.Cancelled.load())
+      FListener(Run.Ticket, Answer);
+  }
+  Run.Done.store(true, std::memory_order_release);
 }

@@ -29,16 +29,17 @@ class TLostBoards;
 TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
                              const std::atomic<bool>* Cancel, TLostBoards& Lost);
 
-// One background search at a time, on threads of its own; it never touches the caller's
-// objects. The listener must not call back into the object that calls it. Boards proved lost
-// by earlier searches are remembered (at most 32 MiB), so asking again about the same board, or
-// one reached from it, goes on from there instead of starting over.
+// One background search at a time, on threads of its own (a cancelled one may still be ending
+// for a moment, never waited for); it never touches the caller's objects. The listener must not
+// call back into the object that calls it. Boards proved lost by earlier searches are remembered
+// (at most 32 MiB), so asking again about the same board, or one reached from it, goes on from
+// there instead of starting over.
 class TClearingSearch {
 public:
   using TListener = std::function<void(std::uint64_t Ticket, const TClearingAnswer& Answer)>;
   // Listener is called on a search thread, once per search that was not cancelled.
   explicit TClearingSearch(TListener Listener);
-  // Cancels and joins: no call of the listener after it returns.
+  // Cancels and joins every search thread: no call of the listener after it returns.
   ~TClearingSearch();
   TClearingSearch(const TClearingSearch&) = delete;
   TClearingSearch& operator=(const TClearingSearch&) = delete;
@@ -52,12 +53,15 @@ public:
 private:
   struct TRun;
   void Execute(TRun& Run);
+  // Joins the cancelled runs whose threads are done, or all of them.
+  void Reap(bool All);
 
   TListener FListener;
   std::unique_ptr<TLostBoards> FLost;
   std::mutex FMutex; // held while a listener call is decided and made
   std::uint64_t FTicket = 0;
   std::unique_ptr<TRun> FRun;
+  std::vector<std::unique_ptr<TRun>> FEnding; // cancelled, their threads not yet joined
 };
 
 // A clearing known for a start board, followed as the player plays: the next move from any

@@ -67,7 +67,7 @@ bool TExactSearch::ListMoves(const TPosition& Board, int Depth) {
       return true;
     }
     const std::uint64_t Hash = Next.Hash();
-    if (Next.Dead() || FLost.Contains(Hash))
+    if (Next.Dead() || FLost.Contains(Next, Hash))
       Lost.push_back({Group.Cell, Group.Columns});
     else
       Moves.push_back(
@@ -105,19 +105,20 @@ bool TExactSearch::Clears(const TPosition& Board, int Depth) {
   for (const TMove& Move : FMoves[D]) {
     if (FRacer.Stopped())
       return false;
+    TPosition Next = Board;
+    std::uint16_t Emptied = 0;
+    Next.Remove(Move.Group.Cell, &Emptied);
     // A deeper line may have proved this board lost since it was listed.
-    if (!FLost.Contains(Move.Hash)) {
-      TPosition Next = Board;
-      std::uint16_t Emptied = 0;
-      Next.Remove(Move.Group.Cell, &Emptied);
+    if (!FLost.Contains(Next, Move.Hash)) {
       PutToSleep(Depth, Move.Group, Emptied);
       FLine.push_back(Board.Removal(Move.Group.Cell));
       if (Clears(Next, Depth + 1))
         return true;
       FLine.pop_back();
+      // A search stopped below has not seen every line: the board is not proved lost.
       if (FRacer.Stopped())
         return false;
-      FLost.Add(Move.Hash);
+      FLost.Add(Next, Move.Hash);
     }
     FLostMoves[D].push_back({Move.Group.Cell, Move.Group.Columns});
   }

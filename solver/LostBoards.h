@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Hashes of boards proved to have no clearing, direct-mapped, the newest kept. Searches that run
-// side by side or one after another share one, so a board proved lost once is not searched
-// again. A false hit needs a 64-bit collision.
+// Boards proved to have no clearing, direct-mapped, the newest kept. Searches that run side by
+// side or one after another share one, so a board proved lost once is not searched again.
+// Each entry is a keyed check of the whole board, so no two boards are taken for one another.
 
+#include "solver/Position.h"
+
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,14 +19,18 @@ public:
   explicit TLostBoards(int Bits);
   // The size that serves a board of so many cells.
   static int BitsFor(int Cells);
-  bool Contains(std::uint64_t Hash) const;
-  void Add(std::uint64_t Hash); // only for a board proved lost
+  // Hash is Board.Hash(): it picks the entry, the check decides.
+  bool Contains(const TPosition& Board, std::uint64_t Hash) const;
+  void Add(const TPosition& Board, std::uint64_t Hash); // only for a board proved lost
   std::size_t Bytes() const { return (FMask + 1) * sizeof(std::uint64_t); }
 
 private:
+  std::uint64_t Check(const TPosition& Board) const;
+
   struct TFree {
     void operator()(std::uint64_t* Table) const { std::free(Table); }
   };
   std::unique_ptr<std::uint64_t[], TFree> FTable;
   std::size_t FMask;
+  std::array<unsigned char, 16> FKey; // drawn at random for each table, never shown
 };

@@ -297,3 +297,8 @@ std::uint64_t TPosition::Hash() const {
   }
   return TKeys::Mix(Hash);
 }
+
+bool TPosition::SameBoxes(const TPosition& Other) const {
+  return FColumns == Other.FColumns &&
+         std::memcmp(FCells.data(), Other.FCells.data(), Packed().size()) == 0;
+}

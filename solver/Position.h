@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // A group of two or more boxes, named by one of its cells (Column * 16 + Row from the bottom):
@@ -53,7 +54,14 @@ public:
   // The move that removes the group of Cell, in the game's coordinates.
   TRemoval Removal(std::uint8_t Cell) const { return {Cell / Side, FHeight - 1 - Cell % Side}; }
 
+  // A hash of the boxes, the same in every process; collisions can be built, so it only
+  // sorts boards, and boards it calls alike are compared with SameBoxes.
   std::uint64_t Hash() const;
+  // The columns' cells, bottom-up, zero above each column's boxes: equal only for equal boards.
+  std::span<const std::uint8_t> Packed() const {
+    return {FCells.data(), static_cast<std::size_t>(FColumns) * Side};
+  }
+  bool SameBoxes(const TPosition& Other) const;
 
 private:
   // Sixteen cells as lanes, for the neighbour comparisons of whole columns.

@@ -20,6 +20,13 @@ bool TRacer::Poll() {
   return !FStopped;
 }
 
+bool TRacer::Check() {
+  if (!FStopped)
+    FStopped = FRace.Cancelled() || FRace.FOver.load(std::memory_order_relaxed) ||
+               std::chrono::steady_clock::now() >= FEnd;
+  return !FStopped;
+}
+
 void TRacer::Answer(TVerdict Verdict, std::vector<TRemoval> Moves) {
   FStopped = true;
   FAnswered = true;

@@ -32,6 +32,9 @@ public:
       return true;
     return Poll();
   }
+  // For long loops that generate no boards: reads the shared flags and the clock without
+  // counting work, so a stop is seen there too; false once this search must stop.
+  bool Check();
   bool Stopped() const { return FStopped; }
   bool Answered() const { return FAnswered; }
   void Answer(TVerdict Verdict, std::vector<TRemoval> Moves);

@@ -3,7 +3,10 @@
 // an independent exhaustive check, and the ways it is stopped, followed and dealt from.
 
 #include "Boards.h"
+#include "solver/BeamSearch.h"
 #include "solver/ClearingSearch.h"
+#include "solver/LostBoards.h"
+#include "solver/Position.h"
 #include "solver/WinnableDeal.h"
 
 #include <gtest/gtest.h>
@@ -80,12 +83,25 @@ TEST(ClearingLargeBoards, ClearingsReplayAndRepeatUnderAWorkCap) {
     Board.SetHeight(16);
     FillRandom(Board, 5, Seed);
     const TSearchBudget Budget{std::chrono::milliseconds::max(), 600'000, 2};
+    // The beams must not read what the other thread proves meanwhile: the entries here stand
+    // for whatever it may have proved, and change nothing.
+    TLostBoards Held(16);
+    const TPosition Start = TPosition::Settled(Board);
+    std::vector<TGroup> Groups;
+    Start.Groups(Groups);
+    for (const TGroup& Group : Groups) {
+      TPosition Child = Start;
+      Child.Remove(Group.Cell);
+      Held.Add(Child, Child.Hash());
+    }
     const TClearingAnswer First = FindClearing(Board, Budget);
-    const TClearingAnswer Second = FindClearing(Board, Budget);
-    EXPECT_EQ(First.Verdict, Second.Verdict);
-    ASSERT_EQ(First.Moves.size(), Second.Moves.size());
-    for (std::size_t I = 0; I < First.Moves.size(); ++I)
-      EXPECT_TRUE(First.Moves[I].X == Second.Moves[I].X && First.Moves[I].Y == Second.Moves[I].Y);
+    for (const TClearingAnswer& Again :
+         {FindClearing(Board, Budget), FindClearing(Board, Budget, nullptr, Held)}) {
+      EXPECT_EQ(First.Verdict, Again.Verdict);
+      ASSERT_EQ(First.Moves.size(), Again.Moves.size());
+      for (std::size_t I = 0; I < First.Moves.size(); ++I)
+        EXPECT_TRUE(First.Moves[I].X == Again.Moves[I].X && First.Moves[I].Y == Again.Moves[I].Y);
+    }
     if (First.Verdict == TVerdict::Clearable) {
       ++Cleared;
       EXPECT_EQ(BoxesLeftAfter(Board, First.Moves), 0);
@@ -121,6 +137,16 @@ TEST(ClearingLimits, EmptyLoneAndStoppedBoards) {
   EXPECT_EQ(FindClearing(Large, {NoClock, 0, 2}, &Cancelled).Verdict, TVerdict::Unknown);
   EXPECT_EQ(FindClearing(Large, {NoClock, 50, 2}).Verdict, TVerdict::Unknown);
   EXPECT_EQ(FindClearing(Large, {NoClock, 50, 1}).Verdict, TVerdict::Unknown);
+  // A stopped beam expands no further board, so a stop never waits for the rest of a level.
+  const TPosition Start = TPosition::Settled(Large);
+  for (const std::uint64_t Cap : {0, 1'000, 5'000, 20'000}) {
+    TSearchRace Race(Cap == 0 ? &Cancelled : nullptr, Cap != 0);
+    TRacer Racer(Race, 0, Cap, std::chrono::steady_clock::time_point::max());
+    TBeamSearch Beam(Start, Racer, 1);
+    Beam.Run();
+    EXPECT_TRUE(Racer.Stopped() && !Racer.Answered());
+    EXPECT_EQ(Beam.ExpandedAfterStop(), 0u) << Cap;
+  }
 }
 
 TEST(KnownClearing, FollowsItsLineAndNothingElse) {

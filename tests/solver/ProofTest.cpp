@@ -5,6 +5,7 @@
 #include "Boards.h"
 #include "solver/ClearingSearch.h"
 #include "solver/LostBoards.h"
+#include "solver/Position.h"
 #include "solver/WayBack.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,8 @@ TEST(LostProofs, ColoursThatMustEachGoFirstAreLostAtOnce) {
 }
 
 // A search stopped by its cap has proved nothing: boards it calls lost stay lost for a search
-// with room to spare, and for the exhaustive check on boards small enough for it.
+// with room to spare, and for the exhaustive check on boards small enough for it. On those,
+// what searches stopped at many points leave in a shared table is read back too.
 TEST(LostProofs, AStoppedSearchNeverCallsABoardLost) {
   std::mt19937_64 Random(11);
   int Stopped = 0;
@@ -51,16 +53,38 @@ TEST(LostProofs, AStoppedSearchNeverCallsABoardLost) {
     Board.SetWidth(Small ? 6 : 10);
     Board.SetHeight(Small ? 5 : 10);
     FillRandom(Board, 1, Small ? 3 : 4, Random);
+    TLostBoards Lost(12);
+    for (std::uint64_t Cap = 1; Small && Cap < 30'000; Cap = Cap * 5 / 4 + 1)
+      FindClearing(Board, {NoClock, Cap, 1 + Seed % 4 / 2}, nullptr, Lost);
+    const bool Expected = Small && TExhaustiveCheck().Clearable(FromMap(Board));
+    if (Small) {
+      EXPECT_EQ(FindClearing(Board, {NoClock, 50'000'000, 1}, nullptr, Lost).Verdict,
+                Expected ? TVerdict::Clearable : TVerdict::NotClearable);
+    }
     const TClearingAnswer Capped = FindClearing(Board, {NoClock, 300, 1 + Seed % 4 / 2});
     Stopped += Capped.Verdict == TVerdict::Unknown;
     if (Capped.Verdict != TVerdict::NotClearable)
       continue;
     if (Small)
-      EXPECT_FALSE(TExhaustiveCheck().Clearable(FromMap(Board)));
+      EXPECT_FALSE(Expected);
     else
       EXPECT_NE(FindClearing(Board, {NoClock, 50'000'000, 2}).Verdict, TVerdict::Clearable);
   }
   EXPECT_GE(Stopped, 6); // the cap did stop searches
+}
+
+// Boards in one entry of the table, even under one hash, are told apart.
+TEST(LostProofs, BoardsSharingAnEntryAreNotConfused) {
+  TGame Lone, Clearable;
+  SetBoard(Lone, {"112", "112", "223"});
+  SetBoard(Clearable, {"112", "112", "222"});
+  const TPosition Lost = TPosition::Settled(Lone.CurrentMap());
+  TLostBoards Table(12);
+  Table.Add(Lost, 7);
+  EXPECT_TRUE(Table.Contains(Lost, 7));
+  EXPECT_FALSE(Table.Contains(TPosition::Settled(Clearable.CurrentMap()), 7));
+  EXPECT_EQ(FindClearing(Clearable.CurrentMap(), {NoClock, 1000, 1}, nullptr, Table).Verdict,
+            TVerdict::Clearable);
 }
 
 // Groups columns apart commute; the search tries one order only. On boards where many do,
@@ -73,6 +97,9 @@ TEST(LostProofs, MovesThatCommuteAreSearchedInOneOrder) {
            {"3.4.3.4.5.3.4", "3.4.3.4.5.3.4", "5.5.4.3.3.5.5", "5.5.4.3.3.5.5", "1212121212121"});
   ASSERT_FALSE(TExhaustiveCheck().Clearable(FromMap(Game.CurrentMap())));
   EXPECT_EQ(FindClearing(Game.CurrentMap(), {NoClock, 150'000, 1}).Verdict, TVerdict::NotClearable);
+  // Moves put to sleep are renumbered past the columns a move empties, else the wrong ones sleep.
+  SetBoard(Game, {"13213113", "22323112", "21123131"});
+  EXPECT_EQ(FindClearing(Game.CurrentMap(), {NoClock, 5'000'000, 1}).Verdict, TVerdict::Clearable);
 
   std::mt19937_64 Random(3);
   for (int Seed = 0; Seed < 40; ++Seed) {
