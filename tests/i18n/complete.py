@@ -66,7 +66,8 @@ def check_ts(source_dir, lupdate, work):
                  for lang in languages(source_dir)]
     copies = [shutil.copy(path, work) for path in committed]
     subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", "-I", source_dir,
-                    os.path.join(source_dir, "ui"), "-ts", *copies], check=True)
+                    os.path.join(source_dir, "ui"), os.path.join(source_dir, "play"), "-ts", *copies],
+                   check=True)
     for path, copy in zip(committed, copies):
         lang = os.path.basename(path)[len("quenlith_"):-len(".ts")]
         before, after = messages(path), messages(copy)

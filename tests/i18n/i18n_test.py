@@ -36,7 +36,8 @@ def pseudo_translation(work, source_dir, lupdate, lrelease):
     """A data folder holding quenlith_eo.qm, every text as ⟦source…⟧."""
     ts = os.path.join(work, "quenlith_eo.ts")
     subprocess.run([lupdate, "-silent", "-locations", "none", "-I", source_dir,
-                    os.path.join(source_dir, "ui"), "-target-language", "eo", "-ts", ts],
+                    os.path.join(source_dir, "ui"), os.path.join(source_dir, "play"),
+                    "-target-language", "eo", "-ts", ts],
                    check=True)
     tree = ET.parse(ts)
     for message in tree.getroot().iter("message"):
