@@ -9,7 +9,6 @@
 #include "solver/SearchRace.h"
 
 #include <algorithm>
-#include <bit>
 #include <iterator>
 
 namespace {
@@ -43,7 +42,7 @@ TClearingAnswer SearchOnOneThread(const TPosition& Start, const TSearchBudget& B
     const std::uint64_t ProverWork = WorkShare(Budget.Work, OneThreadExhaustiveShare);
     TRacer Prover(Race, ProverIndex, ProverWork,
                   EndAfter(Now, Budget.Time / OneThreadExhaustiveShare));
-    TExactSearch(Start, Prover, &Lost).Run();
+    TExactSearch(Start, Prover, Lost).Run();
     FinderWork = Budget.Work == 0 ? 0 : std::max<std::uint64_t>(1, Budget.Work - ProverWork);
   }
   if (!Race.Answered() && !Race.Cancelled()) {
@@ -63,12 +62,12 @@ TClearingAnswer SearchOnTwoThreads(const TPosition& Start, const TSearchBudget& 
   const TLostBoards* Known = Budget.Work == 0 ? &Lost : nullptr;
   std::thread Helper([&] {
     if (ExhaustiveFits(Start))
-      return TExactSearch(Start, Prover, &Lost).Run();
+      return TExactSearch(Start, Prover, Lost).Run();
     if (Start.Boxes() > GlanceBoxes)
       return TBeamSearch(Start, Prover, ~Start.Hash(), Known).Run();
     TRacer Glance(Race, ProverIndex, WorkShare(Budget.Work, GlanceShare),
                   std::min(End, EndAfter(steady_clock::now(), Budget.Time / GlanceShare)));
-    TExactSearch(Start, Glance, &Lost).Run();
+    TExactSearch(Start, Glance, Lost).Run();
     if (Glance.Answered())
       return;
     TRacer Beam(Glance, Budget.Work, End);

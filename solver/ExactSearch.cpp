@@ -6,10 +6,6 @@
 
 namespace {
 
-int TableBits(const TPosition& Start) {
-  return TLostBoards::BitsFor(Start.Width() * Start.Height());
-}
-
 // Two groups at least one column apart: removing one neither moves a box next to the other
 // nor closes a column beside it, so each stays the same group after the other goes, and
 // either order leaves the same board.
@@ -20,10 +16,8 @@ bool Commute(std::uint16_t A, std::uint16_t B) {
 
 } // namespace
 
-TExactSearch::TExactSearch(const TPosition& Start, TRacer& Racer, TLostBoards* Lost)
-    : FStart(Start), FRacer(Racer),
-      FOwnLost(Lost ? nullptr : std::make_unique<TLostBoards>(TableBits(Start))),
-      FLost(Lost ? *Lost : *FOwnLost) {
+TExactSearch::TExactSearch(const TPosition& Start, TRacer& Racer, TLostBoards& Lost)
+    : FStart(Start), FRacer(Racer), FLost(Lost) {
   // Every move removes two boxes or more, so no line is longer than half the boxes.
   const auto Depths = static_cast<std::size_t>(Start.Boxes() / 2 + 2);
   FMoves.resize(Depths);

@@ -10,13 +10,12 @@
 #include "solver/SearchRace.h"
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 class TExactSearch {
 public:
-  // Lost, when given, is shared with other searches and outlives this one; else it has its own.
-  TExactSearch(const TPosition& Start, TRacer& Racer, TLostBoards* Lost = nullptr);
+  // Lost is shared with other searches and outlives this one.
+  TExactSearch(const TPosition& Start, TRacer& Racer, TLostBoards& Lost);
   // Searches until it answers or the racer stops it.
   void Run();
 
@@ -39,7 +38,6 @@ private:
 
   const TPosition& FStart;
   TRacer& FRacer;
-  std::unique_ptr<TLostBoards> FOwnLost;
   TLostBoards& FLost;
   std::vector<TGroup> FGroups;
   // Per depth, so no level allocates: the moves to search, the moves that need no search as
