@@ -151,8 +151,9 @@ void PaintEdges(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const QRe
 // never reads as the current-cell frame or as a group's outline; the black gives it contrast on
 // every pale fill and on grey, the core on dark desktops and to the eye looking for it.
 //
-// With symbols, black would hem in the symbol and blend with it: the brackets then keep to the
-// outer ring the symbol never reaches, vivid outside and white towards the symbol.
+// With symbols, thick black would hem in the symbol and blend with it: the brackets then keep
+// to the outer ring the symbol never reaches: the core outside, where the box's edge is dark,
+// black for the pale fills, and white between it and the symbol.
 void PaintHintMark(QPainter& Canvas, const QRect& Rect, bool Symbols) {
   const int Arm = 6, Thick = Symbols ? SymbolInset - 1 : 4;
   const QColor Core(HintMarkCore);
@@ -167,8 +168,10 @@ void PaintHintMark(QPainter& Canvas, const QRect& Rect, bool Symbols) {
       if (Symbols) {
         Place(0, 0, Arm, Thick, White);
         Place(0, 0, Thick, Arm, White);
-        Place(0, 0, Arm, Thick - 1, Core);
-        Place(0, 0, Thick - 1, Arm, Core);
+        Place(0, 0, Arm, Thick - 1, Black);
+        Place(0, 0, Thick - 1, Arm, Black);
+        Place(0, 0, Arm, 1, Core);
+        Place(0, 0, 1, Arm, Core);
         continue;
       }
       Place(0, 0, Arm, Thick, Black);

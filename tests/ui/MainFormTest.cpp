@@ -148,6 +148,8 @@ TEST_F(MainFormTest, AnimatedMoveFallsOneStepPerTickWithTheHourglass) {
   Load({"1..", "2..", "211"});
   Key(Qt::Key_A);
   EXPECT_TRUE(Form->Animation());
+  EXPECT_EQ(Message(), "Animation on.");
+  Form->Label1->Clear();
   ReleaseOn(0, 2);
   EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), (TRows{"...", "1..", ".11"}));
   EXPECT_TRUE(Form->Timer1->isActive());
@@ -435,6 +437,55 @@ TEST_F(MainFormTest, HintsLeadToAnEmptyBoardAndTellADeadOne) {
   ASSERT_TRUE(Hint());
   EXPECT_EQ(Form->Label1->text(), "This game cannot be won: start a new game.");
   EXPECT_EQ(Form->Game().Maps().size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+// With the frame off, arrow keys left a keyboard player with nothing on screen.
+TEST_F(MainFormTest, TheKeysShowTheCurrentBoxWithTheFrameOffUntilThePointerMovesIt) {
+  ASSERT_EQ(Form->HighlightMode(), 2);
+  Load({"111", "111", "111"});
+  const auto Framed = [this](int ACol, int ARow) {
+    const QPoint Corner = TPuzzleGrid::ClientOrigin() +
+                          Form->PuzzleGrid->CellRect(ACol, ARow).topLeft() + QPoint(1, 1);
+    return Form->PuzzleGrid->grab().toImage().pixel(Corner) == qRgb(255, 255, 255);
+  };
+  QTest::mouseMove(Form->PuzzleGrid, CellCentre(1, 1));
+  EXPECT_FALSE(Framed(1, 1)) << "the pointer's box";
+  Key(Qt::Key_Right, Qt::NoModifier);
+  EXPECT_TRUE(Framed(2, 1));
+  Key(Qt::Key_Right, Qt::NoModifier); // at the edge: still shown
+  EXPECT_TRUE(Framed(2, 1));
+  QTest::mouseMove(Form->PuzzleGrid, CellCentre(0, 2));
+  EXPECT_FALSE(Framed(0, 2));
+  EXPECT_FALSE(Framed(2, 1));
+}
+
+// The level buttons looked the same whichever level was in force.
+TEST_F(MainFormTest, TheLevelInForceIsMarkedOnItsButtonOnly) {
+  const QRect Row(0, 312, 480, 48); // below the largest board
+  const auto Shot = [this, &Row] { return Form->grab(Row).toImage(); };
+  const QImage Start = Shot();
+  std::vector<QImage> Levels;
+  for (const Qt::Key Level : {Qt::Key_1, Qt::Key_2, Qt::Key_3}) {
+    Key(Level);
+    Levels.push_back(Shot());
+    EXPECT_NE(Levels.back(), Start);
+  }
+  EXPECT_NE(Levels[0], Levels[1]);
+  EXPECT_NE(Levels[1], Levels[2]);
+  Key(Qt::Key_2);
+  EXPECT_EQ(Shot(), Levels[1]) << "coming back marks it again";
+  // Outside the marked button the picture is as it was.
+  const QRect Medium = Form->Image7->geometry().translated(-Row.topLeft());
+  QImage Covered = Levels[1];
+  for (int Y = 0; Y < Covered.height(); ++Y)
+    for (int X = 0; X < Covered.width(); ++X)
+      if (Medium.contains(X, Y))
+        Covered.setPixel(X, Y, Start.pixel(X, Y));
+  EXPECT_EQ(Covered, Start);
 }
 
 } // namespace

@@ -128,8 +128,8 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
       //: Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier;
       //: Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is
       //: the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D
-      QCoreApplication::translate(
-          "CommandLine", "Start with the board of this code, as Ctrl+B shows and copies it."),
+      QCoreApplication::translate("CommandLine",
+                                  "Start with the board of this code (Ctrl+B shows it)."),
       QStringLiteral("CODE"));
   Parser.addOption(Seed);
   Parser.addOption(Board);
