@@ -437,6 +437,18 @@ TEST_F(MainFormTest, HintsLeadToAnEmptyBoardAndTellADeadOne) {
   ASSERT_TRUE(Hint());
   EXPECT_EQ(Form->Label1->text(), "This game cannot be won: start a new game.");
   EXPECT_EQ(Form->Game().Maps().size(), 1u);
+
+  // The way back says how far it went.
+  Load({"1..", "2..", "211"});
+  ReleaseOn(1, 2);
+  ReleaseOn(0, 2);
+  const auto Says = [&](const QString& Start) {
+    Key(Qt::Key_H, Qt::NoModifier);
+    return QTest::qWaitFor([&] { return Form->Label1->text().startsWith(Start); }, 20000);
+  };
+  ASSERT_TRUE(Says("Lost 2 moves ago"));
+  ASSERT_TRUE(Says("Back 2 moves: play the marked box."));
+  EXPECT_EQ(Form->Game().Current(), 0);
 }
 
 } // namespace
