@@ -498,9 +498,9 @@ void TMainForm::DealCode(const TBoardCode& Code) {
   Label1->Clear();
   FController->DealCode(Code);
   AdjustBoardSize();
+  // The game deals no other size than the levels' and the start board's.
   const std::optional<std::size_t> Level = FController->LevelInForce();
-  if (Level)
-    PuzzleGrid->move(*Level == 0 ? EasyGridPlace : LargeGridPlace);
+  PuzzleGrid->move(!Level ? StartGridPlace : *Level == 0 ? EasyGridPlace : LargeGridPlace);
 }
 
 // Only the three levels mark a button: the start board, or any other, marks none.

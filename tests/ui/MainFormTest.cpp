@@ -14,6 +14,7 @@
 #include "ui/StatusBar.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -473,6 +474,20 @@ TEST_F(MainFormTest, TheKeysShowTheCurrentBoxWithTheFrameOffUntilThePointerMoves
   QTest::mouseMove(Form->PuzzleGrid, CellCentre(0, 2));
   EXPECT_FALSE(Framed(0, 2));
   EXPECT_FALSE(Framed(2, 1));
+}
+
+// A board could not be named: Ctrl+B shows its code, copies it, and the code deals it again.
+TEST_F(MainFormTest, TheBoardsCodeIsShownCopiedAndDealsItAgain) {
+  Key(Qt::Key_3);
+  const TRows Board = BoardRows(Form->Game().CurrentMap());
+  Key(Qt::Key_B);
+  const QString Code = QGuiApplication::clipboard()->text();
+  EXPECT_EQ(Message(), QString("Board %1: copied.").arg(Code));
+  Key(Qt::Key_1);
+  Form->DealCode(DecodeBoardCode(Code).value());
+  EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), Board);
+  EXPECT_EQ(Form->PuzzleGrid->geometry(), QRect(172, 52, 260, 260));
+  EXPECT_TRUE(Form->Image8->Marked());
 }
 
 // The level buttons looked the same whichever level was in force.
