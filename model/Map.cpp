@@ -64,6 +64,14 @@ void TMap::FillRandom(std::uint8_t N) {
   }
 }
 
+void TMap::FillRandom(std::uint8_t N, TRandom& Random) {
+  TCell* Cell = FCells.get();
+  for (int I = 0, Count = CellCount(); I < Count; ++I, ++Cell) {
+    Cell->Color = static_cast<std::uint8_t>(Random.Below(N) + 1);
+    Cell->Mark = 0;
+  }
+}
+
 void TMap::Assign(const TMap& Source) {
   if (Source.FWidth != FWidth || Source.FHeight != FHeight)
     throw EMapException("Can not copy between maps of different sizes.");

@@ -6,6 +6,8 @@
 #include <memory>
 #include <stdexcept>
 
+class TRandom;
+
 struct TCell {
   std::uint8_t Color; // 0 = empty, 1..7 = box colour
   std::uint8_t Mark;  // 0 = unmarked; scratch byte of the flood fills
@@ -50,6 +52,7 @@ public:
 
   // One draw per cell in element order: colour 1..N, mark 0.
   void FillRandom(std::uint8_t N);
+  void FillRandom(std::uint8_t N, TRandom& Random);
   // Copies both bytes of every cell from a map of the same size; counters are not copied.
   void Assign(const TMap& Source);
   void ClearMarks();

@@ -54,6 +54,7 @@ TGameController::~TGameController() {
 void TGameController::CreateGame() {
   SeedRandom(FSeed ? *FSeed : TimeOfDaySeed());
   FGame = std::make_unique<TGame>();
+  FillSeeded(RandomSeed());
   FHints->SetGame(FGame.get());
   RestartSolver();
 }
@@ -98,6 +99,25 @@ QString TGameController::StatusText() const {
   return QCoreApplication::translate("TMainForm", "Boxes: %1  Groups: %2")
       .arg(FGame->BoxCount())
       .arg(FGame->GroupCount());
+}
+
+std::optional<std::size_t> TGameController::LevelInForce() const {
+  if (!FGame)
+    return std::nullopt;
+  for (std::size_t Level = 0; Level < FLevels.size(); ++Level)
+    if (FGame->Width() == FLevels[Level].Width && FGame->Height() == FLevels[Level].Height &&
+        FGame->Colors() == FLevels[Level].Colors)
+      return Level;
+  return std::nullopt;
+}
+
+// Each board has a seed of its own, drawn from the game's generator, so that its code deals
+// it again without the boards dealt before it.
+void TGameController::FillSeeded(std::uint32_t Seed) {
+  TRandom Random(Seed);
+  FGame->CurrentMap().FillRandom(FGame->Colors(), Random);
+  FGame->Recount();
+  FBoard = TBoardCode{false, FGame->Width(), FGame->Height(), FGame->Colors(), Seed};
 }
 
 void TGameController::SetSolutionChecker(bool Value) {
@@ -272,6 +292,7 @@ void TGameController::NewGame() {
 void TGameController::DealAtRandom() {
   ReplaceBoard(true);
   FGame->NewGame();
+  FillSeeded(RandomSeed());
   RestartSolver();
   emit BoardChanged();
   EmitHistory(TMenuStates::Keep);
@@ -291,6 +312,8 @@ void TGameController::ApplyLevel(std::size_t Level) {
   FGame->SetWidth(Preset.Width);
   FGame->SetHeight(Preset.Height);
   FGame->SetColors(Preset.Colors);
+  if (NewBoard)
+    FillSeeded(RandomSeed());
   emit LevelApplied(Level, NewBoard);
   emit BoardChanged();
   if (NewBoard)
@@ -314,11 +337,32 @@ bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::ui
   for (std::size_t Index = 0; Index < Colors.size(); ++Index)
     Cells[Index] = TCell{Colors[Index], 0};
   FGame->Recount();
+  FBoard.reset();
   RestartSolver();
   emit BoardChanged();
   EmitHistory(TMenuStates::Keep);
   emit NewGameDealt();
   return true;
+}
+
+void TGameController::DealCode(const TBoardCode& Code) {
+  if (!FGame)
+    return;
+  ReplaceBoard(true);
+  FGame->SetWidth(Code.Width);
+  FGame->SetHeight(Code.Height);
+  FGame->SetColors(Code.Colors);
+  FGame->NewGame();
+  FillSeeded(Code.Seed);
+  RestartSolver();
+  if (const std::optional<std::size_t> Level = LevelInForce())
+    emit LevelApplied(*Level, true);
+  emit BoardChanged();
+  EmitHistory(TMenuStates::Keep);
+  if (Code.Winnable)
+    StartWinnableDeal(Code.Seed);
+  else if (!LevelInForce())
+    emit NewGameDealt();
 }
 
 bool TGameController::Dealing() const {
@@ -334,10 +378,12 @@ void TGameController::SetWinnableOnly(bool Value) {
 // The deal's seed comes from the game's generator, so that a seed given on the command line
 // deals the same boards that can be won, too. A deal running is replaced by this one.
 void TGameController::StartWinnableDeal() {
-  std::uint64_t Seed = 0;
-  for (int Part = 0; Part < 4; ++Part)
-    Seed = Seed << 16 | static_cast<std::uint64_t>(RandomBelow(1 << 16));
+  StartWinnableDeal(RandomSeed());
+}
+
+void TGameController::StartWinnableDeal(std::uint32_t Seed) {
   ReplaceBoard(false);
+  FDealing = TBoardCode{true, FGame->Width(), FGame->Height(), FGame->Colors(), Seed};
   FDealer->Deal(FGame->Width(), FGame->Height(), FGame->Colors(), Seed);
   emit DealingStarted();
 }
@@ -345,8 +391,10 @@ void TGameController::StartWinnableDeal() {
 // The deal that arrives is the one asked for: every change of the size or colours, and the
 // game freed, go through ReplaceBoard, which cancels it.
 void TGameController::WinnableDealt(const TWinnableDeal& Deal) {
-  if (FGame && LoadBoard(FGame->Width(), FGame->Height(), Deal.Colors))
+  if (FGame && LoadBoard(FGame->Width(), FGame->Height(), Deal.Colors)) {
+    FBoard = FDealing;
     FHints->Learn(FGame->CurrentMap(), Deal.Clearing);
+  }
   emit DealingEnded();
 }
 
@@ -371,6 +419,7 @@ void TGameController::GoBack(int Moves) {
   RestartSolver();
   emit BoardChanged();
   EmitHistory(TMenuStates::Set);
+  emit WentBack(Moves);
   emit HistoryStepped(THistoryStep::Undo, true);
   BoardSettled();
 }

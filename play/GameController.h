@@ -6,6 +6,7 @@
 // happened; every change goes through one of the commands. QtCore only: the window turns
 // the signals into cursors, menu states and pictures.
 
+#include "play/BoardCode.h"
 #include "play/Hint.h"
 
 #include <QObject>
@@ -64,6 +65,10 @@ public:
   const QTimer* Timer() const { return FTimer; }
   // What is left on the board, as the status text shows it.
   QString StatusText() const;
+  // How the board in play was dealt, to deal it again; none for a board loaded from outside.
+  std::optional<TBoardCode> BoardCode() const { return FBoard; }
+  // The level whose size and colours the board has; none for the start board or any other.
+  std::optional<std::size_t> LevelInForce() const;
 
   bool Animation() const { return FAnimation; }
   void SetAnimation(bool Value) { FAnimation = Value; }
@@ -90,6 +95,9 @@ public:
   // A new game on this board: Width by Height colour bytes, row by row from the top. Sizes
   // outside 3..16 or a wrong number of cells are refused and change nothing.
   bool LoadBoard(int Width, int Height, const std::vector<std::uint8_t>& Colors);
+  // A new game on the board Code names: LevelApplied first when it has a level's size and
+  // colours, and for a winnable code the same deal, which comes as a deal does.
+  void DealCode(const TBoardCode& Code);
   // A hint for the current board; changes neither the board nor the history, except that
   // after a hint told the way back (GoBack), it undoes those moves as Undo does and hints
   // there. Once asked, the game keeps a search ahead of the player, until the next new game.
@@ -114,6 +122,8 @@ signals:
   // Emitted before the board change, so that a view can size itself for the new board.
   void LevelApplied(std::size_t Level, bool NewBoard);
   void GameOver(bool Won);
+  // The hint took the way back: Moves were undone, told before the step through the history.
+  void WentBack(int Moves);
   // (X, Y) is the box to play, for a Move; X is the number of moves back for GoBack.
   void HintGiven(THint Hint, int X, int Y);
   void DealingStarted();
@@ -139,6 +149,9 @@ private:
   void GoBack(int Moves);
   void DealAtRandom();
   void StartWinnableDeal();
+  void StartWinnableDeal(std::uint32_t Seed);
+  // Fills the current board from Seed, the way its code deals it again.
+  void FillSeeded(std::uint32_t Seed);
   void WinnableDealt(const TWinnableDeal& Deal);
 
   struct TMove {
@@ -158,6 +171,8 @@ private:
   std::optional<TMove> FFallingMove; // told once its board has settled
 
   bool FWinnableOnly = false;
+  std::optional<TBoardCode> FBoard;   // how the board in play was dealt
+  std::optional<TBoardCode> FDealing; // the winnable deal under way
   std::array<TLevelPreset, 3> FLevels = LevelPresets;
   THintRoom* FHints;        // the search for hints and what it learnt of this game
   TWinnableDealer* FDealer; // boards that can be won, dealt on a thread of their own

@@ -150,8 +150,12 @@ void PaintEdges(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const QRe
 // Four thick corner brackets, black on both sides of a vivid core. Corners, not a ring, so it
 // never reads as the current-cell frame or as a group's outline; the black gives it contrast on
 // every pale fill and on grey, the core on dark desktops and to the eye looking for it.
-void PaintHintMark(QPainter& Canvas, const QRect& Rect) {
-  constexpr int Arm = 6, Thick = 4;
+//
+// With symbols, thick black would hem in the symbol and blend with it: the brackets then keep
+// to the outer ring the symbol never reaches: the core outside, where the box's edge is dark,
+// black for the pale fills, and white between it and the symbol.
+void PaintHintMark(QPainter& Canvas, const QRect& Rect, bool Symbols) {
+  const int Arm = 6, Thick = Symbols ? SymbolInset - 1 : 4;
   const QColor Core(HintMarkCore);
   for (bool Right : {false, true})
     for (bool Bottom : {false, true}) {
@@ -161,6 +165,15 @@ void PaintHintMark(QPainter& Canvas, const QRect& Rect) {
         const int Top = Bottom ? Rect.bottom() + 1 - Y - H : Rect.top() + Y;
         Canvas.fillRect(QRect(Left, Top, W, H), Color);
       };
+      if (Symbols) {
+        Place(0, 0, Arm, Thick, White);
+        Place(0, 0, Thick, Arm, White);
+        Place(0, 0, Arm, Thick - 1, Black);
+        Place(0, 0, Thick - 1, Arm, Black);
+        Place(0, 0, Arm, 1, Core);
+        Place(0, 0, 1, Arm, Core);
+        continue;
+      }
       Place(0, 0, Arm, Thick, Black);
       Place(0, 0, Thick, Arm, Black);
       Place(1, 1, Arm - 2, Thick - 2, Core);
@@ -219,5 +232,5 @@ void PaintBoardCell(QPainter& Canvas, const TMap& Map, int ACol, int ARow, const
   if (C != 0)
     PaintEdges(Canvas, Map, ACol, ARow, Rect, ColorMode, Colors);
   if (Hinted)
-    PaintHintMark(Canvas, Rect);
+    PaintHintMark(Canvas, Rect, Symbols);
 }

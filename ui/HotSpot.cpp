@@ -3,6 +3,7 @@
 
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
 
 // The parent's picture shows through: a child widget fills no background of its own
 // unless told to, and the paint handler draws nothing.
@@ -12,8 +13,26 @@ bool THotSpot::Clickable() const {
   return isSignalConnected(QMetaMethod::fromSignal(&THotSpot::Click));
 }
 
+void THotSpot::SetMarked(bool Value) {
+  if (Value == FMarked)
+    return;
+  FMarked = Value;
+  update();
+}
+
+// Yellow, the colour of the message line, in a dark hem: it reads on the buttons' dark faces
+// and on the pale picture around them alike, and leaves the word inside untouched.
 void THotSpot::paintEvent(QPaintEvent* Event) {
   Event->accept();
+  if (!FMarked)
+    return;
+  QPainter Canvas(this);
+  Canvas.setRenderHint(QPainter::Antialiasing);
+  const QRectF Rim = QRectF(rect()).adjusted(2, 2, -2, -2);
+  Canvas.setPen(QPen(QColor(0x20, 0x18, 0x00), 4));
+  Canvas.drawRoundedRect(Rim, 5, 5);
+  Canvas.setPen(QPen(QColor(0xFF, 0xE0, 0x20), 2));
+  Canvas.drawRoundedRect(Rim, 5, 5);
 }
 
 void TClickTracker::Press(const QMouseEvent& Event) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An invisible, empty picture control laid over a button painted on the window's
-// background; it draws nothing and only turns left clicks into Click().
+// background; it turns left clicks into Click() and draws nothing unless marked.
 
 #include <QWidget>
 
@@ -29,6 +29,9 @@ public:
 
   // Whether a click runs anything; screen readers are offered a press action only then.
   bool Clickable() const;
+  // A lit rim around the painted button, for the one in force among several.
+  bool Marked() const { return FMarked; }
+  void SetMarked(bool Value);
 
 signals:
   // A left-button press followed by a left-button release inside the control.
@@ -42,4 +45,5 @@ protected:
 
 private:
   TClickTracker FClick;
+  bool FMarked = false;
 };

@@ -13,6 +13,7 @@
 #include "ui/desktop/WindowPlacement.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -186,6 +187,8 @@ void TMainForm::CreateControls() {
   connect(FController, &TGameController::LevelApplied, this, &TMainForm::AdjustBoardSize);
   connect(FController, &TGameController::BoardChanged, this, &TMainForm::ForgetHint);
   connect(FController, &TGameController::HintGiven, this, &TMainForm::ShowHint);
+  connect(FController, &TGameController::WentBack, this, [this](int Moves) { FBackMoves = Moves; });
+  connect(FController, &TGameController::BoardChanged, this, &TMainForm::ShowLevelInForce);
   connect(FController, &TGameController::DealingStarted, this, [this] { ShowDealing(true); });
   connect(FController, &TGameController::DealingEnded, this, [this] { ShowDealing(false); });
   connect(FController, &TGameController::DealingBusy, this, &TMainForm::ShowDealingBusy);
@@ -293,6 +296,11 @@ void TMainForm::CreateMenu() {
   Hint1 = Bind(Game1->Add(QStringLiteral("Hint1"), QStringLiteral("H&int"), 'H'),
                &TMainForm::Hint1Click);
   Hint1->SetGroupIndex(1);
+  // B for the board: copies its code.
+  BoardCode1 =
+      Bind(Game1->Add(QStringLiteral("BoardCode1"), QStringLiteral("&Board Code"), scCtrl + 'B'),
+           &TMainForm::BoardCode1Click);
+  BoardCode1->SetGroupIndex(1);
   Status1 = Bind(Game1->Add(QStringLiteral("Status1"), QStringLiteral("&Status"), vkF2),
                  &TMainForm::Status1Click);
   Status1->SetGroupIndex(1);
@@ -344,6 +352,7 @@ void TMainForm::ActivateOnce() {
     return;
   FActivated = true;
   FormActivate();
+  FStarted = true;
 }
 
 void TMainForm::showEvent(QShowEvent* Event) {
@@ -428,20 +437,87 @@ void TMainForm::Options1Click() {
   SolutionChecker1->SetChecked(SolutionChecker());
 }
 
+void TMainForm::TellOption(const QString& Text) {
+  if (FStarted)
+    Label1->Announce(Text);
+}
+
 void TMainForm::Animation1Click() {
   SetAnimation(!Animation());
+  TellOption(Animation()
+                 //: On the message line: Ctrl+A switched the falling animation on
+                 ? tr("Animation on.")
+                 //: On the message line: Ctrl+A switched the falling animation off
+                 : tr("Animation off."));
 }
 
 void TMainForm::Color1Click() {
   SetColorMode(!FColorMode);
+  TellOption(FColorMode
+                 //: On the message line: Ctrl+C switched the boxes to their colours
+                 ? tr("Boxes in colour.")
+                 //: On the message line: Ctrl+C switched the boxes to grey
+                 : tr("Boxes in grey."));
 }
 
 void TMainForm::Highlight1Click() {
   SetHighlightMode(static_cast<std::uint8_t>((FHighlightMode + 1) % 3));
+  switch (FHighlightMode) {
+  case 0:
+    //: On the message line: Ctrl+H gave the current box a frame whose inside shows the box's
+    //: colour (in grey mode)
+    TellOption(tr("Filled frame on the current box."));
+    break;
+  case 1:
+    //: On the message line: Ctrl+H gave the current box a thin white frame
+    TellOption(tr("Outline on the current box."));
+    break;
+  default:
+    //: On the message line: Ctrl+H took the frame off the current box; the arrow keys still
+    //: show it
+    TellOption(tr("No frame on the current box."));
+    break;
+  }
 }
 
 void TMainForm::Symbols1Click() {
   SetSymbols(!FSymbols);
+  TellOption(FSymbols
+                 //: On the message line: Ctrl+S put a symbol on every box
+                 ? tr("Symbols on.")
+                 //: On the message line: Ctrl+S took the symbols off the boxes
+                 : tr("Symbols off."));
+}
+
+void TMainForm::BoardCode1Click() {
+  const std::optional<TBoardCode> Code = FController->BoardCode();
+  if (!Code) {
+    //: On the message line: Ctrl+B on a board that was not dealt by the game
+    Label1->Announce(tr("This board has no code."));
+    return;
+  }
+  const QString Text = EncodeBoardCode(*Code);
+  QGuiApplication::clipboard()->setText(Text);
+  //: On the message line: %1 is the board's code (such as 1C8M-Q2ZR-7K4D), now on the
+  //: clipboard; "quenlith --board CODE" deals the same board again
+  Label1->Announce(tr("Board %1: copied.").arg(Text));
+}
+
+void TMainForm::DealCode(const TBoardCode& Code) {
+  Label1->Clear();
+  FController->DealCode(Code);
+  AdjustBoardSize();
+  // The game deals no other size than the levels' and the start board's.
+  const std::optional<std::size_t> Level = FController->LevelInForce();
+  PuzzleGrid->move(!Level ? StartGridPlace : *Level == 0 ? EasyGridPlace : LargeGridPlace);
+}
+
+// Only the three levels mark a button: the start board, or any other, marks none.
+void TMainForm::ShowLevelInForce() {
+  const std::optional<std::size_t> Level = FController->LevelInForce();
+  const std::array<THotSpot*, 3> Buttons = {Image6, Image7, Image8};
+  for (std::size_t Index = 0; Index < Buttons.size(); ++Index)
+    Buttons[Index]->SetMarked(Level == Index);
 }
 
 void TMainForm::SolutionChecker1Click() {
@@ -464,8 +540,14 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
     FHintText = tr("Looking for a way to clear the board...");
     break;
   case THint::Move:
-    //: On the message line; the box to play has magenta marks on its corners
-    FHintText = tr("The board can be cleared: play the marked box.");
+    if (FBackMoves > 0)
+      //: On the message line, after H went back: %n moves were undone to the last board that
+      //: can be cleared; the box to play has magenta marks on its corners
+      FHintText = tr("Back %n moves: play the marked box.", nullptr, FBackMoves);
+    else
+      //: On the message line; the box to play has magenta marks on its corners
+      FHintText = tr("The board can be cleared: play the marked box.");
+    FBackMoves = 0;
     FHintCell = QPoint(X, Y);
     PuzzleGrid->SetCol(X);
     PuzzleGrid->SetRow(Y);
@@ -508,6 +590,7 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
 // A hint holds for the board it was given on.
 void TMainForm::ForgetHint() {
   FHintCell.reset();
+  FBackMoves = 0;
   if (!FHintText.isEmpty() && Label1->text() == FHintText)
     Label1->Clear();
   FHintText.clear();
@@ -535,9 +618,10 @@ void TMainForm::ShowDealingBusy() {
 void TMainForm::PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect,
                                    bool Selected) {
   const bool Hinted = FHintCell == QPoint(ACol, ARow);
-  PaintBoardCell(Canvas, Game().CurrentMap(), ACol, ARow, Rect, Selected, FColorMode,
-                 FHighlightMode, TSystemColors::FromPalette(PuzzleGrid->palette()), FSymbols,
-                 Hinted);
+  // With the frame off, the box the keys moved is outlined until the pointer moves it.
+  const std::uint8_t Mode = FHighlightMode == 2 && PuzzleGrid->KeyMoved() ? 1 : FHighlightMode;
+  PaintBoardCell(Canvas, Game().CurrentMap(), ACol, ARow, Rect, Selected, FColorMode, Mode,
+                 TSystemColors::FromPalette(PuzzleGrid->palette()), FSymbols, Hinted);
 }
 
 void TMainForm::PuzzleGridMouseMove(Qt::KeyboardModifiers, int X, int Y) {
@@ -546,10 +630,7 @@ void TMainForm::PuzzleGridMouseMove(Qt::KeyboardModifiers, int X, int Y) {
   PuzzleGrid->MouseToCell(X, Y, ACol, ARow);
   if (ACol < 0)
     return;
-  if (ACol != PuzzleGrid->Col())
-    PuzzleGrid->SetCol(ACol);
-  if (ARow != PuzzleGrid->Row())
-    PuzzleGrid->SetRow(ARow);
+  PuzzleGrid->PointAt(ACol, ARow);
 }
 
 void TMainForm::PuzzleGridMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {

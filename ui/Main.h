@@ -88,6 +88,10 @@ public:
   void SolutionChecker1Click();
   void WinnableBoards1Click();
   void Hint1Click() { FController->AskHint(); }
+  // Shows the board's code, copies it to the clipboard, and a screen reader hears it.
+  void BoardCode1Click();
+  // A new game on the board the code names, placed as its level places it.
+  void DealCode(const TBoardCode& Code);
   void AboutStelvane1Click() {}
   void PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect, bool Selected);
   void PuzzleGridMouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
@@ -148,6 +152,7 @@ public:
   TMenuItem* SolutionChecker1 = nullptr;
   TMenuItem* WinnableBoards1 = nullptr;
   TMenuItem* Hint1 = nullptr;
+  TMenuItem* BoardCode1 = nullptr;
   TMenuItem* Status1 = nullptr;
   TMenuItem* Exit1 = nullptr;
   TMenuItem* Help1 = nullptr;
@@ -176,6 +181,9 @@ private:
   void ShowDealingBusy();
   static QString DealingBusyText();
   void ForgetHint();
+  void ShowLevelInForce();
+  // An option key's new state, on the message line; silent for the start-up's own clicks.
+  void TellOption(const QString& Text);
   void ActivateOnce(); // the activation handler, at the first showing or activation
 
   TGameController* FController;
@@ -184,8 +192,10 @@ private:
   std::uint8_t FHighlightMode = 2;
   bool FSymbols = false;
   bool FActivated = false; // the activation handler runs once only
+  bool FStarted = false;   // the start-up's own option clicks are done
   TAboutBox* FAboutBox = nullptr;
   std::optional<QPoint> FHintCell; // marked whatever the highlight mode, until the board changes
   QString FHintText;               // what the hint put on the message line
+  int FBackMoves = 0;              // the moves the hint's way back undid, for its next mark
   std::vector<TPaintedWord> FWords;
 };

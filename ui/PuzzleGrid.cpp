@@ -66,6 +66,13 @@ void TPuzzleGrid::SetRow(int Value) {
   MoveCurrent(FCol, Value);
 }
 
+void TPuzzleGrid::PointAt(int ACol, int ARow) {
+  const int Col = FCol, Row = FRow;
+  MoveCurrent(ACol, ARow);
+  if (FKeyMoved && (FCol != Col || FRow != Row))
+    FKeyMoved = false;
+}
+
 void TPuzzleGrid::MoveCurrent(int ACol, int ARow) {
   ACol = std::clamp(ACol, 0, FColCount - 1);
   ARow = std::clamp(ARow, 0, FRowCount - 1);
@@ -147,7 +154,7 @@ void TPuzzleGrid::mousePressEvent(QMouseEvent* Event) {
     int ACol, ARow;
     MouseToCell(P.x(), P.y(), ACol, ARow);
     if (ACol >= 0)
-      MoveCurrent(ACol, ARow);
+      PointAt(ACol, ARow);
   }
   Event->accept();
 }
@@ -164,8 +171,13 @@ void TPuzzleGrid::mouseReleaseEvent(QMouseEvent* Event) {
 }
 
 void TPuzzleGrid::keyPressEvent(QKeyEvent* Event) {
-  if (!Navigate(Event->key(), Event->modifiers()))
+  if (!Navigate(Event->key(), Event->modifiers())) {
     QWidget::keyPressEvent(Event);
+    return;
+  }
+  // Shown even where the key could not move it, at the board's edge.
+  FKeyMoved = true;
+  InvalidateCell(FCol, FRow);
 }
 
 bool TPuzzleGrid::Navigate(int Key, Qt::KeyboardModifiers Shift) {

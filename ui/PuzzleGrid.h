@@ -31,6 +31,11 @@ public:
   void SetCol(int Value); // clamped into 0..ColCount-1
   int Row() const { return FRow; }
   void SetRow(int Value); // clamped into 0..RowCount-1
+  // The pointer moves the current cell there, which ends KeyMoved when the cell changes.
+  void PointAt(int ACol, int ARow);
+  // A navigation key moved the current cell last, not the pointer: a player on the keyboard
+  // needs to see it even with the frame off.
+  bool KeyMoved() const { return FKeyMoved; }
 
   // Client coordinates start inside the frame, at this widget position.
   static QPoint ClientOrigin() { return {FrameWidth, FrameWidth}; }
@@ -71,4 +76,5 @@ private:
   int FRowCount = 5;
   int FCol = 0;
   int FRow = 0;
+  bool FKeyMoved = false;
 };

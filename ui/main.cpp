@@ -2,8 +2,8 @@
 // Program entry: the application object, the main window, the message loop.
 
 #include "ui/Main.h"
-#include "ui/About.h"
 #include "play/GameController.h"
+#include "ui/About.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/access/AccessibleControls.h"
@@ -72,6 +72,9 @@ int main(int argc, char** argv) {
     // Shown before the box is built, which then happens while the desktop maps the
     // window; the first frame is painted from the message loop, after both exist.
     MainForm->show();
+    // After the showing, which places the grid for the start board.
+    if (Line.Board)
+      MainForm->DealCode(*Line.Board);
     // Without a window manager nobody hands the new window the focus; ask for it.
     MainForm->activateWindow();
     // A transient child of the main window, so compositors place it over the game.

@@ -14,7 +14,9 @@
 #include "ui/StatusBar.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -148,6 +150,8 @@ TEST_F(MainFormTest, AnimatedMoveFallsOneStepPerTickWithTheHourglass) {
   Load({"1..", "2..", "211"});
   Key(Qt::Key_A);
   EXPECT_TRUE(Form->Animation());
+  EXPECT_EQ(Message(), "Animation on.");
+  Form->Label1->Clear();
   ReleaseOn(0, 2);
   EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), (TRows{"...", "1..", ".11"}));
   EXPECT_TRUE(Form->Timer1->isActive());
@@ -435,6 +439,68 @@ TEST_F(MainFormTest, HintsLeadToAnEmptyBoardAndTellADeadOne) {
   ASSERT_TRUE(Hint());
   EXPECT_EQ(Form->Label1->text(), "This game cannot be won: start a new game.");
   EXPECT_EQ(Form->Game().Maps().size(), 1u);
+
+  // The way back says how far it went.
+  Load({"1..", "2..", "211"});
+  ReleaseOn(1, 2);
+  ReleaseOn(0, 2);
+  const auto Says = [&](const QString& Start) {
+    Key(Qt::Key_H, Qt::NoModifier);
+    return QTest::qWaitFor([&] { return Form->Label1->text().startsWith(Start); }, 20000);
+  };
+  ASSERT_TRUE(Says("Lost 2 moves ago"));
+  ASSERT_TRUE(Says("Back 2 moves: play the marked box."));
+}
+
+// With the frame off, arrow keys left a keyboard player with nothing on screen.
+TEST_F(MainFormTest, TheKeysShowTheCurrentBoxWithTheFrameOffUntilThePointerMovesIt) {
+  Load({"111", "111", "111"});
+  const auto Framed = [this](int ACol, int ARow) {
+    const QPoint Corner = TPuzzleGrid::ClientOrigin() +
+                          Form->PuzzleGrid->CellRect(ACol, ARow).topLeft() + QPoint(1, 1);
+    return Form->PuzzleGrid->grab().toImage().pixel(Corner) == qRgb(255, 255, 255);
+  };
+  QTest::mouseMove(Form->PuzzleGrid, CellCentre(1, 1));
+  EXPECT_FALSE(Framed(1, 1)) << "the pointer's box";
+  Key(Qt::Key_Right, Qt::NoModifier);
+  EXPECT_TRUE(Framed(2, 1));
+  QTest::mouseMove(Form->PuzzleGrid, CellCentre(0, 2));
+  EXPECT_FALSE(Framed(0, 2));
+  EXPECT_FALSE(Framed(2, 1));
+}
+
+// A board could not be named: Ctrl+B shows its code, copies it, and the code deals it again.
+TEST_F(MainFormTest, TheBoardsCodeIsShownCopiedAndDealsItAgain) {
+  Key(Qt::Key_3);
+  const TRows Board = BoardRows(Form->Game().CurrentMap());
+  Key(Qt::Key_B);
+  const QString Code = QGuiApplication::clipboard()->text();
+  EXPECT_EQ(Message(), QString("Board %1: copied.").arg(Code));
+  Key(Qt::Key_1);
+  Form->DealCode(DecodeBoardCode(Code).value());
+  EXPECT_EQ(BoardRows(Form->Game().CurrentMap()), Board);
+  EXPECT_TRUE(Form->Image8->Marked());
+}
+
+// The level buttons looked the same whichever level was in force.
+TEST_F(MainFormTest, TheLevelInForceIsMarkedOnItsButtonOnly) {
+  const QRect Row(0, 312, 480, 48); // below the largest board
+  const auto Shot = [this, &Row] { return Form->grab(Row).toImage(); };
+  const QImage Start = Shot();
+  std::vector<QImage> Levels;
+  for (const Qt::Key Level : {Qt::Key_1, Qt::Key_2, Qt::Key_3}) {
+    Key(Level);
+    Levels.push_back(Shot());
+    EXPECT_NE(Levels.back(), Start);
+  }
+  EXPECT_TRUE(Levels[0] != Levels[1] && Levels[1] != Levels[2]);
+  Key(Qt::Key_2);
+  EXPECT_EQ(Shot(), Levels[1]) << "coming back marks it again";
+  // Outside the marked button the picture is as it was.
+  const QRect Medium = Form->Image7->geometry().translated(-Row.topLeft());
+  QImage Covered = Levels[1];
+  QPainter(&Covered).drawImage(Medium, Start, Medium);
+  EXPECT_EQ(Covered, Start);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ has() { printf '%s' "$1" | grep -qF -- "$2"; }
 for help in --help -h "-platform offscreen -style Fusion --help"; do
   run $help
   check "$help" [ $rc -eq 0 -a -z "$err" ]
-  for want in "Usage: quenlith" --symbols --seed Ctrl+1 Ctrl+S F10 -platform; do
+  for want in "Usage: quenlith" --symbols --seed --board Ctrl+B Ctrl+1 Ctrl+S F10 -platform; do
     check "$help names $want" has "$out" "$want"
   done
 done
@@ -45,6 +45,15 @@ for wrong in "--seed x" "--seed 4294967296" "--seed -1"; do
   run $wrong
   check "refuse $wrong" [ $rc -eq 2 -a -z "$out" -a "$(printf '%s\n' "$err" | wc -l)" -eq 1 ]
 done
+
+# Board codes: empty, too long, a letter the codes never use, and a 17-wide board whose
+# check is right. Nothing starts: the refusal comes before any display is looked for.
+for wrong in "" 2K4G-0000-9NCX0 2K4G-0000-9NCU 2WMG-0000-06S4; do
+  run --board "$wrong"
+  check "refuse --board '$wrong'" [ $rc -eq 2 -a -z "$out" -a "$(printf '%s\n' "$err" | wc -l)" -eq 1 ]
+done
+run -platform offscreen --board 2k4g00009ncx
+check "a good code starts" [ $rc -eq 124 ]
 
 # -platform names a display: the game gets past its display check to Qt, which reads it,
 # and starts on it (still running when stopped).

@@ -122,9 +122,16 @@ public:
             : Answers::tr("No box there, nothing removed."));
   }
 
+  // The hint's way back comes as one undo of that many moves.
+  void WentBack(int Moves) { FBackMoves = Moves; }
+
   void HistoryStepped(THistoryStep Step, bool Moved) {
     const bool Undo = Step == THistoryStep::Undo;
-    if (!Moved)
+    if (const int Back = std::exchange(FBackMoves, 0); Back > 0 && Moved)
+      //: The hint went back to the last board that can be cleared: %n moves were undone
+      Say(Answers::tr("Back %n moves: %1, %2 left.", nullptr, Back)
+              .arg(Boxes(Game().BoxCount()), Groups(Game().GroupCount())));
+    else if (!Moved)
       Say(Undo ? Answers::tr("Nothing to undo.") : Answers::tr("Nothing to redo."));
     else if (Game().BoxCount() == 0)
       Say(Answers::tr("Redone: the board is empty."));
@@ -196,6 +203,7 @@ public:
 
 private:
   static constexpr std::size_t KeptAnswers = 16;
+  int FBackMoves = 0;
   QWidget& FWindow;
   const TPuzzleGrid& FGrid;
   const TGameController& FController;
@@ -262,6 +270,8 @@ void AttachAnswers(TMainForm& Form, TPuzzleGrid& Grid, const TGameController& Co
                    WhenListened<THistoryStep, bool>([Answers](THistoryStep Step, bool Moved) {
                      Answers->HistoryStepped(Step, Moved);
                    }));
+  QObject::connect(Source, &TGameController::WentBack, Answers,
+                   [Answers](int Moves) { Answers->WentBack(Moves); });
   QObject::connect(Source, &TGameController::NewGameDealt, Answers,
                    WhenListened<>([Answers] { Answers->NewGameDealt(); }));
   // The window has sized the board for the level when this comes (it connected first).

@@ -73,6 +73,8 @@ QString KeysHelpText() {
       "  Ctrl+C                Coloured or grey boxes.\n"
       "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
       "  Ctrl+S                Symbols on the boxes on or off.\n"
+      "  Ctrl+B                Show the board's code and copy it: --board CODE deals\n"
+      "                        the same board again.\n"
       "  H                     A hint: mark the box to play towards an empty board, or\n"
       "                        tell how many moves ago the board was lost; H again\n"
       "                        then goes back there.\n"
@@ -121,7 +123,16 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
       //: Chinese and Japanese break theirs with line feeds (30 characters or fewer)
       QCoreApplication::translate("CommandLine",
                                   "Deal only boards that can be cleared (Ctrl+D switches)."));
+  const QCommandLineOption Board(
+      QStringLiteral("board"),
+      //: Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier;
+      //: Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is
+      //: the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D
+      QCoreApplication::translate("CommandLine",
+                                  "Start with the board of this code (Ctrl+B shows it)."),
+      QStringLiteral("CODE"));
   Parser.addOption(Seed);
+  Parser.addOption(Board);
   Parser.addOption(Winnable);
   AcceptQtOptions(Parser);
 
@@ -161,6 +172,14 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
                          "CommandLine", "the seed '%1' is not a number from 0 to 4294967295.")
                          .arg(Value));
     Line.Seed = static_cast<std::uint32_t>(Parsed);
+  }
+  if (Parser.isSet(Board)) {
+    Line.Board = DecodeBoardCode(Parser.value(Board));
+    if (!Line.Board)
+      //: %1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D
+      return Refusal(QCoreApplication::translate(
+                         "CommandLine", "'%1' is not a board code of this version of the game.")
+                         .arg(Parser.value(Board)));
   }
   Line.Symbols = Parser.isSet(Symbols);
   Line.Winnable = Parser.isSet(Winnable);

@@ -3,6 +3,8 @@
 // The program's command line, read before any window or display is touched, so that
 // --help, --version and a mistyped option answer on a machine without one.
 
+#include "play/BoardCode.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -13,6 +15,8 @@ struct TCommandLine {
   bool Winnable = false; // deal only boards that can be cleared
   // The generator's start, so that the same number deals the same boards; the clock without.
   std::optional<std::uint32_t> Seed;
+  // The board to start with, from the code the game showed for it.
+  std::optional<TBoardCode> Board;
   // Qt's own options that name where the window goes; Qt itself reads them later.
   QString Platform;
   QString Display;
