@@ -117,6 +117,15 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Těžká úroveň už je zvolena: plocha se nemění.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>Vrácen %n tah, zbývá: %1, %2.</numerusform>
+            <numerusform>Vráceny %n tahy, zbývá: %1, %2.</numerusform>
+            <numerusform>Vráceno %n tahů, zbývá: %1, %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -257,6 +266,8 @@ v každém programu v Qt.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -279,6 +290,8 @@ v každém programu v Qt.
   Ctrl+H                Rámeček aktuální kostky: vyplněný, jen obrys nebo
                         žádný.
   Ctrl+S                Zapnout nebo vypnout symboly na kostkách.
+  Ctrl+B                Ukázat a zkopírovat kód plochy: --board CODE
+                        rozdá stejnou plochu znovu.
   H                     Rada: označit kostku, kterou táhnout k prázdné ploše,
                         nebo sdělit, před kolika tahy byla hra prohrána; další
                         stisk H se tam pak vrátí.
@@ -286,6 +299,16 @@ v každém programu v Qt.
   F2                    Stav hry, sdělený čtečce obrazovky.
   F10                   Opustit hru.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Začít s plochou tohoto kódu (Ctrl+B ho ukáže).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>„%1“ není kód plochy této verze hry.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +531,66 @@ a %2</translation>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Těžká</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Animace zapnuta.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Animace vypnuta.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Barevné kostky.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Šedé kostky.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Vyplněný rámeček kolem aktuální kostky.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Obrys kolem aktuální kostky.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Bez rámečku kolem aktuální kostky.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Symboly zapnuty.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Symboly vypnuty.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>Tato plocha nemá kód.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Plocha %1: zkopírováno.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>Vrácen %n tah: táhněte označenou kostkou.</numerusform>
+            <numerusform>Vráceny %n tahy: táhněte označenou kostkou.</numerusform>
+            <numerusform>Vráceno %n tahů: táhněte označenou kostkou.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,14 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Die schwere Stufe ist schon gewählt: Das Spielfeld bleibt unverändert.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>%n Zug zurück, übrig sind %1, %2.</numerusform>
+            <numerusform>%n Züge zurück, übrig sind %1, %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -252,6 +260,8 @@ jedem Qt-Programm.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -274,6 +284,8 @@ jedem Qt-Programm.
   Strg+H                Rahmen um das aktuelle Kästchen: gefüllt, Umriss oder
                         keiner.
   Strg+S                Symbole auf den Kästchen ein oder aus.
+  Strg+B                Code des Spielfelds zeigen und kopieren: --board CODE
+                        erzeugt dasselbe Spielfeld wieder.
   H                     Ein Tipp: das Kästchen markieren, das zum leeren
                         Spielfeld führt, oder sagen, vor wie vielen Zügen das
                         Spielfeld verloren ging; ein weiteres H führt dann
@@ -282,6 +294,16 @@ jedem Qt-Programm.
   F2                    Den Spielstand einem Bildschirmleser mitteilen.
   F10                   Das Spiel verlassen.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Mit dem Spielfeld dieses Codes beginnen (Strg+B zeigt ihn).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>„%1“ ist kein Spielfeld-Code dieser Version des Spiels.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +525,65 @@ und %2</translation>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Animation an.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Animation aus.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Farbige Kästchen.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Graue Kästchen.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Gefüllter Rahmen um das aktuelle Kästchen.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Umriss um das aktuelle Kästchen.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Kein Rahmen um das aktuelle Kästchen.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Symbole an.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Symbole aus.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>Dieses Spielfeld hat keinen Code.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Spielfeld %1: kopiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>%n Zug zurück: Spiel das markierte Kästchen.</numerusform>
+            <numerusform>%n Züge zurück: Spiel das markierte Kästchen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,14 @@
             <numerusform>%n colours</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>Back %n move: %1, %2 left.</numerusform>
+            <numerusform>Back %n moves: %1, %2 left.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -51,6 +59,14 @@
         <translation>
             <numerusform>Lost %n move ago: press H to go back.</numerusform>
             <numerusform>Lost %n moves ago: press H to go back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>Back %n move: play the marked box.</numerusform>
+            <numerusform>Back %n moves: play the marked box.</numerusform>
         </translation>
     </message>
 </context>

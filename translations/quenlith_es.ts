@@ -113,6 +113,14 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Ya estás en el nivel difícil: el tablero no cambia.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>%n jugada atrás, quedan %1, %2.</numerusform>
+            <numerusform>%n jugadas atrás, quedan %1, %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -253,6 +261,8 @@ como en cualquier programa Qt.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -274,6 +284,8 @@ como en cualquier programa Qt.
   Ctrl+C                Bloques de color o grises.
   Ctrl+H                Marco del bloque actual: relleno, contorno o ninguno.
   Ctrl+S                Activar o desactivar los símbolos en los bloques.
+  Ctrl+B                Mostrar y copiar el código del tablero: --board CODE
+                        vuelve a repartir el mismo tablero.
   H                     Una pista: marcar el bloque que hay que jugar para
                         vaciar el tablero, o decir hace cuántas jugadas se
                         perdió el tablero; pulsar H otra vez vuelve allí.
@@ -282,6 +294,16 @@ como en cualquier programa Qt.
   F2                    El estado de la partida, para el lector de pantalla.
   F10                   Salir del juego.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Empezar con el tablero de este código (Ctrl+B lo muestra).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>«%1» no es un código de tablero de esta versión del juego.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +525,65 @@ y %2</translation>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Nivel difícil</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Animación activada.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Animación desactivada.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Bloques en color.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Bloques en gris.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Marco relleno en el bloque actual.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Contorno en el bloque actual.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Sin marco en el bloque actual.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Símbolos activados.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Símbolos desactivados.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>Este tablero no tiene código.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Tablero %1: copiado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>%n jugada atrás: juega el bloque marcado.</numerusform>
+            <numerusform>%n jugadas atrás: juega el bloque marcado.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

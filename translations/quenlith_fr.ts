@@ -113,6 +113,14 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Déjà au niveau difficile&#xa0;: le plateau ne change pas.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>%n coup en arrière, il reste %1, %2.</numerusform>
+            <numerusform>%n coups en arrière, il reste %1, %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -252,6 +260,8 @@ dans tout programme Qt.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -260,7 +270,7 @@ dans tout programme Qt.
   F10                   Leave the game.
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
-        <translation>Touches&#xa0;:
+        <translation>Touches :
   Espace                Jouer le bloc courant (au relâchement).
   Flèches, Début, Fin, Page préc., Page suiv.
                         Déplacer le bloc courant.
@@ -272,16 +282,28 @@ dans tout programme Qt.
   Ctrl+Y                Rétablir le dernier coup annulé.
   Ctrl+A                Animation de chute activée ou non.
   Ctrl+C                Blocs en couleur ou en gris.
-  Ctrl+H                Cadre autour du bloc courant&#xa0;: plein, contour ou aucun.
+  Ctrl+H                Cadre autour du bloc courant : plein, contour ou aucun.
   Ctrl+S                Symboles sur les blocs activés ou non.
-  H                     Un indice&#xa0;: marquer le bloc à jouer vers un plateau
+  Ctrl+B                Afficher et copier le code du plateau : --board CODE
+                        redistribue le même plateau.
+  H                     Un indice : marquer le bloc à jouer vers un plateau
                         vide, ou indiquer combien de coups plus tôt le plateau
-                        a été perdu&#xa0;; un nouvel H y ramène alors.
+                        a été perdu ; un nouvel H y ramène alors.
   Ctrl+D                Ne distribuer que des plateaux qu’on peut vider, ou
                         n’importe lesquels.
   F2                    L’état de la partie, annoncé au lecteur d’écran.
   F10                   Quitter le jeu.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Commencer avec le plateau de ce code (Ctrl+B l’affiche).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>« %1 » n’est pas un code de plateau de cette version du jeu.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +525,65 @@ et %2</translation>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Animation activée.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Animation désactivée.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Blocs en couleur.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Blocs en gris.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Cadre rempli autour du bloc actuel.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Contour autour du bloc actuel.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Aucun cadre autour du bloc actuel.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Symboles activés.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Symboles désactivés.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>Ce plateau n’a pas de code.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Plateau %1 : copié.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>%n coup en arrière : jouez le bloc marqué.</numerusform>
+            <numerusform>%n coups en arrière : jouez le bloc marqué.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,14 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Già al livello difficile: il campo non cambia.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>%n mossa indietro, restano %1, %2.</numerusform>
+            <numerusform>%n mosse indietro, restano %1, %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -252,6 +260,8 @@ ogni programma Qt.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -275,6 +285,8 @@ ogni programma Qt.
   Ctrl+H                Cornice del blocco corrente: piena, solo contorno o
                         nessuna.
   Ctrl+S                Attiva o disattiva i simboli sui blocchi.
+  Ctrl+B                Mostra e copia il codice del campo: --board CODE
+                        genera di nuovo lo stesso campo.
   H                     Un suggerimento: segna il blocco da giocare per
                         svuotare il campo, o dice quante mosse fa il campo è
                         stato perso; premendo di nuovo H si torna lì.
@@ -282,6 +294,16 @@ ogni programma Qt.
   F2                    Lo stato della partita, comunicato allo screen reader.
   F10                   Esce dal gioco.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Inizia con il campo di questo codice (Ctrl+B lo mostra).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>«%1» non è un codice di campo di questa versione del gioco.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +525,65 @@ e %2</translation>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Animazione attivata.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Animazione disattivata.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Blocchi a colori.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Blocchi in grigio.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Cornice piena sul blocco attuale.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Contorno sul blocco attuale.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Nessuna cornice sul blocco attuale.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Simboli attivati.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Simboli disattivati.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>Questo campo non ha un codice.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Campo %1: copiato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>%n mossa indietro: gioca il blocco segnato.</numerusform>
+            <numerusform>%n mosse indietro: gioca il blocco segnato.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

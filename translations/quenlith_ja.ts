@@ -109,6 +109,13 @@
         <source>Hard level already: the board is kept.</source>
         <translation>すでに上級です。盤面はそのままです。</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>%n手戻りました。残り%1、%2。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -250,6 +257,8 @@ Qt program.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -271,6 +280,8 @@ Qt program.
   Ctrl+C                カラーまたはグレーのブロック。
   Ctrl+H                現在のブロックの枠：塗りつぶし、輪郭、なし。
   Ctrl+S                ブロックの記号のオン／オフ。
+  Ctrl+B                盤面のコードを表示してコピーする。
+                        --board CODE で同じ盤面をもう一度配る。
   H                     ヒント：空の盤面につながるブロックに印を付けるか、
                         何手前に盤面を空にできなくなったかを伝える。
                         もう一度Hを押すと、そこへ戻る。
@@ -278,6 +289,17 @@ Qt program.
   F2                    ゲームの状況をスクリーンリーダーに伝える。
   F10                   ゲームを終了する。
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>このコードの盤面で始めます
+（Ctrl+B でコードを表示）。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>「%1」はこのバージョンのゲームの盤面コードではありません。</translation>
     </message>
 </context>
 <context>
@@ -498,6 +520,64 @@ and %2</source>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>上級</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>アニメーションをオンにしました。</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>アニメーションをオフにしました。</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>カラーのブロックにしました。</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>グレーのブロックにしました。</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>現在のブロックの枠：塗りつぶし。</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>現在のブロックの枠：輪郭。</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>現在のブロックの枠：なし。</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>記号をオンにしました。</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>記号をオフにしました。</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>この盤面にはコードがありません。</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>盤面%1：コピーしました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>%n手戻りました：印の付いたブロックを消しましょう。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,14 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Al op moeilijk niveau: het speelveld blijft hetzelfde.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>%n zet terug, %1, %2 over.</numerusform>
+            <numerusform>%n zetten terug, %1, %2 over.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -253,6 +261,8 @@ elk Qt-programma.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -274,6 +284,8 @@ elk Qt-programma.
   Ctrl+C                Gekleurde of grijze blokjes.
   Ctrl+H                Kader om het huidige blokje: gevuld, omlijnd of geen.
   Ctrl+S                Symbolen op de blokjes aan of uit.
+  Ctrl+B                De code van het speelveld tonen en kopiëren: --board
+                        CODE maakt hetzelfde speelveld opnieuw.
   H                     Een hint: het blokje markeren dat naar een leeg
                         speelveld leidt, of melden hoeveel zetten geleden het
                         speelveld verloren ging; nog eens H gaat daarheen
@@ -283,6 +295,16 @@ elk Qt-programma.
   F2                    De stand van het spel, doorgegeven aan de schermlezer.
   F10                   Het spel verlaten.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Beginnen met het speelveld van deze code (Ctrl+B toont hem).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>&apos;%1&apos; is geen speelveldcode van deze versie van het spel.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +526,65 @@ en %2</translation>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Moeilijk niveau</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Animatie aan.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Animatie uit.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Gekleurde blokjes.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Grijze blokjes.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Gevuld kader om het huidige blokje.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Omtrek om het huidige blokje.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Geen kader om het huidige blokje.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Symbolen aan.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Symbolen uit.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>Dit speelveld heeft geen code.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Speelveld %1: gekopieerd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>%n zet terug: speel het gemarkeerde blokje.</numerusform>
+            <numerusform>%n zetten terug: speel het gemarkeerde blokje.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

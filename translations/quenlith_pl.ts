@@ -117,6 +117,15 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Poziom trudny jest już wybrany: plansza się nie zmienia.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>Cofnięto %n ruch, pozostało: %1, %2.</numerusform>
+            <numerusform>Cofnięto %n ruchy, pozostało: %1, %2.</numerusform>
+            <numerusform>Cofnięto %n ruchów, pozostało: %1, %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -257,6 +266,8 @@ w każdym programie Qt.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -279,6 +290,8 @@ w każdym programie Qt.
   Ctrl+H                Ramka wokół bieżącego klocka: wypełniona, obrys lub
                         brak.
   Ctrl+S                Włącz lub wyłącz symbole na klockach.
+  Ctrl+B                Pokaż i skopiuj kod planszy: --board CODE rozdaje
+                        tę samą planszę ponownie.
   H                     Podpowiedź: zaznacza klocek, którym trzeba zagrać, by
                         oczyścić planszę, lub mówi, ile ruchów temu plansza
                         została przegrana; ponowne H wraca do tamtej chwili.
@@ -287,6 +300,16 @@ w każdym programie Qt.
   F2                    Stan gry, przekazany czytnikowi ekranu.
   F10                   Opuść grę.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Zacznij od planszy o tym kodzie (Ctrl+B go pokazuje).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>„%1” nie jest kodem planszy tej wersji gry.</translation>
     </message>
 </context>
 <context>
@@ -509,6 +532,66 @@ i %2</translation>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Trudny</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Animacja włączona.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Animacja wyłączona.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Kolorowe klocki.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Szare klocki.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Wypełniona ramka wokół bieżącego klocka.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Obrys wokół bieżącego klocka.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Bez ramki wokół bieżącego klocka.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Symbole włączone.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Symbole wyłączone.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>Ta plansza nie ma kodu.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Plansza %1: skopiowano.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>Cofnięto %n ruch: zagraj zaznaczonym klockiem.</numerusform>
+            <numerusform>Cofnięto %n ruchy: zagraj zaznaczonym klockiem.</numerusform>
+            <numerusform>Cofnięto %n ruchów: zagraj zaznaczonym klockiem.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,14 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Já está no nível difícil: o tabuleiro é mantido.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>%n jogada para trás, restam %1, %2.</numerusform>
+            <numerusform>%n jogadas para trás, restam %1, %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -252,6 +260,8 @@ qualquer programa Qt.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -275,6 +285,8 @@ qualquer programa Qt.
   Ctrl+H                Moldura do bloco atual: preenchida, contorno ou
                         nenhuma.
   Ctrl+S                Liga ou desliga os símbolos nos blocos.
+  Ctrl+B                Mostra e copia o código do tabuleiro: --board CODE
+                        gera o mesmo tabuleiro de novo.
   H                     Uma dica: marca o bloco a jogar para limpar o
                         tabuleiro, ou diz há quantas jogadas o tabuleiro foi
                         perdido; H de novo volta até lá.
@@ -282,6 +294,16 @@ qualquer programa Qt.
   F2                    O estado do jogo, informado ao leitor de tela.
   F10                   Sai do jogo.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Começa com o tabuleiro deste código (Ctrl+B o mostra).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>“%1” não é um código de tabuleiro desta versão do jogo.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +525,65 @@ e %2</translation>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Nível difícil</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Animação ligada.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Animação desligada.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Blocos coloridos.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Blocos cinza.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Moldura preenchida no bloco atual.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Contorno no bloco atual.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Sem moldura no bloco atual.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Símbolos ligados.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Símbolos desligados.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>Este tabuleiro não tem código.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Tabuleiro %1: copiado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>%n jogada para trás: jogue o bloco marcado.</numerusform>
+            <numerusform>%n jogadas para trás: jogue o bloco marcado.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

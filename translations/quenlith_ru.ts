@@ -117,6 +117,15 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Сложный уровень уже выбран: поле не меняется.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>Назад на %n ход, осталось: %1, %2.</numerusform>
+            <numerusform>Назад на %n хода, осталось: %1, %2.</numerusform>
+            <numerusform>Назад на %n ходов, осталось: %1, %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -257,6 +266,8 @@ Qt program.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -278,6 +289,8 @@ Qt program.
   Ctrl+C                Цветные или серые кубики.
   Ctrl+H                Рамка текущего кубика: заливка, контур или нет.
   Ctrl+S                Включить или выключить символы на кубиках.
+  Ctrl+B                Показать и скопировать код поля: --board CODE
+                        раздаёт то же поле снова.
   H                     Подсказка: отметить кубик, которым надо сходить, чтобы
                         очистить поле, или сообщить, сколько ходов назад игра
                         была проиграна; повторное H вернёт туда.
@@ -286,6 +299,16 @@ Qt program.
   F2                    Сообщить состояние игры программе чтения с экрана.
   F10                   Выйти из игры.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Начать с поля с этим кодом (Ctrl+B его показывает).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>«%1» — не код поля этой версии игры.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +531,66 @@ and %2</source>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Сложный уровень</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Анимация включена.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Анимация выключена.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Цветные кубики.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Серые кубики.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Заполненная рамка вокруг текущего кубика.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Контур вокруг текущего кубика.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Без рамки вокруг текущего кубика.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Символы включены.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Символы выключены.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>У этого поля нет кода.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Поле %1: скопировано.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>Назад на %n ход: ходите отмеченным кубиком.</numerusform>
+            <numerusform>Назад на %n хода: ходите отмеченным кубиком.</numerusform>
+            <numerusform>Назад на %n ходов: ходите отмеченным кубиком.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,15 @@
         <source>Hard level already: the board is kept.</source>
         <translation>Складний рівень уже вибрано: поле не змінюється.</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>Назад на %n хід, лишилося: %1, %2.</numerusform>
+            <numerusform>Назад на %n ходи, лишилося: %1, %2.</numerusform>
+            <numerusform>Назад на %n ходів, лишилося: %1, %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -257,6 +266,8 @@ Qt program.
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -279,6 +290,8 @@ Qt program.
   Ctrl+C                Кольорові або сірі кубики.
   Ctrl+H                Рамка поточного кубика: заливка, контур або немає.
   Ctrl+S                Увімкнути або вимкнути символи на кубиках.
+  Ctrl+B                Показати й скопіювати код поля: --board CODE
+                        роздає те саме поле знову.
   H                     Підказка: позначити кубик, яким треба походити, щоб
                         очистити поле, або повідомити, скільки ходів тому гру
                         було програно; повторне H поверне туди.
@@ -286,6 +299,16 @@ Qt program.
   F2                    Повідомити стан гри екранному читачу.
   F10                   Вийти з гри.
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>Почати з поля з цим кодом (Ctrl+B його показує).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>«%1» — не код поля цієї версії гри.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +531,66 @@ and %2</source>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>Складний рівень</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>Анімацію увімкнено.</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>Анімацію вимкнено.</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>Кольорові кубики.</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>Сірі кубики.</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>Заповнена рамка навколо поточного кубика.</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>Контур навколо поточного кубика.</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>Без рамки навколо поточного кубика.</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>Символи увімкнено.</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>Символи вимкнено.</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>Це поле не має коду.</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>Поле %1: скопійовано.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>Назад на %n хід: ходіть позначеним кубиком.</numerusform>
+            <numerusform>Назад на %n ходи: ходіть позначеним кубиком.</numerusform>
+            <numerusform>Назад на %n ходів: ходіть позначеним кубиком.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,13 @@
         <source>Hard level already: the board is kept.</source>
         <translation>已经是困难级别：棋盘不变。</translation>
     </message>
+    <message numerus="yes">
+        <source>Back %n moves: %1, %2 left.</source>
+        <extracomment>The hint went back to the last board that can be cleared: %n moves were undone</extracomment>
+        <translation>
+            <numerusform>已后退 %n 步，剩余 %1，%2。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Board</name>
@@ -248,6 +255,8 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，
   Ctrl+C                Coloured or grey boxes.
   Ctrl+H                Frame around the current box: filled, outline or none.
   Ctrl+S                Symbols on the boxes on or off.
+  Ctrl+B                Show the board&apos;s code and copy it: --board CODE deals
+                        the same board again.
   H                     A hint: mark the box to play towards an empty board, or
                         tell how many moves ago the board was lost; H again
                         then goes back there.
@@ -269,12 +278,25 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，
   Ctrl+C                彩色或灰色方块。
   Ctrl+H                当前方块的边框：填充、轮廓或无。
   Ctrl+S                打开或关闭方块上的符号。
+  Ctrl+B                显示并复制棋盘代码；--board CODE
+                        会再次生成同一个棋盘。
   H                     提示：标记通向空棋盘的方块，或告知棋盘
                         在几步前已无法清空；再按 H 即返回到那里。
   Ctrl+D                只生成可以清空的棋盘，或生成任意棋盘。
   F2                    向屏幕阅读器报告游戏状态。
   F10                   退出游戏。
 </translation>
+    </message>
+    <message>
+        <source>Start with the board of this code (Ctrl+B shows it).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer). CODE is the code Ctrl+B shows, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>以此代码的棋盘开始
+（Ctrl+B 显示代码）。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a board code of this version of the game.</source>
+        <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
+        <translation>“%1”不是此版本游戏的棋盘代码。</translation>
     </message>
 </context>
 <context>
@@ -495,6 +517,64 @@ and %2</source>
         <source>hard</source>
         <extracomment>Painted on the button that plays the large board in five colours. A short word will do, as the English picture shows &quot;hard&quot;</extracomment>
         <translation>困难级别</translation>
+    </message>
+    <message>
+        <source>Animation on.</source>
+        <translation>动画已打开。</translation>
+    </message>
+    <message>
+        <source>Animation off.</source>
+        <translation>动画已关闭。</translation>
+    </message>
+    <message>
+        <source>Boxes in colour.</source>
+        <extracomment>On the message line: Ctrl+C switched the boxes to their colours</extracomment>
+        <translation>彩色方块。</translation>
+    </message>
+    <message>
+        <source>Boxes in grey.</source>
+        <translation>灰色方块。</translation>
+    </message>
+    <message>
+        <source>Filled frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a frame whose inside shows the box&apos;s colour (in grey mode)</extracomment>
+        <translation>当前方块：填充边框。</translation>
+    </message>
+    <message>
+        <source>Outline on the current box.</source>
+        <extracomment>On the message line: Ctrl+H gave the current box a thin white frame</extracomment>
+        <translation>当前方块：轮廓。</translation>
+    </message>
+    <message>
+        <source>No frame on the current box.</source>
+        <extracomment>On the message line: Ctrl+H took the frame off the current box; the arrow keys still show it</extracomment>
+        <translation>当前方块：无边框。</translation>
+    </message>
+    <message>
+        <source>Symbols on.</source>
+        <extracomment>On the message line: Ctrl+S put a symbol on every box</extracomment>
+        <translation>符号已打开。</translation>
+    </message>
+    <message>
+        <source>Symbols off.</source>
+        <translation>符号已关闭。</translation>
+    </message>
+    <message>
+        <source>This board has no code.</source>
+        <extracomment>On the message line: Ctrl+B on a board that was not dealt by the game</extracomment>
+        <translation>这个棋盘没有代码。</translation>
+    </message>
+    <message>
+        <source>Board %1: copied.</source>
+        <extracomment>On the message line: %1 is the board&apos;s code (such as 1C8M-Q2ZR-7K4D), now on the clipboard; &quot;quenlith --board CODE&quot; deals the same board again</extracomment>
+        <translation>棋盘 %1：已复制。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back %n moves: play the marked box.</source>
+        <extracomment>On the message line, after H went back: %n moves were undone to the last board that can be cleared; the box to play has magenta marks on its corners</extracomment>
+        <translation>
+            <numerusform>已后退 %n 步：请消除带标记的方块。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

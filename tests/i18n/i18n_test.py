@@ -134,7 +134,8 @@ def check_start_lines(binary, data):
     words = set(re.findall(r"\w+", MARKED.sub("", run.stdout)))
     assert run.returncode == 0 and words <= {"Usage", "Options", "options", "quenlith", "h",
                                              "help", "v", "version", "symbols",
-                                             "seed", "N", "winnable"}, run.stdout
+                                             "seed", "N", "winnable", "board", "CODE",
+                                             "warn"}, run.stdout
 
 
 def check_pseudo(s, a11y, game, app, frame, board):
