@@ -56,6 +56,7 @@ void TGameController::CreateGame() {
   FGame = std::make_unique<TGame>();
   FHints->SetGame(FGame.get());
   RestartSolver();
+  BoardSettled();
 }
 
 void TGameController::FreeGame() {
@@ -276,6 +277,7 @@ void TGameController::DealAtRandom() {
   emit BoardChanged();
   EmitHistory(TMenuStates::Keep);
   emit NewGameDealt();
+  BoardSettled();
 }
 
 // Each setter starts a new game only when its value changes, so the level in force keeps
@@ -297,6 +299,8 @@ void TGameController::ApplyLevel(std::size_t Level) {
     EmitHistory(TMenuStates::Keep);
   if (NewBoard && FWinnableOnly)
     StartWinnableDeal();
+  else if (NewBoard)
+    BoardSettled();
 }
 
 bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::uint8_t>& Colors) {
@@ -318,6 +322,7 @@ bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::ui
   emit BoardChanged();
   EmitHistory(TMenuStates::Keep);
   emit NewGameDealt();
+  BoardSettled();
   return true;
 }
 
@@ -345,8 +350,10 @@ void TGameController::StartWinnableDeal() {
 // The deal that arrives is the one asked for: every change of the size or colours, and the
 // game freed, go through ReplaceBoard, which cancels it.
 void TGameController::WinnableDealt(const TWinnableDeal& Deal) {
-  if (FGame && LoadBoard(FGame->Width(), FGame->Height(), Deal.Colors))
+  if (FGame && LoadBoard(FGame->Width(), FGame->Height(), Deal.Colors)) {
     FHints->Learn(FGame->CurrentMap(), Deal.Clearing);
+    BoardSettled(); // the board dealt needs no search
+  }
   emit DealingEnded();
 }
 
@@ -373,6 +380,18 @@ void TGameController::GoBack(int Moves) {
   EmitHistory(TMenuStates::Set);
   emit HistoryStepped(THistoryStep::Undo, true);
   BoardSettled();
+}
+
+void TGameController::SetSuspended(bool Suspended) {
+  FHints->SetSuspended(Suspended);
+}
+
+bool TGameController::LossWarning() const {
+  return FHints->Warning();
+}
+
+void TGameController::SetLossWarning(bool Value) {
+  FHints->SetWarning(Value);
 }
 
 void TGameController::BoardSettled() {

@@ -11,6 +11,11 @@
 #include <algorithm>
 #include <bit>
 
+#ifdef __linux__
+#include <pthread.h>
+#include <sched.h>
+#endif
+
 namespace {
 
 using std::chrono::steady_clock;
@@ -104,10 +109,13 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
 
 struct TClearingSearch::TRun {
   std::uint64_t Ticket = 0;
-  std::chrono::milliseconds Budget{0};
+  TSearchBudget Budget;
+  bool Idle = false;
   TMap Board;
   std::atomic<bool> Cancelled{false};
-  std::thread Thread; // started last, once the rest is complete
+  std::atomic<bool> Claimed{false}; // by the answer or by the cancel, whichever comes first
+  std::atomic<bool> Done{false};    // the thread has nothing left to do but end
+  std::thread Thread;               // started last, once the rest is complete
 };
 
 TClearingSearch::TClearingSearch(TListener Listener)
@@ -115,16 +123,23 @@ TClearingSearch::TClearingSearch(TListener Listener)
 
 TClearingSearch::~TClearingSearch() {
   Cancel();
+  Reap(true);
 }
 
 std::uint64_t TClearingSearch::Start(const TMap& Board, std::chrono::milliseconds Budget) {
+  return Start(Board, {Budget, 0, 2}, false);
+}
+
+std::uint64_t TClearingSearch::Start(const TMap& Board, const TSearchBudget& Budget, bool Idle) {
   Cancel();
   auto Run = std::make_unique<TRun>();
   Run->Budget = Budget;
+  Run->Idle = Idle;
+  if (Idle)
+    Run->Budget.Threads = 1;
   Run->Board.SetWidth(Board.Width());
   Run->Board.SetHeight(Board.Height());
   Run->Board.Assign(Board);
-  std::lock_guard Lock(FMutex);
   Run->Ticket = ++FTicket;
   Run->Thread = std::thread(&TClearingSearch::Execute, this, std::ref(*Run));
   FRun = std::move(Run);
@@ -132,23 +147,43 @@ std::uint64_t TClearingSearch::Start(const TMap& Board, std::chrono::millisecond
 }
 
 void TClearingSearch::Cancel() {
-  std::unique_ptr<TRun> Old;
-  {
-    // Under the lock, so a listener call is either over or will not happen.
-    std::lock_guard Lock(FMutex);
-    if (FRun)
-      FRun->Cancelled.store(true);
-    Old = std::move(FRun);
+  if (FRun) {
+    FRun->Cancelled.store(true);
+    FRun->Claimed.store(true);
+    // Joining could wait for a thread of the lowest priority to be given the processor.
+    FRun->Thread.detach();
+    FRetired.push_back(std::move(FRun));
   }
-  if (Old)
-    Old->Thread.join();
+  Reap(false);
+}
+
+std::size_t TClearingSearch::Threads() const {
+  return FRetired.size() + (FRun ? 1 : 0);
+}
+
+// A cancelled run is freed once its thread is done with it; only destruction waits for that.
+void TClearingSearch::Reap(bool Wait) {
+  for (;;) {
+    std::erase_if(FRetired, [](const std::unique_ptr<TRun>& Run) { return Run->Done.load(); });
+    if (!Wait || FRetired.empty())
+      return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 }
 
 void TClearingSearch::Execute(TRun& Run) {
-  // Runs never overlap (Start joins the last one first), so they may share the lost boards.
-  const TClearingAnswer Answer =
-      FindClearing(Run.Board, {Run.Budget, 0, 2}, &Run.Cancelled, *FLost);
-  std::lock_guard Lock(FMutex);
-  if (!Run.Cancelled.load())
+#ifdef __linux__
+  // Only this thread: nobody waits for it, so the desktop and the game's animation go first.
+  if (Run.Idle) {
+    const sched_param Param{};
+    pthread_setschedparam(pthread_self(), SCHED_IDLE, &Param);
+  }
+#endif
+  // Cancelled runs may still be ending while the next one starts; the lost boards are shared
+  // by racing threads anyway, and a cancelled search adds only what it proved.
+  const TClearingAnswer Answer = FindClearing(Run.Board, Run.Budget, &Run.Cancelled, *FLost);
+  if (!Run.Claimed.exchange(true))
     FListener(Run.Ticket, Answer);
+  // The last touch of Run: a cancelled run is freed once it is seen.
+  Run.Done.store(true);
 }
