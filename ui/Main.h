@@ -87,6 +87,7 @@ public:
   void Symbols1Click();
   void SolutionChecker1Click();
   void WinnableBoards1Click();
+  void LossWarning1Click();
   void Hint1Click() { FController->AskHint(); }
   void AboutStelvane1Click() {}
   void PuzzleGridDrawCell(QPainter& Canvas, int ACol, int ARow, const QRect& Rect, bool Selected);
@@ -147,6 +148,7 @@ public:
   TMenuItem* Symbols1 = nullptr;
   TMenuItem* SolutionChecker1 = nullptr;
   TMenuItem* WinnableBoards1 = nullptr;
+  TMenuItem* LossWarning1 = nullptr;
   TMenuItem* Hint1 = nullptr;
   TMenuItem* Status1 = nullptr;
   TMenuItem* Exit1 = nullptr;
@@ -156,6 +158,7 @@ public:
 protected:
   bool event(QEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
+  void changeEvent(QEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:

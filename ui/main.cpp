@@ -2,8 +2,8 @@
 // Program entry: the application object, the main window, the message loop.
 
 #include "ui/Main.h"
-#include "ui/About.h"
 #include "play/GameController.h"
+#include "ui/About.h"
 #include "ui/PictureBox.h"
 #include "ui/PuzzleGrid.h"
 #include "ui/access/AccessibleControls.h"
@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     InstallAccessibleFactories();
     MainForm = std::make_unique<TMainForm>(Controller);
     MainForm->SetSymbols(Line.Symbols);
+    Controller.SetLossWarning(Line.Warn);
     // The first board too is one that can be won.
     if (Line.Winnable) {
       Controller.SetWinnableOnly(true);

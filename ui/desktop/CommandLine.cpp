@@ -59,26 +59,32 @@ QString KeysHelpText() {
   //: box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it
   //: tells how many moves ago the board was lost, and H again undoes those moves
   return QCoreApplication::translate(
-      "CommandLine",
-      "Keys:\n"
-      "  Space                 Play the current box (when released).\n"
-      "  Arrow keys, Home, End, Page Up, Page Down\n"
-      "                        Move the current box.\n"
-      "  Ctrl+1, Ctrl+2, Ctrl+3\n"
-      "                        Easy, medium or hard level.\n"
-      "  Ctrl+N                New game with the same board size and colours.\n"
-      "  Ctrl+Z                Undo the last move.\n"
-      "  Ctrl+Y                Redo the last undone move.\n"
-      "  Ctrl+A                Falling animation on or off.\n"
-      "  Ctrl+C                Coloured or grey boxes.\n"
-      "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
-      "  Ctrl+S                Symbols on the boxes on or off.\n"
-      "  H                     A hint: mark the box to play towards an empty board, or\n"
-      "                        tell how many moves ago the board was lost; H again\n"
-      "                        then goes back there.\n"
-      "  Ctrl+D                Deal only boards that can be cleared, or any board.\n"
-      "  F2                    The state of the game, told to a screen reader.\n"
-      "  F10                   Leave the game.\n");
+             "CommandLine",
+             "Keys:\n"
+             "  Space                 Play the current box (when released).\n"
+             "  Arrow keys, Home, End, Page Up, Page Down\n"
+             "                        Move the current box.\n"
+             "  Ctrl+1, Ctrl+2, Ctrl+3\n"
+             "                        Easy, medium or hard level.\n"
+             "  Ctrl+N                New game with the same board size and colours.\n"
+             "  Ctrl+Z                Undo the last move.\n"
+             "  Ctrl+Y                Redo the last undone move.\n"
+             "  Ctrl+A                Falling animation on or off.\n"
+             "  Ctrl+C                Coloured or grey boxes.\n"
+             "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
+             "  Ctrl+S                Symbols on the boxes on or off.\n"
+             "  H                     A hint: mark the box to play towards an empty board, or\n"
+             "                        tell how many moves ago the board was lost; H again\n"
+             "                        then goes back there.\n"
+             "  Ctrl+D                Deal only boards that can be cleared, or any board.\n"
+             "  F2                    The state of the game, told to a screen reader.\n"
+             "  F10                   Leave the game.\n") +
+         //: Follows the list of keys: the key name as the keyboard shows it, the description
+         //: in the 25th column, no line longer than 79 columns (a Chinese or Japanese
+         //: character takes two)
+         QCoreApplication::translate(
+             "CommandLine",
+             "  Ctrl+W                Tell a lost game at once, or only when H asks.\n");
 }
 
 TCommandLine ParseCommandLine(const QStringList& Arguments) {
@@ -121,8 +127,16 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
       //: Chinese and Japanese break theirs with line feeds (30 characters or fewer)
       QCoreApplication::translate("CommandLine",
                                   "Deal only boards that can be cleared (Ctrl+D switches)."));
+  const QCommandLineOption Warn(
+      QStringLiteral("warn"),
+      //: Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier;
+      //: Chinese and Japanese break theirs with line feeds (30 characters or fewer)
+      QCoreApplication::translate(
+          "CommandLine",
+          "Tell at once, with the way back, when a move has lost the game (Ctrl+W switches)."));
   Parser.addOption(Seed);
   Parser.addOption(Winnable);
+  Parser.addOption(Warn);
   AcceptQtOptions(Parser);
 
   if (!Parser.parse(Arguments)) {
@@ -164,6 +178,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
   }
   Line.Symbols = Parser.isSet(Symbols);
   Line.Winnable = Parser.isSet(Winnable);
+  Line.Warn = Parser.isSet(Warn);
   Line.Platform = Parser.value(QStringLiteral("platform"));
   Line.Display = Parser.value(QStringLiteral("display"));
   return Line;

@@ -11,6 +11,7 @@
 struct TCommandLine {
   bool Symbols = false;  // start with a symbol on every box
   bool Winnable = false; // deal only boards that can be cleared
+  bool Warn = false;     // tell a lost game at once
   // The generator's start, so that the same number deals the same boards; the clock without.
   std::optional<std::uint32_t> Seed;
   // Qt's own options that name where the window goes; Qt itself reads them later.
