@@ -58,27 +58,28 @@ QString KeysHelpText() {
   //: longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the
   //: box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it
   //: tells how many moves ago the board was lost, and H again undoes those moves
-  return QCoreApplication::translate(
-             "CommandLine",
-             "Keys:\n"
-             "  Space                 Play the current box (when released).\n"
-             "  Arrow keys, Home, End, Page Up, Page Down\n"
-             "                        Move the current box.\n"
-             "  Ctrl+1, Ctrl+2, Ctrl+3\n"
-             "                        Easy, medium or hard level.\n"
-             "  Ctrl+N                New game with the same board size and colours.\n"
-             "  Ctrl+Z                Undo the last move.\n"
-             "  Ctrl+Y                Redo the last undone move.\n"
-             "  Ctrl+A                Falling animation on or off.\n"
-             "  Ctrl+C                Coloured or grey boxes.\n"
-             "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
-             "  Ctrl+S                Symbols on the boxes on or off.\n"
-             "  H                     A hint: mark the box to play towards an empty board, or\n"
-             "                        tell how many moves ago the board was lost; H again\n"
-             "                        then goes back there.\n"
-             "  Ctrl+D                Deal only boards that can be cleared, or any board.\n"
-             "  F2                    The state of the game, told to a screen reader.\n"
-             "  F10                   Leave the game.\n") +
+  const QString Keys = QCoreApplication::translate(
+      "CommandLine",
+      "Keys:\n"
+      "  Space                 Play the current box (when released).\n"
+      "  Arrow keys, Home, End, Page Up, Page Down\n"
+      "                        Move the current box.\n"
+      "  Ctrl+1, Ctrl+2, Ctrl+3\n"
+      "                        Easy, medium or hard level.\n"
+      "  Ctrl+N                New game with the same board size and colours.\n"
+      "  Ctrl+Z                Undo the last move.\n"
+      "  Ctrl+Y                Redo the last undone move.\n"
+      "  Ctrl+A                Falling animation on or off.\n"
+      "  Ctrl+C                Coloured or grey boxes.\n"
+      "  Ctrl+H                Frame around the current box: filled, outline or none.\n"
+      "  Ctrl+S                Symbols on the boxes on or off.\n"
+      "  H                     A hint: mark the box to play towards an empty board, or\n"
+      "                        tell how many moves ago the board was lost; H again\n"
+      "                        then goes back there.\n"
+      "  Ctrl+D                Deal only boards that can be cleared, or any board.\n"
+      "  F2                    The state of the game, told to a screen reader.\n"
+      "  F10                   Leave the game.\n");
+  return Keys +
          //: Follows the list of keys: the key name as the keyboard shows it, the description
          //: in the 25th column, no line longer than 79 columns (a Chinese or Japanese
          //: character takes two)
