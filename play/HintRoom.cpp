@@ -187,7 +187,7 @@ std::optional<THintRoom::TRunning> THintRoom::NextSearch() const {
     return std::nullopt;
   case TVerdict::Unknown: {
     const auto RanOut = FRanOut.find(KeyOf(*BoardAt(Now)));
-    if (FWait == TWait::None && RanOut != FRanOut.end() && RanOut->second >= FBudgets.Rounds)
+    if (FWait == TWait::None && (RanOut == FRanOut.end() ? 0 : RanOut->second) >= FBudgets.Rounds)
       return std::nullopt;
     return TRunning{0, {}, Now, Full};
   }
