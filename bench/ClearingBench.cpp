@@ -5,6 +5,7 @@
 //
 // Usage: clearing_bench [--boards N] [--hints N] [--deals N] [--long N] [--play N]
 //                       [--way-back N] [--only-play] [--hard-only] [--verbose] [--quick]
+//                       [--game-loop GAMES --think SECONDS]
 // The full run (200 boards, 100 hint positions, 50 deals, 20 long searches a level, 200
 // positions of each kind of play a level, the way back from 20 lost boards) takes about an hour on
 // two cores. --only-play prints only the table of positions met in play and the way back; --quick
@@ -13,12 +14,21 @@
 #include "bench/SeededGame.h"
 #include "model/Game.h"
 #include "model/Random.h"
+#ifdef QUENLITH_GAME_LOOP
+#include "play/GameController.h"
+#include "play/HintRoom.h"
+#endif
 #include "solver/ClearingSearch.h"
 #include "solver/SearchLimits.h"
 #include "solver/Solver.h"
 #include "solver/WayBack.h"
 #include "solver/WinnableDeal.h"
 
+#ifdef QUENLITH_GAME_LOOP
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#endif
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -27,6 +37,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -62,6 +73,8 @@ struct TOptions {
   bool OnlyPlay = false;
   bool HardOnly = false; // the play table on the hard level alone
   bool Verbose = false;  // a line for every position left unanswered
+  int LoopGames = 0;     // hard games played through the game's own hint room
+  double Think = 1;      // seconds before each move of those games
 };
 
 // One search's outcome: milliseconds to the answer (Unanswered when none) and the verdict.
@@ -399,11 +412,127 @@ void Deals(const TOptions& Options) {
   }
 }
 
+#ifdef QUENLITH_GAME_LOOP
+// The game's loop: hard games played carelessly (the smallest group first) through the
+// controller and its hint room, the player thinking Think seconds before each move while the
+// search goes ahead as in the game. H is pressed every 15 moves and at the end; each answer is
+// timed from the press. Real time throughout: the search ahead gets exactly the thinking time.
+struct TLoopFigures {
+  std::vector<double> Asks;    // ms to an answer that is not "searching"
+  std::vector<double> WayBack; // the same, for asks answered with a way back (or none)
+  std::vector<double> Stops;   // ms a move took while a search was running
+  std::vector<double> CpuPerGame;
+};
+
+double CpuSeconds() {
+  rusage Usage{};
+  getrusage(RUSAGE_SELF, &Usage);
+  return static_cast<double>(Usage.ru_utime.tv_sec + Usage.ru_stime.tv_sec) +
+         static_cast<double>(Usage.ru_utime.tv_usec + Usage.ru_stime.tv_usec) / 1e6;
+}
+
+void RunEvents(double Seconds) {
+  QEventLoop Loop;
+  QTimer::singleShot(static_cast<int>(Seconds * 1000), &Loop, &QEventLoop::quit);
+  Loop.exec();
+}
+
+// The smallest group's box, the first found; none when no move is left.
+std::optional<std::pair<int, int>> SmallestGroup(const TGame& Game) {
+  std::optional<std::pair<int, int>> Best;
+  int Smallest = Game.Width() * Game.Height() + 1;
+  for (int X = 0; X < Game.Width(); ++X)
+    for (int Y = 0; Y < Game.Height(); ++Y) {
+      if (Game.CurrentMap().GetColor(X, Y) == 0 || !Game.HasNeighbour(X, Y))
+        continue;
+      const int Size = Game.CurrentMap().GroupSize(X, Y);
+      if (Size < Smallest) {
+        Smallest = Size;
+        Best.emplace(X, Y);
+      }
+    }
+  return Best;
+}
+
+void AskAndTime(TGameController& Controller, TLoopFigures& Figures) {
+  std::optional<THint> Seen;
+  const QMetaObject::Connection Listen =
+      QObject::connect(&Controller, &TGameController::HintGiven, [&](THint Hint, int, int) {
+        if (Hint != THint::Searching && Hint != THint::SearchingBack && !Seen)
+          Seen = Hint;
+      });
+  const auto Start = steady_clock::now();
+  Controller.AskHint();
+  QEventLoop Loop;
+  QTimer Poll;
+  QObject::connect(&Poll, &QTimer::timeout, &Loop, [&] {
+    if (Seen || MsSince(Start) > 60000)
+      Loop.quit();
+  });
+  Poll.start(1);
+  if (!Seen)
+    Loop.exec();
+  QObject::disconnect(Listen);
+  const double Ms = Seen ? MsSince(Start) : Unanswered;
+  Figures.Asks.push_back(Ms);
+  if (!Seen || *Seen == THint::GoBack || *Seen == THint::CouldGoBack || *Seen == THint::NoWayBack ||
+      *Seen == THint::Unwinnable)
+    Figures.WayBack.push_back(Ms);
+}
+
+void GameLoop(const TOptions& Options) {
+  TLoopFigures Figures;
+  for (int Seed = 1; Seed <= Options.LoopGames; ++Seed) {
+    TGameController Controller(static_cast<std::uint32_t>(9000 + Seed));
+    Controller.CreateGame();
+    Controller.ApplyLevel(2);
+    const double CpuBefore = CpuSeconds();
+    for (int Move = 1;; ++Move) {
+      RunEvents(Options.Think);
+      const auto Box = SmallestGroup(Controller.Game());
+      if (!Box)
+        break;
+      const bool Searching = Controller.Hints().Busy();
+      const auto Start = steady_clock::now();
+      Controller.MakeMove(Box->first, Box->second);
+      if (Searching)
+        Figures.Stops.push_back(MsSince(Start));
+      if (Move % 15 == 0) {
+        RunEvents(Options.Think);
+        AskAndTime(Controller, Figures);
+      }
+    }
+    AskAndTime(Controller, Figures);
+    Figures.CpuPerGame.push_back(CpuSeconds() - CpuBefore);
+    std::fprintf(stderr, "game %d: %zu asks so far, %.1f CPU s\n", Seed, Figures.Asks.size(),
+                 Figures.CpuPerGame.back());
+  }
+  const auto Within = [&](double Ms) {
+    return static_cast<int>(std::count_if(Figures.Asks.begin(), Figures.Asks.end(),
+                                          [Ms](double A) { return A <= Ms; }));
+  };
+  const int Asks = static_cast<int>(Figures.Asks.size());
+  std::printf("\n## The game's loop on hard: %d games, %.1f s before each move\n\n",
+              Options.LoopGames, Options.Think);
+  std::printf("| asks | <=100 ms | <=1 s | <=10 s | way backs | way back median ms | p95 ms | "
+              "CPU s per game (median) | moves stopping a search | stop wait p99 ms | max ms |\n");
+  std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
+  std::printf("| %d | %s | %s | %s | %zu | %s | %s | %.1f | %zu | %s | %s |\n", Asks,
+              Share(Within(100), Asks).c_str(), Share(Within(1000), Asks).c_str(),
+              Share(Within(10000), Asks).c_str(), Figures.WayBack.size(),
+              Ms(Percentile(Figures.WayBack, 0.5)).c_str(),
+              Ms(Percentile(Figures.WayBack, 0.95)).c_str(), Percentile(Figures.CpuPerGame, 0.5),
+              Figures.Stops.size(), Ms(Percentile(Figures.Stops, 0.99)).c_str(),
+              Ms(Percentile(Figures.Stops, 1)).c_str());
+  std::fflush(stdout);
+}
+#endif
+
 TOptions ParseOptions(int Argc, char** Argv) {
   TOptions Options;
   for (int I = 1; I < Argc; ++I)
     if (std::strcmp(Argv[I], "--quick") == 0)
-      Options = {5, 5, 2, 1, 10, 3, false, false, false};
+      Options = {5, 5, 2, 1, 10, 3, false, false, false, 0, 1};
   for (int I = 1; I < Argc; ++I)
     if (std::strcmp(Argv[I], "--only-play") == 0)
       Options.OnlyPlay = true;
@@ -425,6 +554,10 @@ TOptions ParseOptions(int Argc, char** Argv) {
       Options.Play = Value;
     else if (std::strcmp(Argv[I], "--way-back") == 0)
       Options.WayBack = Value;
+    else if (std::strcmp(Argv[I], "--game-loop") == 0)
+      Options.LoopGames = Value;
+    else if (std::strcmp(Argv[I], "--think") == 0)
+      Options.Think = std::atof(Argv[I + 1]);
   }
   return Options;
 }
@@ -433,6 +566,14 @@ TOptions ParseOptions(int Argc, char** Argv) {
 
 int main(int Argc, char** Argv) {
   const TOptions Options = ParseOptions(Argc, Argv);
+#ifdef QUENLITH_GAME_LOOP
+  if (Options.LoopGames > 0) {
+    QCoreApplication App(Argc, Argv);
+    GameLoop(Options);
+    std::printf("\nPeak memory of the whole run: %ld MiB\n", PeakMiB());
+    return 0;
+  }
+#endif
   Play(Options);
   if (Options.OnlyPlay) {
     std::printf("\nPeak memory of the whole run: %ld MiB\n", PeakMiB());

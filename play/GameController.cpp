@@ -57,6 +57,7 @@ void TGameController::CreateGame() {
   FillSeeded(RandomSeed());
   FHints->SetGame(FGame.get());
   RestartSolver();
+  BoardSettled();
 }
 
 void TGameController::FreeGame() {
@@ -297,6 +298,7 @@ void TGameController::DealAtRandom() {
   emit BoardChanged();
   EmitHistory(TMenuStates::Keep);
   emit NewGameDealt();
+  BoardSettled();
 }
 
 // Each setter starts a new game only when its value changes, so the level in force keeps
@@ -320,6 +322,8 @@ void TGameController::ApplyLevel(std::size_t Level) {
     EmitHistory(TMenuStates::Keep);
   if (NewBoard && FWinnableOnly)
     StartWinnableDeal();
+  else if (NewBoard)
+    BoardSettled();
 }
 
 bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::uint8_t>& Colors) {
@@ -342,6 +346,7 @@ bool TGameController::LoadBoard(int Width, int Height, const std::vector<std::ui
   emit BoardChanged();
   EmitHistory(TMenuStates::Keep);
   emit NewGameDealt();
+  BoardSettled();
   return true;
 }
 
@@ -394,6 +399,7 @@ void TGameController::WinnableDealt(const TWinnableDeal& Deal) {
   if (FGame && LoadBoard(FGame->Width(), FGame->Height(), Deal.Colors)) {
     FBoard = FDealing;
     FHints->Learn(FGame->CurrentMap(), Deal.Clearing);
+    BoardSettled(); // the board dealt needs no search
   }
   emit DealingEnded();
 }
@@ -422,6 +428,18 @@ void TGameController::GoBack(int Moves) {
   emit WentBack(Moves);
   emit HistoryStepped(THistoryStep::Undo, true);
   BoardSettled();
+}
+
+void TGameController::SetSuspended(bool Suspended) {
+  FHints->SetSuspended(Suspended);
+}
+
+bool TGameController::LossWarning() const {
+  return FHints->Warning();
+}
+
+void TGameController::SetLossWarning(bool Value) {
+  FHints->SetWarning(Value);
 }
 
 void TGameController::BoardSettled() {

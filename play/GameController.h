@@ -100,8 +100,15 @@ public:
   void DealCode(const TBoardCode& Code);
   // A hint for the current board; changes neither the board nor the history, except that
   // after a hint told the way back (GoBack), it undoes those moves as Undo does and hints
-  // there. Once asked, the game keeps a search ahead of the player, until the next new game.
+  // there. From the first board of every game, a search runs ahead of the player.
   void AskHint();
+  // While the window is minimised, no search runs.
+  void SetSuspended(bool Suspended);
+  // With the warning on, a move proved to have lost the game is told, with the way back, by
+  // HintGiven (GoBack) without being asked; off at start.
+  bool LossWarning() const;
+  void SetLossWarning(bool Value);
+  THintRoom& Hints() { return *FHints; }
 
 signals:
   // The current board changed (a move, a settling step, the history, a new board).

@@ -5,21 +5,69 @@
 #include "solver/SearchLimits.h"
 
 #include <chrono>
+#include <limits>
 
 namespace {
 
-// Bounds what is remembered of one game: a few clearings, and lost boards of at most 258
-// bytes each (about 1 MiB in all).
+// Bounds what is remembered of one game: a few clearings, and boards of at most 258 bytes
+// each (about 2 MiB in all).
 constexpr std::size_t KeptClearings = 16;
-constexpr std::size_t KeptLostBoards = 4096;
-// A search that ran out goes on in the background this many times per board at most.
-constexpr int MaxAheadRounds = 6;
+constexpr std::size_t KeptBoards = 4096;
+
+// The move that turns Board into Next, when one does.
+std::optional<TRemoval> StepBetween(const TMap& Board, const TMap& Next) {
+  TGame Scratch;
+  Scratch.SetWidth(Board.Width());
+  Scratch.SetHeight(Board.Height());
+  Scratch.CurrentMap().Assign(Board);
+  Scratch.Recount();
+  const int Cells = Board.Width() * Board.Height();
+  for (int X = 0; X < Board.Width(); ++X)
+    for (int Y = 0; Y < Board.Height(); ++Y) {
+      if (!Scratch.HasNeighbour(X, Y))
+        continue;
+      Scratch.RemoveGroup(X, Y);
+      Scratch.Collapse();
+      const TCell* A = Scratch.CurrentMap().Cells();
+      const TCell* B = Next.Cells();
+      bool Same = Next.Width() == Board.Width() && Next.Height() == Board.Height();
+      for (int I = 0; Same && I < Cells; ++I)
+        Same = A[I].Color == B[I].Color;
+      Scratch.Undo();
+      if (Same)
+        return TRemoval{X, Y};
+    }
+  return std::nullopt;
+}
 
 } // namespace
 
+THintRoom::TBudgets THintRoom::DefaultBudgets() {
+  return {{SearchLimits::HintSearchTime, 0, 2},
+          {SearchLimits::AheadSearchTime, 0, 1},
+          {SearchLimits::WayBackSearchTime, 0, 2},
+          std::chrono::seconds(10),
+          6};
+}
+
+void THintRoom::TKeySet::Add(const TBoardKey& Key) {
+  if (!FKeys.insert(Key).second)
+    return;
+  FOrder.push_back(Key);
+  if (FOrder.size() > KeptBoards) {
+    FKeys.erase(FOrder.front());
+    FOrder.pop_front();
+  }
+}
+
+void THintRoom::TKeySet::Clear() {
+  FKeys.clear();
+  FOrder.clear();
+}
+
 THintRoom::THintRoom(QObject* Parent) : QObject(Parent) {}
 
-// The search is joined before the lock and the queue it hands over to go.
+// The search threads end before the lock and the queue they hand over to go.
 THintRoom::~THintRoom() {
   FSearch.reset();
 }
@@ -33,17 +81,27 @@ void THintRoom::Stop(bool NewGame) {
   if (FRunning)
     FSearch->Cancel();
   FRunning.reset();
-  FWanted = false;
-  FBackFrom = -1;
-  FAheadRounds = 0;
+  FWait = TWait::None;
   FWayBack.reset();
-  FUnsettled.clear();
+  FSettled = false;
   if (NewGame) {
     FKnown.clear();
-    FLost.clear();
-    FLostOrder.clear();
-    FHintsAsked = false;
+    FClearable.Clear();
+    FLost.Clear();
+    FRanOut.clear();
+    FWarnedFor.reset();
   }
+}
+
+void THintRoom::SetSuspended(bool Suspended) {
+  FSuspended = Suspended;
+  Pump();
+}
+
+void THintRoom::SetWarning(bool Warning) {
+  FWarning = Warning;
+  if (FWarning && FSettled)
+    Warn();
 }
 
 THintRoom::TBoardKey THintRoom::KeyOf(const TMap& Board) {
@@ -68,32 +126,156 @@ std::optional<TRemoval> THintRoom::KnownMove(const TMap& Board) const {
   return std::nullopt;
 }
 
-bool THintRoom::Lost(const TMap& Board) const {
-  return FLost.count(KeyOf(Board)) != 0;
+// A later board of the history that can be cleared makes the move to it a good one.
+std::optional<TRemoval> THintRoom::MoveNow() const {
+  const int Now = FGame->Current();
+  if (const std::optional<TRemoval> Known = KnownMove(*BoardAt(Now)))
+    return Known;
+  for (int Index = Now + 1; BoardAt(Index); ++Index)
+    if (KnownVerdict(Index) == TVerdict::Clearable)
+      return StepBetween(*BoardAt(Now), *BoardAt(Now + 1));
+  return std::nullopt;
 }
 
 void THintRoom::Learn(const TMap& Board, std::vector<TRemoval> Moves) {
+  FClearable.Add(KeyOf(Board));
   FKnown.emplace_front(Board, std::move(Moves));
   if (FKnown.size() > KeptClearings)
     FKnown.pop_back();
 }
 
+TVerdict THintRoom::KnownVerdict(int Index) const {
+  const TBoardKey Key = KeyOf(*BoardAt(Index));
+  if (FClearable.Contains(Key))
+    return TVerdict::Clearable;
+  return FLost.Contains(Key) ? TVerdict::NotClearable : TVerdict::Unknown;
+}
+
+// Settled by the history, too: a later board that can be cleared, or an earlier lost one.
+TVerdict THintRoom::CurrentVerdict() const {
+  const int Now = FGame->Current();
+  if (MoveNow())
+    return TVerdict::Clearable;
+  for (int Index = 0; Index <= Now; ++Index)
+    if (KnownVerdict(Index) == TVerdict::NotClearable)
+      return TVerdict::NotClearable;
+  return TVerdict::Unknown;
+}
+
+// The way back from the current board, which is lost; boards whose searches ran out are left
+// alone, unless the player waits for the answer.
+TWayBackStep THintRoom::PlanBack() const {
+  const int Now = FGame->Current();
+  std::vector<TVerdict> Verdicts;
+  std::vector<int> Searched;
+  for (int Index = 0; Index <= Now; ++Index) {
+    Verdicts.push_back(KnownVerdict(Index));
+    const auto RanOut = FRanOut.find(KeyOf(*BoardAt(Index)));
+    Searched.push_back(RanOut == FRanOut.end() ? 0 : RanOut->second);
+  }
+  return PlanWayBack(Verdicts, Searched,
+                     FWait == TWait::None ? FBudgets.Rounds : std::numeric_limits<int>::max());
+}
+
+std::optional<THintRoom::TRunning> THintRoom::NextSearch() const {
+  if (!FGame || !FSettled || FSuspended || FGame->CurrentMap().BoxCount == 0)
+    return std::nullopt;
+  const int Now = FGame->Current();
+  const bool Full = FWait == TWait::Asked;
+  switch (CurrentVerdict()) {
+  case TVerdict::Clearable:
+    return std::nullopt;
+  case TVerdict::Unknown: {
+    const auto RanOut = FRanOut.find(KeyOf(*BoardAt(Now)));
+    if (FWait == TWait::None && (RanOut == FRanOut.end() ? 0 : RanOut->second) >= FBudgets.Rounds)
+      return std::nullopt;
+    return TRunning{0, {}, Now, Full};
+  }
+  case TVerdict::NotClearable:
+    break;
+  }
+  const TWayBackStep Step = PlanBack();
+  if (Step.Kind != TWayBackStep::TKind::Search)
+    return std::nullopt;
+  return TRunning{0, {}, Step.Index, Full};
+}
+
+// Starts what should run now, unless it runs already: a search for a player who waits is
+// joined, never started again; one at the lowest priority is taken over by all cores.
+void THintRoom::Pump() {
+  const std::optional<TRunning> Next = NextSearch();
+  if (FRunning && Next && FRunning->Index == Next->Index && (FRunning->Full || !Next->Full))
+    return;
+  if (FRunning)
+    FSearch->Cancel();
+  FRunning.reset();
+  if (!Next)
+    return;
+  if (!FSearch)
+    FSearch = std::make_unique<TClearingSearch>(
+        [this](std::uint64_t Ticket, const TClearingAnswer& Answer) {
+          std::optional<std::pair<std::uint64_t, TClearingAnswer>> Handed(std::in_place, Ticket,
+                                                                          Answer);
+          {
+            const std::lock_guard<std::mutex> Lock(FArrivedLock);
+            FArrived.swap(Handed);
+          }
+          QMetaObject::invokeMethod(this, "TakeAnswer", Qt::QueuedConnection);
+        });
+  const TMap& Board = *BoardAt(Next->Index);
+  const bool Back = Next->Index != FGame->Current();
+  const TSearchBudget& Budget =
+      Back ? FBudgets.Back : (Next->Full ? FBudgets.Asked : FBudgets.Ahead);
+  ++FStarted;
+  FRunning =
+      TRunning{FSearch->Start(Board, Budget, !Next->Full), KeyOf(Board), Next->Index, Next->Full};
+}
+
+void THintRoom::SetWayBack(int Moves) {
+  FWayBack.emplace(KeyOf(FGame->CurrentMap()), Moves);
+}
+
+// What is proved of the current board, told; false when nothing is yet.
+bool THintRoom::TellProved() {
+  const int Now = FGame->Current();
+  if (FGame->CurrentMap().BoxCount == 0) {
+    emit HintGiven(THint::Empty, -1, -1);
+    return true;
+  }
+  if (const std::optional<TRemoval> Next = MoveNow()) {
+    FClearable.Add(KeyOf(FGame->CurrentMap()));
+    emit HintGiven(THint::Move, Next->X, Next->Y);
+    return true;
+  }
+  if (CurrentVerdict() != TVerdict::NotClearable)
+    return false;
+  const TWayBackStep Step = PlanBack();
+  if (Step.Kind != TWayBackStep::TKind::Proved)
+    return false;
+  if (Step.Clearable < 0) {
+    emit HintGiven(THint::Unwinnable, -1, -1);
+    return true;
+  }
+  FWarnedFor = KeyOf(*BoardAt(Step.Clearable + 1));
+  SetWayBack(Now - Step.Clearable);
+  emit HintGiven(THint::GoBack, Now - Step.Clearable, -1);
+  return true;
+}
+
 void THintRoom::Ask() {
   if (!FGame)
     return;
-  FHintsAsked = true;
-  const TGameMap& Now = FGame->CurrentMap();
-  if (Now.BoxCount == 0) {
-    emit HintGiven(THint::Empty, -1, -1);
-    return;
+  FSettled = true;
+  if (TellProved()) {
+    FWait = TWait::None;
+    return Pump();
   }
-  if (KnownMove(Now) || Lost(Now))
-    return Tell();
-  FWanted = true;
-  // Started again on the same board, a search goes on from what it learnt before.
-  if (!SearchingOn(FGame->Current()))
-    Search(FGame->Current(), false, SearchLimits::HintSearchTime);
-  emit HintGiven(THint::Searching, -1, -1);
+  if (FWait != TWait::Asked)
+    FAskedAt = std::chrono::steady_clock::now();
+  FWait = TWait::Asked;
+  const bool Back = CurrentVerdict() == TVerdict::NotClearable;
+  emit HintGiven(Back ? THint::SearchingBack : THint::Searching, -1, -1);
+  Pump();
 }
 
 int THintRoom::WayBack() const {
@@ -104,67 +286,28 @@ int THintRoom::WayBack() const {
 }
 
 void THintRoom::Settled() {
-  if (!FGame || !FHintsAsked || SearchingOn(FGame->Current()))
+  if (!FGame)
     return;
-  const TGameMap& Now = FGame->CurrentMap();
-  if (Now.BoxCount == 0 || KnownMove(Now) || Lost(Now))
+  FSettled = true;
+  if (CurrentVerdict() == TVerdict::Clearable)
+    FWarnedFor.reset(); // losing again from here is told again
+  Warn();
+  Pump();
+}
+
+// The early warning: the way back, once per loss, the moment it is proved.
+void THintRoom::Warn() {
+  if (!FWarning || FWait != TWait::None || CurrentVerdict() != TVerdict::NotClearable)
     return;
-  Search(FGame->Current(), false, SearchLimits::AheadSearchTime);
-}
-
-// What is known of the current board, told to the player who asked.
-void THintRoom::Tell() {
-  const TGameMap& Now = FGame->CurrentMap();
-  if (const std::optional<TRemoval> Next = KnownMove(Now))
-    emit HintGiven(THint::Move, Next->X, Next->Y);
-  else if (Lost(Now))
-    LookBack(FGame->Current());
-  else
-    emit HintGiven(THint::NotFound, -1, -1);
-}
-
-// The earlier boards, the most recent first, until one can be cleared; each verdict is kept.
-// A board whose search runs out is passed over: one still earlier is likelier to be cleared.
-void THintRoom::LookBack(int From, bool Told) {
-  FBackFrom = From;
-  if (!Told)
-    FUnsettled.clear();
-  for (int Index = From - 1; Index >= 0; --Index) {
-    const TMap& Board = *BoardAt(Index);
-    if (KnownMove(Board)) {
-      FWayBack.emplace(KeyOf(FGame->CurrentMap()), From - Index);
-      emit HintGiven(THint::GoBack, From - Index, -1);
-      return;
-    }
-    if (Lost(Board) || FUnsettled.count(KeyOf(Board)) != 0)
-      continue;
-    FWanted = true;
-    if (!SearchingOn(Index))
-      Search(Index, true, SearchLimits::WayBackSearchTime);
-    if (!Told)
-      emit HintGiven(THint::SearchingBack, -1, -1);
+  const TWayBackStep Step = PlanBack();
+  if (Step.Kind != TWayBackStep::TKind::Proved || Step.Clearable < 0)
     return;
-  }
-  emit HintGiven(FUnsettled.empty() ? THint::Unwinnable : THint::NoWayBack, -1, -1);
-}
-
-bool THintRoom::SearchingOn(int Index) const {
-  return FRunning && FRunning->Index == Index;
-}
-
-void THintRoom::Search(int Index, bool Back, std::chrono::milliseconds Budget) {
-  if (!FSearch)
-    FSearch = std::make_unique<TClearingSearch>(
-        [this](std::uint64_t Ticket, const TClearingAnswer& Answer) {
-          {
-            const std::lock_guard<std::mutex> Lock(FArrivedLock);
-            FArrived.emplace(Ticket, Answer);
-          }
-          QMetaObject::invokeMethod(this, "TakeAnswer", Qt::QueuedConnection);
-        });
-  const TMap& Board = *BoardAt(Index);
-  const std::uint64_t Ticket = FSearch->Start(Board, Budget);
-  FRunning = TRunning{Ticket, KeyOf(Board), Index, Back};
+  const TBoardKey Losing = KeyOf(*BoardAt(Step.Clearable + 1));
+  if (FWarnedFor == Losing)
+    return;
+  FWarnedFor = Losing;
+  SetWayBack(FGame->Current() - Step.Clearable);
+  emit HintGiven(THint::GoBack, FGame->Current() - Step.Clearable, -1);
 }
 
 void THintRoom::TakeAnswer() {
@@ -183,26 +326,43 @@ void THintRoom::TakeAnswer() {
   Answered(Asked, Arrived->second);
 }
 
+// Told while the answer is not proved yet: that the current board's search ran out, or, once
+// the player has waited long enough for the way back, the most that is proved of it.
+void THintRoom::TellWhileSearching(const TRunning& Asked, TVerdict Verdict) {
+  const int Now = FGame->Current();
+  if (Asked.Index == Now && Verdict == TVerdict::NotClearable) {
+    emit HintGiven(THint::SearchingBack, -1, -1);
+    return;
+  }
+  if (CurrentVerdict() == TVerdict::Unknown) {
+    FWait = TWait::Owed;
+    emit HintGiven(THint::NotFound, -1, -1);
+    return;
+  }
+  if (std::chrono::steady_clock::now() - FAskedAt < FBudgets.AskBack)
+    return;
+  FWait = TWait::Owed;
+  const TWayBackStep Step = PlanBack();
+  if (Step.Clearable < 0) {
+    emit HintGiven(THint::NoWayBack, -1, -1);
+    return;
+  }
+  // The boards between may still be cleared: the sentence says "could", not "lost".
+  SetWayBack(Now - Step.Clearable);
+  emit HintGiven(THint::CouldGoBack, Now - Step.Clearable, -1);
+}
+
 void THintRoom::Answered(const TRunning& Asked, const TClearingAnswer& Answer) {
   if (Answer.Verdict == TVerdict::Clearable)
     Learn(*BoardAt(Asked.Index), Answer.Moves);
-  else if (Answer.Verdict == TVerdict::NotClearable && FLost.insert(Asked.Board).second) {
-    FLostOrder.push_back(Asked.Board);
-    if (FLostOrder.size() > KeptLostBoards) {
-      FLost.erase(FLostOrder.front());
-      FLostOrder.pop_front();
-    }
-  }
-  const bool Wanted = std::exchange(FWanted, false);
-  if (Asked.Back) {
-    if (Answer.Verdict == TVerdict::Unknown)
-      FUnsettled.insert(Asked.Board);
-    LookBack(FBackFrom, true);
-    return;
-  }
-  if (Wanted)
-    Tell();
-  // Goes on while the player thinks; asking again then waits for it.
-  if (Answer.Verdict == TVerdict::Unknown && ++FAheadRounds < MaxAheadRounds)
-    Search(Asked.Index, false, SearchLimits::AheadSearchTime);
+  else if (Answer.Verdict == TVerdict::NotClearable)
+    FLost.Add(Asked.Board);
+  else
+    ++FRanOut[Asked.Board];
+  if (FWait != TWait::None && TellProved())
+    FWait = TWait::None;
+  else if (FWait == TWait::Asked)
+    TellWhileSearching(Asked, Answer.Verdict);
+  Warn();
+  Pump();
 }

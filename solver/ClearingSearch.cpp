@@ -9,7 +9,11 @@
 #include "solver/SearchRace.h"
 
 #include <algorithm>
-#include <iterator>
+
+#ifdef __linux__
+#include <pthread.h>
+#include <sched.h>
+#endif
 
 namespace {
 
@@ -105,11 +109,13 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
 
 struct TClearingSearch::TRun {
   std::uint64_t Ticket = 0;
-  std::chrono::milliseconds Budget{0};
+  TSearchBudget Budget;
+  bool Idle = false;
   TMap Board;
   std::atomic<bool> Cancelled{false};
-  std::atomic<bool> Done{false}; // set as the thread's last step: joining it then waits for nothing
-  std::thread Thread;            // started last, once the rest is complete
+  std::atomic<bool> Claimed{false}; // by the answer or by the cancel, whichever comes first
+  std::atomic<bool> Done{false};    // the thread has nothing left to do but end
+  std::thread Thread;               // started last, once the rest is complete
 };
 
 TClearingSearch::TClearingSearch(TListener Listener)
@@ -121,13 +127,19 @@ TClearingSearch::~TClearingSearch() {
 }
 
 std::uint64_t TClearingSearch::Start(const TMap& Board, std::chrono::milliseconds Budget) {
+  return Start(Board, {Budget, 0, 2}, false);
+}
+
+std::uint64_t TClearingSearch::Start(const TMap& Board, const TSearchBudget& Budget, bool Idle) {
   Cancel();
   auto Run = std::make_unique<TRun>();
   Run->Budget = Budget;
+  Run->Idle = Idle;
+  if (Idle)
+    Run->Budget.Threads = 1;
   Run->Board.SetWidth(Board.Width());
   Run->Board.SetHeight(Board.Height());
   Run->Board.Assign(Board);
-  std::lock_guard Lock(FMutex);
   Run->Ticket = ++FTicket;
   Run->Thread = std::thread(&TClearingSearch::Execute, this, std::ref(*Run));
   FRun = std::move(Run);
@@ -135,42 +147,43 @@ std::uint64_t TClearingSearch::Start(const TMap& Board, std::chrono::millisecond
 }
 
 void TClearingSearch::Cancel() {
-  {
-    // Under the lock, so a listener call is either over or will not happen.
-    std::lock_guard Lock(FMutex);
-    if (FRun) {
-      FRun->Cancelled.store(true);
-      FEnding.push_back(std::move(FRun));
-    }
+  if (FRun) {
+    FRun->Cancelled.store(true);
+    FRun->Claimed.store(true);
+    // Joining could wait for a thread of the lowest priority to be given the processor.
+    FRun->Thread.detach();
+    FRetired.push_back(std::move(FRun));
   }
   Reap(false);
 }
 
-// A cancelled search stops within a thousand boards, but the caller never waits even for
-// those: its thread is joined once it is done, here on a later call or by the destructor.
-void TClearingSearch::Reap(bool All) {
-  std::vector<std::unique_ptr<TRun>> Ended;
-  {
-    std::lock_guard Lock(FMutex);
-    const auto First = std::partition(FEnding.begin(), FEnding.end(), [&](const auto& Run) {
-      return !All && !Run->Done.load(std::memory_order_acquire);
-    });
-    std::move(First, FEnding.end(), std::back_inserter(Ended));
-    FEnding.erase(First, FEnding.end());
+std::size_t TClearingSearch::Threads() const {
+  return FRetired.size() + (FRun ? 1 : 0);
+}
+
+// A cancelled run is freed once its thread is done with it; only destruction waits for that.
+void TClearingSearch::Reap(bool Wait) {
+  for (;;) {
+    std::erase_if(FRetired, [](const std::unique_ptr<TRun>& Run) { return Run->Done.load(); });
+    if (!Wait || FRetired.empty())
+      return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  for (const auto& Run : Ended)
-    Run->Thread.join();
 }
 
 void TClearingSearch::Execute(TRun& Run) {
-  // A cancelled run may still be ending when the next starts: they share the lost boards,
-  // whose entries are read and written whole, and a stopped search adds only what it proved.
-  const TClearingAnswer Answer =
-      FindClearing(Run.Board, {Run.Budget, 0, 2}, &Run.Cancelled, *FLost);
-  {
-    std::lock_guard Lock(FMutex);
-    if (!Run.Cancelled.load())
-      FListener(Run.Ticket, Answer);
+#ifdef __linux__
+  // Only this thread: nobody waits for it, so the desktop and the game's animation go first.
+  if (Run.Idle) {
+    const sched_param Param{};
+    pthread_setschedparam(pthread_self(), SCHED_IDLE, &Param);
   }
-  Run.Done.store(true, std::memory_order_release);
+#endif
+  // Cancelled runs may still be ending while the next one starts; the lost boards are shared
+  // by racing threads anyway, and a cancelled search adds only what it proved.
+  const TClearingAnswer Answer = FindClearing(Run.Board, Run.Budget, &Run.Cancelled, *FLost);
+  if (!Run.Claimed.exchange(true))
+    FListener(Run.Ticket, Answer);
+  // The last touch of Run: a cancelled run is freed once it is seen.
+  Run.Done.store(true);
 }

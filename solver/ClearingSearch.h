@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -37,31 +36,37 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
 class TClearingSearch {
 public:
   using TListener = std::function<void(std::uint64_t Ticket, const TClearingAnswer& Answer)>;
-  // Listener is called on a search thread, once per search that was not cancelled.
+  // Listener is called on a search thread, at most once per search; a search cancelled before
+  // its answer was claimed is never answered.
   explicit TClearingSearch(TListener Listener);
-  // Cancels and joins every search thread: no call of the listener after it returns.
+  // Cancels and waits until every search thread is done: no call of the listener after it
+  // returns.
   ~TClearingSearch();
   TClearingSearch(const TClearingSearch&) = delete;
   TClearingSearch& operator=(const TClearingSearch&) = delete;
 
-  // Copies Board, cancels any search in progress at once (its listener is not called),
-  // starts a new one; returns its ticket (increasing).
+  // Copies Board, cancels any search in progress, starts a new one; returns its ticket
+  // (increasing). Idle: on one thread at the lowest scheduling priority, for a search nobody
+  // waits for; otherwise on Budget.Threads.
   std::uint64_t Start(const TMap& Board, std::chrono::milliseconds Budget);
-  // Returns promptly, no listener call for the cancelled search.
+  std::uint64_t Start(const TMap& Board, const TSearchBudget& Budget, bool Idle);
+  // Returns at once, without waiting for the search threads, which end on their own once they
+  // see the cancel. A listener call that had already begun may still end after it: the ticket
+  // tells it apart.
   void Cancel();
+  // Searches whose threads have not yet ended, the running one included.
+  std::size_t Threads() const;
 
 private:
   struct TRun;
   void Execute(TRun& Run);
-  // Joins the cancelled runs whose threads are done, or all of them.
-  void Reap(bool All);
+  void Reap(bool Wait);
 
   TListener FListener;
   std::unique_ptr<TLostBoards> FLost;
-  std::mutex FMutex; // held while a listener call is decided and made
   std::uint64_t FTicket = 0;
   std::unique_ptr<TRun> FRun;
-  std::vector<std::unique_ptr<TRun>> FEnding; // cancelled, their threads not yet joined
+  std::vector<std::unique_ptr<TRun>> FRetired; // cancelled, their threads not yet done
 };
 
 // A clearing known for a start board, followed as the player plays: the next move from any

@@ -292,6 +292,9 @@ void TMainForm::CreateMenu() {
   WinnableBoards1 = Bind(Options1->Add(QStringLiteral("WinnableBoards1"),
                                        QStringLiteral("&Winnable Boards"), scCtrl + 'D'),
                          &TMainForm::WinnableBoards1Click);
+  LossWarning1 = Bind(
+      Options1->Add(QStringLiteral("LossWarning1"), QStringLiteral("&Loss Warning"), scCtrl + 'W'),
+      &TMainForm::LossWarning1Click);
   // A plain H: the usual key for a hint, and no other command of the game uses it.
   Hint1 = Bind(Game1->Add(QStringLiteral("Hint1"), QStringLiteral("H&int"), 'H'),
                &TMainForm::Hint1Click);
@@ -435,6 +438,7 @@ void TMainForm::Options1Click() {
   Highlight1->SetChecked(FHighlightMode != 2);
   Symbols1->SetChecked(FSymbols);
   SolutionChecker1->SetChecked(SolutionChecker());
+  LossWarning1->SetChecked(FController->LossWarning());
 }
 
 void TMainForm::TellOption(const QString& Text) {
@@ -533,6 +537,24 @@ void TMainForm::WinnableBoards1Click() {
                        : tr("New boards are dealt at random."));
 }
 
+void TMainForm::LossWarning1Click() {
+  FController->SetLossWarning(!FController->LossWarning());
+  Label1->Announce(FController->LossWarning()
+                       //: On the message line: the option that tells a lost game at once is now
+                       //: on; the game then says how many moves ago the board was lost
+                       ? tr("A move that loses the game will be told at once.")
+                       //: On the message line: the option that tells a lost game at once is now
+                       //: off; H still tells it
+                       : tr("A lost game is told only when you press H."));
+}
+
+// A minimised window leaves the processor to others: no search runs behind it.
+void TMainForm::changeEvent(QEvent* Event) {
+  QWidget::changeEvent(Event);
+  if (Event->type() == QEvent::WindowStateChange)
+    FController->SetSuspended(isMinimized());
+}
+
 void TMainForm::ShowHint(THint Hint, int X, int Y) {
   switch (Hint) {
   case THint::Searching:
@@ -562,6 +584,13 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
     //: cleared %n moves ago and no longer can. H is the hint key, which then undoes those moves
     FHintText = tr("Lost %n moves ago: press H to go back.", nullptr, X);
     break;
+  case THint::CouldGoBack:
+    //: On the message line. The board could still be cleared %n moves ago; the boards since
+    //: then are still being searched and may or may not be lost. H is the hint key, which then
+    //: undoes those moves
+    FHintText =
+        tr("The board could still be cleared %n moves ago: press H to go back there.", nullptr, X);
+    break;
   case THint::Unwinnable:
     //: On the message line: not even the first board of this game could be cleared
     FHintText = tr("This game cannot be won: start a new game.");
@@ -572,8 +601,9 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
     FHintText = tr("No way back found in time: start a new game.");
     break;
   case THint::NotFound:
-    //: On the message line: the search ran out of time; H asks again and the search goes on
-    FHintText = tr("Not found in time: press H to keep looking.");
+    //: On the message line: the search ran out of time and goes on; its answer will be shown
+    //: on the message line by itself, without pressing H again
+    FHintText = tr("Not found in time: still looking, the answer will follow.");
     break;
   case THint::Empty:
     FHintText.clear();

@@ -87,6 +87,7 @@ public:
   void Symbols1Click();
   void SolutionChecker1Click();
   void WinnableBoards1Click();
+  void LossWarning1Click();
   void Hint1Click() { FController->AskHint(); }
   // Shows the board's code, copies it to the clipboard, and a screen reader hears it.
   void BoardCode1Click();
@@ -151,6 +152,7 @@ public:
   TMenuItem* Symbols1 = nullptr;
   TMenuItem* SolutionChecker1 = nullptr;
   TMenuItem* WinnableBoards1 = nullptr;
+  TMenuItem* LossWarning1 = nullptr;
   TMenuItem* Hint1 = nullptr;
   TMenuItem* BoardCode1 = nullptr;
   TMenuItem* Status1 = nullptr;
@@ -161,6 +163,7 @@ public:
 protected:
   bool event(QEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
+  void changeEvent(QEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:

@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     InstallAccessibleFactories();
     MainForm = std::make_unique<TMainForm>(Controller);
     MainForm->SetSymbols(Line.Symbols);
+    Controller.SetLossWarning(Line.Warn);
     // The first board too is one that can be won.
     if (Line.Winnable) {
       Controller.SetWinnableOnly(true);

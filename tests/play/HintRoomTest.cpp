@@ -2,6 +2,7 @@
 // Hints and deals through the controller: answers checked against an exhaustive search, the
 // way back, and commands met while a board is dealt.
 
+#include "play/HintRoom.h"
 #include "model/Game.h"
 #include "play/GameController.h"
 #include "tests/play/ControllerHarness.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <random>
 #include <thread>
 
@@ -166,6 +168,9 @@ TEST_F(HintRoomTest, RandomCommandsOnSmallBoardsGetRightAnswers) {
       else if (Seen.Hint == THint::GoBack) {
         EXPECT_FALSE(Clearable(*Controller.Game().Maps()[Current])) << Where;
         EXPECT_TRUE(Clearable(*Controller.Game().Maps()[Current - Seen.X])) << Where;
+      } else if (Seen.Hint == THint::CouldGoBack) {
+        EXPECT_FALSE(Clearable(*Controller.Game().Maps()[Current])) << Where;
+        EXPECT_TRUE(Clearable(*Controller.Game().Maps()[Current - Seen.X])) << Where;
       } else if (Seen.Hint == THint::Empty)
         EXPECT_EQ(Controller.Game().BoxCount(), 0) << Where;
       else
@@ -196,6 +201,112 @@ TEST_F(HintRoomTest, RandomCommandsOnSmallBoardsGetRightAnswers) {
     ASSERT_EQ(Game.CurrentMap().Height(), Levels[Level].Height) << Where;
     ASSERT_EQ(Game.Colors(), Levels[Level].Colors) << Where;
   }
+}
+
+} // namespace
+
+namespace {
+
+// The line of the way-back test: its second move loses the board, which could be cleared
+// before it.
+void PlayTheLosingLine(TGameController& Controller, const std::function<void()>& AfterMove) {
+  LoadBoard(Controller, {"1332", "2121", "1233", "2122"});
+  for (const auto& [X, Y] : {std::pair{1, 0}, std::pair{2, 2}, std::pair{1, 2}}) {
+    Controller.MakeMove(X, Y);
+    AfterMove();
+  }
+}
+
+void WaitIdle(TGameController& Controller) {
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Controller.Hints().Busy(); }, 30000));
+}
+
+// No search unless the player asks: each test sees only the searches it causes.
+THintRoom::TBudgets AskedOnly() {
+  THintRoom::TBudgets Budgets = THintRoom::DefaultBudgets();
+  Budgets.Rounds = 0;
+  return Budgets;
+}
+
+// H pressed over and over while the earlier boards are searched joins the look: it takes as
+// many searches to the same answer as one press does.
+TEST_F(HintRoomTest, HPressedWhileLookingStartsNoSearch) {
+  Controller.Hints().SetBudgets(AskedOnly());
+  std::vector<int> Searches;
+  for (const bool Press : {false, true}) {
+    PlayTheLosingLine(Controller, [] {});
+    const int Before = Controller.Hints().SearchesStarted();
+    QTimer Presses;
+    QObject::connect(&Presses, &QTimer::timeout, &Controller, [&] {
+      if (Controller.Hints().Busy())
+        Controller.AskHint();
+    });
+    if (Press)
+      Presses.start(0);
+    const THintSeen Back = AskAndWait(Controller);
+    Presses.stop();
+    EXPECT_EQ(Back.Hint, THint::GoBack);
+    EXPECT_EQ(Back.X, 2);
+    Searches.push_back(Controller.Hints().SearchesStarted() - Before);
+  }
+  EXPECT_EQ(Searches[0], Searches[1]);
+}
+
+// A first search too small to settle the board says "not found"; the search goes on and its
+// answer is told once, unasked, on the same board, and never after a move.
+TEST_F(HintRoomTest, NotFoundThenFoundIsToldOnceOnTheSameBoard) {
+  THintRoom::TBudgets Budgets = AskedOnly();
+  Budgets.Asked.Work = 1;
+  Controller.Hints().SetBudgets(Budgets);
+  for (const bool Move : {false, true}) {
+    LoadBoard(Controller, {"1332", "2121", "1233", "2122"});
+    EXPECT_EQ(AskAndWait(Controller).Hint, THint::NotFound);
+    if (Move)
+      Controller.MakeMove(1, 0);
+    QSignalSpy Hints(&Controller, &TGameController::HintGiven);
+    WaitIdle(Controller);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Hints.count(), Move ? 0 : 1);
+    if (!Move) {
+      EXPECT_EQ(Hints.front().front().value<THint>(), THint::Move);
+      EXPECT_TRUE(GoodMove(Controller.Game().CurrentMap(), Hints.front().at(1).toInt(),
+                           Hints.front().at(2).toInt()));
+    }
+  }
+}
+
+// With the warning on, the losing move is told once, with the way back, and no later move
+// tells it again; with it off, nothing is told unasked.
+TEST_F(HintRoomTest, TheWarningTellsTheLosingMoveOnce) {
+  for (const bool Warning : {true, false}) {
+    Controller.SetLossWarning(Warning);
+    QSignalSpy Hints(&Controller, &TGameController::HintGiven);
+    std::vector<int> ToldAfter;
+    PlayTheLosingLine(Controller, [&] {
+      WaitIdle(Controller);
+      QCoreApplication::processEvents();
+      ToldAfter.push_back(static_cast<int>(Hints.count()));
+    });
+    const std::vector<int> Expected =
+        Warning ? std::vector<int>{0, 1, 1} : std::vector<int>{0, 0, 0};
+    EXPECT_EQ(ToldAfter, Expected);
+    if (Warning) {
+      EXPECT_EQ(Hints.front().front().value<THint>(), THint::GoBack);
+      EXPECT_EQ(Hints.front().at(1).toInt(), 1);
+    }
+  }
+}
+
+// Earlier boards whose searches all run out: the player hears that no way back was found,
+// never a number.
+TEST_F(HintRoomTest, NoWayBackFoundInTime) {
+  THintRoom::TBudgets Budgets = AskedOnly();
+  Budgets.Back.Work = 1;
+  Budgets.AskBack = std::chrono::milliseconds(0);
+  Controller.Hints().SetBudgets(Budgets);
+  PlayTheLosingLine(Controller, [] {});
+  EXPECT_EQ(AskAndWait(Controller).Hint, THint::NoWayBack);
+  EXPECT_EQ(Controller.Hints().WayBack(), 0);
 }
 
 } // namespace

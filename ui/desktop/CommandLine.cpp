@@ -58,7 +58,7 @@ QString KeysHelpText() {
   //: longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the
   //: box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it
   //: tells how many moves ago the board was lost, and H again undoes those moves
-  return QCoreApplication::translate(
+  const QString Keys = QCoreApplication::translate(
       "CommandLine",
       "Keys:\n"
       "  Space                 Play the current box (when released).\n"
@@ -81,6 +81,13 @@ QString KeysHelpText() {
       "  Ctrl+D                Deal only boards that can be cleared, or any board.\n"
       "  F2                    The state of the game, told to a screen reader.\n"
       "  F10                   Leave the game.\n");
+  return Keys +
+         //: Follows the list of keys: the key name as the keyboard shows it, the description
+         //: in the 25th column, no line longer than 79 columns (a Chinese or Japanese
+         //: character takes two)
+         QCoreApplication::translate(
+             "CommandLine",
+             "  Ctrl+W                Tell a lost game at once, or only when H asks.\n");
 }
 
 TCommandLine ParseCommandLine(const QStringList& Arguments) {
@@ -131,9 +138,17 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
       QCoreApplication::translate("CommandLine",
                                   "Start with the board of this code (Ctrl+B shows it)."),
       QStringLiteral("CODE"));
+  const QCommandLineOption Warn(
+      QStringLiteral("warn"),
+      //: Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier;
+      //: Chinese and Japanese break theirs with line feeds (30 characters or fewer)
+      QCoreApplication::translate(
+          "CommandLine",
+          "Tell at once, with the way back, when a move has lost the game (Ctrl+W switches)."));
   Parser.addOption(Seed);
   Parser.addOption(Board);
   Parser.addOption(Winnable);
+  Parser.addOption(Warn);
   AcceptQtOptions(Parser);
 
   if (!Parser.parse(Arguments)) {
@@ -183,6 +198,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments) {
   }
   Line.Symbols = Parser.isSet(Symbols);
   Line.Winnable = Parser.isSet(Winnable);
+  Line.Warn = Parser.isSet(Warn);
   Line.Platform = Parser.value(QStringLiteral("platform"));
   Line.Display = Parser.value(QStringLiteral("display"));
   return Line;

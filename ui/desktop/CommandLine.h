@@ -13,6 +13,7 @@
 struct TCommandLine {
   bool Symbols = false;  // start with a symbol on every box
   bool Winnable = false; // deal only boards that can be cleared
+  bool Warn = false;     // tell a lost game at once
   // The generator's start, so that the same number deals the same boards; the clock without.
   std::optional<std::uint32_t> Seed;
   // The board to start with, from the code the game showed for it.
