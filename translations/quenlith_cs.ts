@@ -310,6 +310,18 @@ v každém programu v Qt.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>„%1“ není kód plochy této verze hry.</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                Oznámit prohranou hru hned, nebo jen na H.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Hned oznámit, i s cestou zpět, že tah prohrál hru (Ctrl+W přepíná).</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -503,11 +515,6 @@ a %2</translation>
         <translation>Cesta zpět se včas nenašla: začněte novou hru.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Včas nenalezeno: stiskněte H a hledání bude pokračovat.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Rozdávám plochu: počkejte prosím.</translation>
@@ -591,6 +598,28 @@ a %2</translation>
             <numerusform>Vráceny %n tahy: táhněte označenou kostkou.</numerusform>
             <numerusform>Vráceno %n tahů: táhněte označenou kostkou.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>Tah, který prohraje hru, bude hned oznámen.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>Prohraná hra se oznámí, jen když stisknete H.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Před %n tahem šla plocha ještě vyčistit: klávesou H se tam vrátíte.</numerusform>
+            <numerusform>Před %n tahy šla plocha ještě vyčistit: klávesou H se tam vrátíte.</numerusform>
+            <numerusform>Před %n tahy šla plocha ještě vyčistit: klávesou H se tam vrátíte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>Nenalezeno včas: hledání pokračuje, odpověď přijde.</translation>
     </message>
 </context>
 <context>

@@ -305,6 +305,18 @@ jedem Qt-Programm.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>„%1“ ist kein Spielfeld-Code dieser Version des Spiels.</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Strg+W                Verlorenes Spiel sofort melden oder nur auf H hin.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Sofort melden, wenn ein Zug das Spiel verloren hat, mit dem Weg zurück (Strg+W schaltet um).</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -497,11 +509,6 @@ und %2</translation>
         <translation>Kein Rückweg rechtzeitig gefunden: neues Spiel starten.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Nicht rechtzeitig gefunden: Mit H suchst du weiter.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Ein Spielfeld wird erzeugt: bitte warten.</translation>
@@ -584,6 +591,27 @@ und %2</translation>
             <numerusform>%n Zug zurück: Spiel das markierte Kästchen.</numerusform>
             <numerusform>%n Züge zurück: Spiel das markierte Kästchen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>Ein Zug, der das Spiel verliert, wird sofort gemeldet.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>Ein verlorenes Spiel wird nur gemeldet, wenn du H drückst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Vor %n Zug ließ sich das Spielfeld noch leeren: Mit H gehst du dorthin zurück.</numerusform>
+            <numerusform>Vor %n Zügen ließ sich das Spielfeld noch leeren: Mit H gehst du dorthin zurück.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>Nicht rechtzeitig gefunden: Die Suche läuft weiter, die Antwort folgt.</translation>
     </message>
 </context>
 <context>

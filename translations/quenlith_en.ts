@@ -69,5 +69,13 @@
             <numerusform>Back %n moves: play the marked box.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>The board could still be cleared %n move ago: press H to go back there.</numerusform>
+            <numerusform>The board could still be cleared %n moves ago: press H to go back there.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

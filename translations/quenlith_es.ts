@@ -305,6 +305,18 @@ como en cualquier programa Qt.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>«%1» no es un código de tablero de esta versión del juego.</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                Avisar de una partida perdida al momento, o solo con H.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Avisar al momento, con el camino de vuelta, cuando una jugada ha perdido la partida (Ctrl+W cambia).</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -497,11 +509,6 @@ y %2</translation>
         <translation>No se encontró la vuelta a tiempo: empieza otra partida.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>No se encontró a tiempo: pulsa H para seguir buscando.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Se está repartiendo un tablero: espera.</translation>
@@ -584,6 +591,27 @@ y %2</translation>
             <numerusform>%n jugada atrás: juega el bloque marcado.</numerusform>
             <numerusform>%n jugadas atrás: juega el bloque marcado.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>Una jugada que pierde la partida se avisará al momento.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>Una partida perdida solo se avisa cuando pulsas H.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Hace %n jugada el tablero aún se podía vaciar: pulsa H para volver allí.</numerusform>
+            <numerusform>Hace %n jugadas el tablero aún se podía vaciar: pulsa H para volver allí.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>No se encontró a tiempo: la búsqueda sigue, la respuesta llegará.</translation>
     </message>
 </context>
 <context>

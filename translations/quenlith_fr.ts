@@ -270,7 +270,7 @@ dans tout programme Qt.
   F10                   Leave the game.
 </source>
         <extracomment>Key names as the keyboard shows them; the descriptions start in the 25th column. No line longer than 79 columns (a Chinese or Japanese character takes two). The hint marks the box to play with marks of its own, not with the frame of Ctrl+H; on a lost board it tells how many moves ago the board was lost, and H again undoes those moves</extracomment>
-        <translation>Touches :
+        <translation>Touches&#xa0;:
   Espace                Jouer le bloc courant (au relâchement).
   Flèches, Début, Fin, Page préc., Page suiv.
                         Déplacer le bloc courant.
@@ -282,13 +282,13 @@ dans tout programme Qt.
   Ctrl+Y                Rétablir le dernier coup annulé.
   Ctrl+A                Animation de chute activée ou non.
   Ctrl+C                Blocs en couleur ou en gris.
-  Ctrl+H                Cadre autour du bloc courant : plein, contour ou aucun.
+  Ctrl+H                Cadre autour du bloc courant&#xa0;: plein, contour ou aucun.
   Ctrl+S                Symboles sur les blocs activés ou non.
   Ctrl+B                Afficher et copier le code du plateau : --board CODE
                         redistribue le même plateau.
-  H                     Un indice : marquer le bloc à jouer vers un plateau
+  H                     Un indice&#xa0;: marquer le bloc à jouer vers un plateau
                         vide, ou indiquer combien de coups plus tôt le plateau
-                        a été perdu ; un nouvel H y ramène alors.
+                        a été perdu&#xa0;; un nouvel H y ramène alors.
   Ctrl+D                Ne distribuer que des plateaux qu’on peut vider, ou
                         n’importe lesquels.
   F2                    L’état de la partie, annoncé au lecteur d’écran.
@@ -304,6 +304,18 @@ dans tout programme Qt.
         <source>&apos;%1&apos; is not a board code of this version of the game.</source>
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>« %1 » n’est pas un code de plateau de cette version du jeu.</translation>
+    </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                Signaler une partie perdue aussitôt, ou seulement sur H.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Signaler aussitôt, avec le chemin du retour, qu’un coup a fait perdre la partie (Ctrl+W bascule).</translation>
     </message>
 </context>
 <context>
@@ -497,11 +509,6 @@ et %2</translation>
         <translation>Retour introuvable à temps&#xa0;: lancez une nouvelle partie.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Rien trouvé à temps&#xa0;: H pour chercher encore.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Distribution en cours&#xa0;: veuillez patienter.</translation>
@@ -584,6 +591,27 @@ et %2</translation>
             <numerusform>%n coup en arrière : jouez le bloc marqué.</numerusform>
             <numerusform>%n coups en arrière : jouez le bloc marqué.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>Un coup qui fait perdre la partie sera signalé aussitôt.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>Une partie perdue n’est signalée que si vous appuyez sur H.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Il y a %n coup, le plateau pouvait encore être vidé&amp;#xa0;: H pour y revenir.</numerusform>
+            <numerusform>Il y a %n coups, le plateau pouvait encore être vidé&amp;#xa0;: H pour y revenir.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>Rien trouvé à temps&amp;#xa0;: la recherche continue, la réponse suivra.</translation>
     </message>
 </context>
 <context>

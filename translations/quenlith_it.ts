@@ -305,6 +305,18 @@ ogni programma Qt.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>«%1» non è un codice di campo di questa versione del gioco.</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                Segnalare subito una partita persa, o solo con H.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Segnalare subito, con la via del ritorno, quando una mossa ha fatto perdere la partita (Ctrl+W cambia).</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -497,11 +509,6 @@ e %2</translation>
         <translation>Nessun ritorno trovato in tempo: inizia un’altra partita.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Non trovato in tempo: premi H per continuare a cercare.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Sto generando un campo: attendi.</translation>
@@ -584,6 +591,27 @@ e %2</translation>
             <numerusform>%n mossa indietro: gioca il blocco segnato.</numerusform>
             <numerusform>%n mosse indietro: gioca il blocco segnato.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>Una mossa che fa perdere la partita sarà segnalata subito.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>Una partita persa viene segnalata solo quando premi H.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>%n mossa fa il campo si poteva ancora svuotare: premi H per tornare lì.</numerusform>
+            <numerusform>%n mosse fa il campo si poteva ancora svuotare: premi H per tornare lì.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>Non trovato in tempo: la ricerca continua, la risposta arriverà.</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,20 @@ Qt program.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>「%1」はこのバージョンのゲームの盤面コードではありません。</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                負けをすぐ知らせるか、Hのときだけにするか。
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>負けた手をすぐ知らせ、
+戻り先も示します
+（Ctrl+Wで切り替え）。</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -492,11 +506,6 @@ and %2</source>
         <translation>時間内に戻り先が見つかりません：新規ゲームを。</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>時間内に見つかりませんでした：Hで探し続けます。</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>盤面を配っています：お待ちください。</translation>
@@ -578,6 +587,26 @@ and %2</source>
         <translation>
             <numerusform>%n手戻りました：印の付いたブロックを消しましょう。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>ゲームに負ける手を打つと、すぐにお知らせします。</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>負けたことは、Hを押したときだけお知らせします。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>%n手前なら盤面をまだ空にできました：Hでそこへ戻ります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>時間内に見つかりませんでした：探し続けています。答えは後で表示されます。</translation>
     </message>
 </context>
 <context>

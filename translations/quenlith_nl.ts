@@ -306,6 +306,18 @@ elk Qt-programma.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>&apos;%1&apos; is geen speelveldcode van deze versie van het spel.</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                Een verloren spel meteen melden, of alleen bij H.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Meteen melden, met de weg terug, dat een zet het spel heeft verloren (Ctrl+W schakelt).</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -498,11 +510,6 @@ en %2</translation>
         <translation>Geen weg terug op tijd gevonden: begin een nieuw spel.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Niet op tijd gevonden: druk op H om verder te zoeken.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Er wordt een speelveld gemaakt: even geduld.</translation>
@@ -585,6 +592,27 @@ en %2</translation>
             <numerusform>%n zet terug: speel het gemarkeerde blokje.</numerusform>
             <numerusform>%n zetten terug: speel het gemarkeerde blokje.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>Een zet die het spel verliest, wordt meteen gemeld.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>Een verloren spel wordt alleen gemeld als je op H drukt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>%n zet geleden kon het speelveld nog leeg gespeeld worden: druk op H om daarheen terug te gaan.</numerusform>
+            <numerusform>%n zetten geleden kon het speelveld nog leeg gespeeld worden: druk op H om daarheen terug te gaan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>Niet op tijd gevonden: er wordt verder gezocht, het antwoord volgt.</translation>
     </message>
 </context>
 <context>

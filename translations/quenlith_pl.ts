@@ -311,6 +311,18 @@ w każdym programie Qt.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>„%1” nie jest kodem planszy tej wersji gry.</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                Zgłaszać przegraną grę od razu albo tylko po H.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Od razu zgłaszać, z drogą powrotną, że ruch przegrał grę (Ctrl+W przełącza).</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -504,11 +516,6 @@ i %2</translation>
         <translation>Nie znaleziono w porę drogi wstecz: zacznij nową grę.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Nie znaleziono w porę: naciśnij H, by szukać dalej.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Trwa rozdawanie planszy: proszę czekać.</translation>
@@ -592,6 +599,28 @@ i %2</translation>
             <numerusform>Cofnięto %n ruchy: zagraj zaznaczonym klockiem.</numerusform>
             <numerusform>Cofnięto %n ruchów: zagraj zaznaczonym klockiem.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>Ruch, który przegrywa grę, zostanie od razu zgłoszony.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>Przegrana gra jest zgłaszana tylko po naciśnięciu H.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>%n ruch temu planszę dało się jeszcze oczyścić: naciśnij H, aby tam wrócić.</numerusform>
+            <numerusform>%n ruchy temu planszę dało się jeszcze oczyścić: naciśnij H, aby tam wrócić.</numerusform>
+            <numerusform>%n ruchów temu planszę dało się jeszcze oczyścić: naciśnij H, aby tam wrócić.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>Nie znaleziono na czas: szukanie trwa, odpowiedź nadejdzie.</translation>
     </message>
 </context>
 <context>

@@ -305,6 +305,18 @@ qualquer programa Qt.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>“%1” não é um código de tabuleiro desta versão do jogo.</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                Avisar de uma partida perdida na hora, ou só com H.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Avisar na hora, com o caminho de volta, quando uma jogada perdeu a partida (Ctrl+W alterna).</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -497,11 +509,6 @@ e %2</translation>
         <translation>Retorno não encontrado a tempo: comece outra partida.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Nada encontrado a tempo: tecle H para continuar.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Gerando um tabuleiro: aguarde.</translation>
@@ -584,6 +591,27 @@ e %2</translation>
             <numerusform>%n jogada para trás: jogue o bloco marcado.</numerusform>
             <numerusform>%n jogadas para trás: jogue o bloco marcado.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>Uma jogada que perde a partida será avisada na hora.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>Uma partida perdida só é avisada quando você pressiona H.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>Há %n jogada o tabuleiro ainda podia ser limpo: pressione H para voltar lá.</numerusform>
+            <numerusform>Há %n jogadas o tabuleiro ainda podia ser limpo: pressione H para voltar lá.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>Não encontrado a tempo: a busca continua, a resposta virá.</translation>
     </message>
 </context>
 <context>

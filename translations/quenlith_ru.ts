@@ -310,6 +310,18 @@ Qt program.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>«%1» — не код поля этой версии игры.</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                Сообщать о проигранной игре сразу или только по H.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Сразу сообщать, с путём назад, что ход проиграл игру (Ctrl+W переключает).</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -503,11 +515,6 @@ and %2</source>
         <translation>Путь назад вовремя не найден: начните новую игру.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Не найдено вовремя: H продолжит поиск.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Раздаётся поле: подождите.</translation>
@@ -591,6 +598,28 @@ and %2</source>
             <numerusform>Назад на %n хода: ходите отмеченным кубиком.</numerusform>
             <numerusform>Назад на %n ходов: ходите отмеченным кубиком.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>О ходе, проигрывающем игру, будет сказано сразу.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>О проигранной игре будет сказано, только когда вы нажмёте H.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>%n ход назад поле ещё можно было очистить: H вернёт туда.</numerusform>
+            <numerusform>%n хода назад поле ещё можно было очистить: H вернёт туда.</numerusform>
+            <numerusform>%n ходов назад поле ещё можно было очистить: H вернёт туда.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>Не найдено вовремя: поиск продолжается, ответ появится.</translation>
     </message>
 </context>
 <context>

@@ -310,6 +310,18 @@ Qt program.
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>«%1» — не код поля цієї версії гри.</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                Повідомляти про програну гру одразу або лише за H.
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>Одразу повідомляти, зі шляхом назад, що хід програв гру (Ctrl+W перемикає).</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -503,11 +515,6 @@ and %2</source>
         <translation>Шляху назад учасно не знайдено: почніть нову гру.</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>Вчасно не знайдено: H продовжить пошук.</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>Роздається поле: зачекайте.</translation>
@@ -591,6 +598,28 @@ and %2</source>
             <numerusform>Назад на %n ходи: ходіть позначеним кубиком.</numerusform>
             <numerusform>Назад на %n ходів: ходіть позначеним кубиком.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>Про хід, що програє гру, буде сказано одразу.</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>Про програну гру буде сказано, лише коли ви натиснете H.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>%n хід тому поле ще можна було очистити: H поверне туди.</numerusform>
+            <numerusform>%n ходи тому поле ще можна було очистити: H поверне туди.</numerusform>
+            <numerusform>%n ходів тому поле ще можна було очистити: H поверне туди.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>Не знайдено вчасно: пошук триває, відповідь з’явиться.</translation>
     </message>
 </context>
 <context>

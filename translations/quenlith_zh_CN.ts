@@ -298,6 +298,20 @@ Qt 自身的选项，例如 -platform 名称 或 -style 名称，
         <extracomment>%1 is the code as typed; a code has twelve letters and digits, such as 1C8M-Q2ZR-7K4D</extracomment>
         <translation>“%1”不是此版本游戏的棋盘代码。</translation>
     </message>
+    <message>
+        <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
+</source>
+        <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
+        <translation>  Ctrl+W                游戏输掉时立即告知，或仅在按 H 时告知。
+</translation>
+    </message>
+    <message>
+        <source>Tell at once, with the way back, when a move has lost the game (Ctrl+W switches).</source>
+        <extracomment>Lines of 61 columns at most: Qt breaks them at blanks, a line feed breaks earlier; Chinese and Japanese break theirs with line feeds (30 characters or fewer)</extracomment>
+        <translation>某一步输掉游戏时立即告知，
+并给出退回的步数
+（Ctrl+W 切换）。</translation>
+    </message>
 </context>
 <context>
     <name>StartFailure</name>
@@ -489,11 +503,6 @@ and %2</source>
         <translation>未能及时找到可返回的棋盘：请开始新游戏。</translation>
     </message>
     <message>
-        <source>Not found in time: press H to keep looking.</source>
-        <extracomment>On the message line: the search ran out of time; H asks again and the search goes on</extracomment>
-        <translation>未能及时找到：按 H 继续寻找。</translation>
-    </message>
-    <message>
         <source>A board is being dealt: please wait.</source>
         <extracomment>On the message line: a move, hint, undo or redo was refused while a board is dealt</extracomment>
         <translation>正在生成棋盘：请稍候。</translation>
@@ -575,6 +584,26 @@ and %2</source>
         <translation>
             <numerusform>已后退 %n 步：请消除带标记的方块。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A move that loses the game will be told at once.</source>
+        <translation>一旦某一步让游戏输掉，会立即告诉你。</translation>
+    </message>
+    <message>
+        <source>A lost game is told only when you press H.</source>
+        <translation>只有按 H 时才会告诉你游戏已输。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
+        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <translation>
+            <numerusform>%n 步之前棋盘还可以清空：按 H 回到那里。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not found in time: still looking, the answer will follow.</source>
+        <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
+        <translation>未能及时找到：仍在查找，找到后会显示答案。</translation>
     </message>
 </context>
 <context>
