@@ -110,6 +110,45 @@ TEST(ClearingLargeBoards, ClearingsReplayAndRepeatUnderAWorkCap) {
   EXPECT_GE(Cleared, 2);
 }
 
+// Columns that share no colour with the columns left of them are a game of their own beside
+// them: clearings of such boards replay, both when the left side is searched first and when
+// the right is, the answers agree with the exhaustive check, and a side with no move left
+// proves the whole board lost at once, whatever the other side's boards.
+TEST(ClearingParts, SidesSharingNoColourAreSearchedApart) {
+  std::mt19937_64 Random(21);
+  int Clearable = 0;
+  for (int Seed = 0; Seed < 60; ++Seed) {
+    SCOPED_TRACE(Seed);
+    TMap Board;
+    Board.SetWidth(6);
+    Board.SetHeight(4);
+    const int Boundary = 1 + Seed % 5;
+    for (int X = 0; X < 6; ++X)
+      for (int Y = 0; Y < 4; ++Y)
+        Board.SetColor(
+            X, Y, static_cast<std::uint8_t>(X < Boundary ? 1 + Random() % 2 : 3 + Random() % 3));
+    const bool Expected = TExhaustiveCheck().Clearable(FromMap(Board));
+    const TClearingAnswer Answer = FindClearing(Board, {NoClock, 5'000'000, 1 + Seed % 2});
+    ASSERT_EQ(Answer.Verdict, Expected ? TVerdict::Clearable : TVerdict::NotClearable);
+    if (Expected) {
+      ++Clearable;
+      EXPECT_EQ(BoxesLeftAfter(Board, Answer.Moves), 0);
+    }
+  }
+  EXPECT_GE(Clearable, 10);
+
+  TMap Board;
+  Board.SetWidth(12);
+  Board.SetHeight(6);
+  FillRandom(Board, 3, 4);
+  for (int X = 0; X < 12; ++X)
+    for (int Y = 0; Y < 6; ++Y)
+      Board.SetColor(
+          X, Y, static_cast<std::uint8_t>(X < 2 ? 1 + (X + Y) % 2 : 3 + Board.GetColor(X, Y) - 1));
+  for (const int Threads : {1, 2})
+    EXPECT_EQ(FindClearing(Board, {NoClock, 20'000, Threads}).Verdict, TVerdict::NotClearable);
+}
+
 // Colours of two boxes nested in one column must go inner first: an order, not a deadlock.
 TEST(ClearingLimits, NestedFewBoxColoursAreNotDead) {
   TGame Game;
