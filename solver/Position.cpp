@@ -302,3 +302,37 @@ bool TPosition::SameBoxes(const TPosition& Other) const {
   return FColumns == Other.FColumns &&
          std::memcmp(FCells.data(), Other.FCells.data(), Packed().size()) == 0;
 }
+
+int TPosition::Split() const {
+  // A bit per boundary before column K (bit K) that some colour has boxes on both sides of.
+  std::array<std::uint16_t, MaxColors + 1> Holders{};
+  for (int Column = 0; Column < FColumns; ++Column)
+    for (int Row = 0; Row < FHeights[Column]; ++Row)
+      Holders[FCells[Column * Side + Row]] |= static_cast<std::uint16_t>(1u << Column);
+  unsigned Crossed = 0;
+  for (int Color = 1; Color <= MaxColors; ++Color)
+    if (const unsigned Held = Holders[Color]; Held != 0) {
+      const int First = std::countr_zero(Held);
+      const int Last = 31 - std::countl_zero(Held);
+      Crossed |= (2u << Last) - (2u << First); // boundaries First+1..Last
+    }
+  const unsigned Inner = (1u << FColumns) - 2; // boundaries 1..FColumns-1
+  const unsigned Free = Inner & ~Crossed;
+  return Free == 0 ? 0 : std::countr_zero(Free);
+}
+
+TPosition TPosition::Part(int From, int To) const {
+  TPosition Result;
+  Result.FWidth = FWidth;
+  Result.FHeight = FHeight;
+  Result.FColumns = To - From;
+  std::memcpy(&Result.FCells[0], &FCells[static_cast<std::size_t>(From) * Side],
+              static_cast<std::size_t>(To - From) * Side);
+  for (int Column = 0; Column < Result.FColumns; ++Column) {
+    Result.FHeights[Column] = FHeights[From + Column];
+    Result.FBoxes += FHeights[From + Column];
+    for (int Row = 0; Row < FHeights[From + Column]; ++Row)
+      ++Result.FCounts[Result.FCells[Column * Side + Row]];
+  }
+  return Result;
+}

@@ -63,6 +63,12 @@ public:
   }
   bool SameBoxes(const TPosition& Other) const;
 
+  // The first column from which on no colour of the columns before it is met again, so the
+  // board is two games side by side; 0 when there is none.
+  int Split() const;
+  // Columns From..To-1 alone, moved to the left, on a board of the same size.
+  TPosition Part(int From, int To) const;
+
 private:
   // Sixteen cells as lanes, for the neighbour comparisons of whole columns.
   using TColumn = std::uint8_t __attribute__((vector_size(Side)));

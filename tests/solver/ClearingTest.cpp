@@ -110,6 +110,36 @@ TEST(ClearingLargeBoards, ClearingsReplayAndRepeatUnderAWorkCap) {
   EXPECT_GE(Cleared, 2);
 }
 
+// Columns that share no colour with the columns left of them are a game of their own beside
+// them: clearings of such boards replay, both when the left side is searched first and when
+// the right is, and the answers agree with the exhaustive check. The last board's left side
+// has no move: it proves the whole board lost at once, whatever the right side's boards.
+TEST(ClearingParts, SidesSharingNoColourAreSearchedApart) {
+  std::mt19937_64 Random(21);
+  int Clearable = 0;
+  for (int Seed = 0; Seed <= 60; ++Seed) {
+    SCOPED_TRACE(Seed);
+    const bool Last = Seed == 60;
+    TMap Board;
+    Board.SetWidth(Last ? 12 : 6);
+    Board.SetHeight(Last ? 6 : 4);
+    const int Boundary = Last ? 2 : 1 + Seed % 5;
+    for (int X = 0; X < Board.Width(); ++X)
+      for (int Y = 0; Y < Board.Height(); ++Y)
+        Board.SetColor(X, Y,
+                       static_cast<std::uint8_t>(X >= Boundary ? 3 + Random() % 3
+                                                 : Last        ? 1 + (X + Y) % 2
+                                                               : 1 + Random() % 2));
+    const bool Expected = !Last && TExhaustiveCheck().Clearable(FromMap(Board));
+    const TClearingAnswer Answer =
+        FindClearing(Board, {NoClock, Last ? 20'000u : 5'000'000u, 1 + Seed % 2});
+    ASSERT_EQ(Answer.Verdict, Expected ? TVerdict::Clearable : TVerdict::NotClearable);
+    Clearable += Expected;
+    EXPECT_EQ(Expected ? BoxesLeftAfter(Board, Answer.Moves) : 0, 0);
+  }
+  EXPECT_GE(Clearable, 10);
+}
+
 // Colours of two boxes nested in one column must go inner first: an order, not a deadlock.
 TEST(ClearingLimits, NestedFewBoxColoursAreNotDead) {
   TGame Game;
