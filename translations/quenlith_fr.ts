@@ -309,7 +309,7 @@ dans tout programme Qt.
         <source>  Ctrl+W                Tell a lost game at once, or only when H asks.
 </source>
         <extracomment>Follows the list of keys: the key name as the keyboard shows it, the description in the 25th column, no line longer than 79 columns (a Chinese or Japanese character takes two)</extracomment>
-        <translation>  Ctrl+W                Signaler une partie perdue aussitôt, ou seulement sur H.
+        <translation>  Ctrl+W                Signaler une partie perdue aussitôt ou seulement sur H.
 </translation>
     </message>
     <message>
