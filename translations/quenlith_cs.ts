@@ -600,26 +600,26 @@ a %2</translation>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>Tah, který prohraje hru, bude hned oznámen.</translation>
+        <source>Loss warning on.</source>
+        <translation>Varování před prohrou zapnuto.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>Prohraná hra se oznámí, jen když stisknete H.</translation>
+        <source>Loss warning off.</source>
+        <translation>Varování před prohrou vypnuto.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Před %n tahem šla plocha ještě vyčistit: klávesou H se tam vrátíte.</numerusform>
-            <numerusform>Před %n tahy šla plocha ještě vyčistit: klávesou H se tam vrátíte.</numerusform>
-            <numerusform>Před %n tahy šla plocha ještě vyčistit: klávesou H se tam vrátíte.</numerusform>
+            <numerusform>Před %n tahem ještě řešitelná: klávesa H vás vrátí.</numerusform>
+            <numerusform>Před %n tahy ještě řešitelná: klávesa H vás vrátí.</numerusform>
+            <numerusform>Před %n tahy ještě řešitelná: klávesa H vás vrátí.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>Nenalezeno včas: hledání pokračuje, odpověď přijde.</translation>
+        <translation>Včas nenalezeno: hledání pokračuje.</translation>
     </message>
 </context>
 <context>

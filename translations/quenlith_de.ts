@@ -593,25 +593,25 @@ und %2</translation>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>Ein Zug, der das Spiel verliert, wird sofort gemeldet.</translation>
+        <source>Loss warning on.</source>
+        <translation>Verlustwarnung an.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>Ein verlorenes Spiel wird nur gemeldet, wenn du H drückst.</translation>
+        <source>Loss warning off.</source>
+        <translation>Verlustwarnung aus.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Vor %n Zug ließ sich das Spielfeld noch leeren: Mit H gehst du dorthin zurück.</numerusform>
-            <numerusform>Vor %n Zügen ließ sich das Spielfeld noch leeren: Mit H gehst du dorthin zurück.</numerusform>
+            <numerusform>Vor %n Zug noch lösbar: Mit H gehst du zurück.</numerusform>
+            <numerusform>Vor %n Zügen noch lösbar: Mit H gehst du zurück.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>Nicht rechtzeitig gefunden: Die Suche läuft weiter, die Antwort folgt.</translation>
+        <translation>Nicht rechtzeitig gefunden: Die Suche läuft weiter.</translation>
     </message>
 </context>
 <context>

@@ -70,11 +70,11 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>The board could still be cleared %n move ago: press H to go back there.</numerusform>
-            <numerusform>The board could still be cleared %n moves ago: press H to go back there.</numerusform>
+            <numerusform>Still clearable %n move ago: press H to go back.</numerusform>
+            <numerusform>Still clearable %n moves ago: press H to go back.</numerusform>
         </translation>
     </message>
 </context>

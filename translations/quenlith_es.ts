@@ -593,25 +593,25 @@ y %2</translation>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>Una jugada que pierde la partida se avisará al momento.</translation>
+        <source>Loss warning on.</source>
+        <translation>Aviso de derrota activado.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>Una partida perdida solo se avisa cuando pulsas H.</translation>
+        <source>Loss warning off.</source>
+        <translation>Aviso de derrota desactivado.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Hace %n jugada el tablero aún se podía vaciar: pulsa H para volver allí.</numerusform>
-            <numerusform>Hace %n jugadas el tablero aún se podía vaciar: pulsa H para volver allí.</numerusform>
+            <numerusform>Aún se podía vaciar hace %n jugada: pulsa H para volver.</numerusform>
+            <numerusform>Aún se podía vaciar hace %n jugadas: pulsa H para volver.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>No se encontró a tiempo: la búsqueda sigue, la respuesta llegará.</translation>
+        <translation>No se encontró a tiempo: la búsqueda sigue.</translation>
     </message>
 </context>
 <context>

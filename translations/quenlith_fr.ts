@@ -593,25 +593,25 @@ et %2</translation>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>Un coup qui fait perdre la partie sera signalé aussitôt.</translation>
+        <source>Loss warning on.</source>
+        <translation>Alerte de défaite activée.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>Une partie perdue n’est signalée que si vous appuyez sur H.</translation>
+        <source>Loss warning off.</source>
+        <translation>Alerte de défaite désactivée.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Il y a %n coup, le plateau pouvait encore être vidé&amp;#xa0;: H pour y revenir.</numerusform>
-            <numerusform>Il y a %n coups, le plateau pouvait encore être vidé&amp;#xa0;: H pour y revenir.</numerusform>
+            <numerusform>Encore soluble il y a %n coup&#xa0;: H pour revenir en arrière.</numerusform>
+            <numerusform>Encore soluble il y a %n coups&#xa0;: H pour revenir en arrière.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>Rien trouvé à temps&amp;#xa0;: la recherche continue, la réponse suivra.</translation>
+        <translation>Rien trouvé à temps&#xa0;: la recherche continue.</translation>
     </message>
 </context>
 <context>

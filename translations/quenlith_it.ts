@@ -593,25 +593,25 @@ e %2</translation>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>Una mossa che fa perdere la partita sarà segnalata subito.</translation>
+        <source>Loss warning on.</source>
+        <translation>Avviso di sconfitta attivato.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>Una partita persa viene segnalata solo quando premi H.</translation>
+        <source>Loss warning off.</source>
+        <translation>Avviso di sconfitta disattivato.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>%n mossa fa il campo si poteva ancora svuotare: premi H per tornare lì.</numerusform>
-            <numerusform>%n mosse fa il campo si poteva ancora svuotare: premi H per tornare lì.</numerusform>
+            <numerusform>Ancora risolvibile %n mossa fa: premi H per tornarci.</numerusform>
+            <numerusform>Ancora risolvibile %n mosse fa: premi H per tornarci.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>Non trovato in tempo: la ricerca continua, la risposta arriverà.</translation>
+        <translation>Non trovato in tempo: la ricerca continua.</translation>
     </message>
 </context>
 <context>

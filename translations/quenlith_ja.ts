@@ -589,24 +589,24 @@ and %2</source>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>ゲームに負ける手を打つと、すぐにお知らせします。</translation>
+        <source>Loss warning on.</source>
+        <translation>負けの警告をオンにしました。</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>負けたことは、Hを押したときだけお知らせします。</translation>
+        <source>Loss warning off.</source>
+        <translation>負けの警告をオフにしました。</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>%n手前なら盤面をまだ空にできました：Hでそこへ戻ります。</numerusform>
+            <numerusform>%n手前ならまだ空にできました：Hで戻ります。</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>時間内に見つかりませんでした：探し続けています。答えは後で表示されます。</translation>
+        <translation>時間内に見つかりませんでした：探し続けています。</translation>
     </message>
 </context>
 <context>

@@ -594,25 +594,25 @@ en %2</translation>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>Een zet die het spel verliest, wordt meteen gemeld.</translation>
+        <source>Loss warning on.</source>
+        <translation>Verlieswaarschuwing aan.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>Een verloren spel wordt alleen gemeld als je op H drukt.</translation>
+        <source>Loss warning off.</source>
+        <translation>Verlieswaarschuwing uit.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>%n zet geleden kon het speelveld nog leeg gespeeld worden: druk op H om daarheen terug te gaan.</numerusform>
-            <numerusform>%n zetten geleden kon het speelveld nog leeg gespeeld worden: druk op H om daarheen terug te gaan.</numerusform>
+            <numerusform>%n zet geleden nog op te lossen: H gaat terug.</numerusform>
+            <numerusform>%n zetten geleden nog op te lossen: H gaat terug.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>Niet op tijd gevonden: er wordt verder gezocht, het antwoord volgt.</translation>
+        <translation>Niet op tijd gevonden: er wordt verder gezocht.</translation>
     </message>
 </context>
 <context>

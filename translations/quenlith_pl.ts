@@ -601,26 +601,26 @@ i %2</translation>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>Ruch, który przegrywa grę, zostanie od razu zgłoszony.</translation>
+        <source>Loss warning on.</source>
+        <translation>Ostrzeżenie o przegranej włączone.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>Przegrana gra jest zgłaszana tylko po naciśnięciu H.</translation>
+        <source>Loss warning off.</source>
+        <translation>Ostrzeżenie o przegranej wyłączone.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>%n ruch temu planszę dało się jeszcze oczyścić: naciśnij H, aby tam wrócić.</numerusform>
-            <numerusform>%n ruchy temu planszę dało się jeszcze oczyścić: naciśnij H, aby tam wrócić.</numerusform>
-            <numerusform>%n ruchów temu planszę dało się jeszcze oczyścić: naciśnij H, aby tam wrócić.</numerusform>
+            <numerusform>Do oczyszczenia jeszcze %n ruch temu: H cofa.</numerusform>
+            <numerusform>Do oczyszczenia jeszcze %n ruchy temu: H cofa.</numerusform>
+            <numerusform>Do oczyszczenia jeszcze %n ruchów temu: H cofa.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>Nie znaleziono na czas: szukanie trwa, odpowiedź nadejdzie.</translation>
+        <translation>Nie znaleziono w porę: szukanie trwa.</translation>
     </message>
 </context>
 <context>

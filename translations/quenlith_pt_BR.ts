@@ -593,25 +593,25 @@ e %2</translation>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>Uma jogada que perde a partida será avisada na hora.</translation>
+        <source>Loss warning on.</source>
+        <translation>Aviso de derrota ligado.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>Uma partida perdida só é avisada quando você pressiona H.</translation>
+        <source>Loss warning off.</source>
+        <translation>Aviso de derrota desligado.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>Há %n jogada o tabuleiro ainda podia ser limpo: pressione H para voltar lá.</numerusform>
-            <numerusform>Há %n jogadas o tabuleiro ainda podia ser limpo: pressione H para voltar lá.</numerusform>
+            <numerusform>Ainda dava para limpar há %n jogada: tecle H para voltar.</numerusform>
+            <numerusform>Ainda dava para limpar há %n jogadas: tecle H para voltar.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>Não encontrado a tempo: a busca continua, a resposta virá.</translation>
+        <translation>Nada encontrado a tempo: a busca continua.</translation>
     </message>
 </context>
 <context>

@@ -600,26 +600,26 @@ and %2</source>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>О ходе, проигрывающем игру, будет сказано сразу.</translation>
+        <source>Loss warning on.</source>
+        <translation>Предупреждение о проигрыше включено.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>О проигранной игре будет сказано, только когда вы нажмёте H.</translation>
+        <source>Loss warning off.</source>
+        <translation>Предупреждение о проигрыше выключено.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>%n ход назад поле ещё можно было очистить: H вернёт туда.</numerusform>
-            <numerusform>%n хода назад поле ещё можно было очистить: H вернёт туда.</numerusform>
-            <numerusform>%n ходов назад поле ещё можно было очистить: H вернёт туда.</numerusform>
+            <numerusform>Ещё решаемо %n ход назад: H вернёт туда.</numerusform>
+            <numerusform>Ещё решаемо %n хода назад: H вернёт туда.</numerusform>
+            <numerusform>Ещё решаемо %n ходов назад: H вернёт туда.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>Не найдено вовремя: поиск продолжается, ответ появится.</translation>
+        <translation>Не найдено вовремя: поиск продолжается.</translation>
     </message>
 </context>
 <context>

@@ -600,26 +600,26 @@ and %2</source>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>Про хід, що програє гру, буде сказано одразу.</translation>
+        <source>Loss warning on.</source>
+        <translation>Попередження про програш увімкнено.</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>Про програну гру буде сказано, лише коли ви натиснете H.</translation>
+        <source>Loss warning off.</source>
+        <translation>Попередження про програш вимкнено.</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>%n хід тому поле ще можна було очистити: H поверне туди.</numerusform>
-            <numerusform>%n ходи тому поле ще можна було очистити: H поверне туди.</numerusform>
-            <numerusform>%n ходів тому поле ще можна було очистити: H поверне туди.</numerusform>
+            <numerusform>Ще розв’язно %n хід тому: H поверне туди.</numerusform>
+            <numerusform>Ще розв’язно %n ходи тому: H поверне туди.</numerusform>
+            <numerusform>Ще розв’язно %n ходів тому: H поверне туди.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>Не знайдено вчасно: пошук триває, відповідь з’явиться.</translation>
+        <translation>Не знайдено вчасно: пошук триває.</translation>
     </message>
 </context>
 <context>

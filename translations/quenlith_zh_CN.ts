@@ -586,24 +586,24 @@ and %2</source>
         </translation>
     </message>
     <message>
-        <source>A move that loses the game will be told at once.</source>
-        <translation>一旦某一步让游戏输掉，会立即告诉你。</translation>
+        <source>Loss warning on.</source>
+        <translation>输局提醒已打开。</translation>
     </message>
     <message>
-        <source>A lost game is told only when you press H.</source>
-        <translation>只有按 H 时才会告诉你游戏已输。</translation>
+        <source>Loss warning off.</source>
+        <translation>输局提醒已关闭。</translation>
     </message>
     <message numerus="yes">
-        <source>The board could still be cleared %n moves ago: press H to go back there.</source>
-        <extracomment>On the message line. The board could still be cleared %n moves ago; the boards since then are still being searched and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
+        <source>Still clearable %n moves ago: press H to go back.</source>
+        <extracomment>On the message line. The board (this game&apos;s board) could still be cleared %n moves ago; the boards since then were not all searched in time and may or may not be lost. H is the hint key, which then undoes those moves</extracomment>
         <translation>
-            <numerusform>%n 步之前棋盘还可以清空：按 H 回到那里。</numerusform>
+            <numerusform>%n 步前仍可清空：按 H 返回。</numerusform>
         </translation>
     </message>
     <message>
-        <source>Not found in time: still looking, the answer will follow.</source>
+        <source>Not found in time: still looking.</source>
         <extracomment>On the message line: the search ran out of time and goes on; its answer will be shown on the message line by itself, without pressing H again</extracomment>
-        <translation>未能及时找到：仍在查找，找到后会显示答案。</translation>
+        <translation>未能及时找到：仍在寻找。</translation>
     </message>
 </context>
 <context>

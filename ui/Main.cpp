@@ -540,12 +540,12 @@ void TMainForm::WinnableBoards1Click() {
 void TMainForm::LossWarning1Click() {
   FController->SetLossWarning(!FController->LossWarning());
   Label1->Announce(FController->LossWarning()
+                       //: On the message line: the option that tells a lost game at once (how
+                       //: many moves ago the board was lost) is now on; like "Animation on."
+                       ? tr("Loss warning on.")
                        //: On the message line: the option that tells a lost game at once is now
-                       //: on; the game then says how many moves ago the board was lost
-                       ? tr("A move that loses the game will be told at once.")
-                       //: On the message line: the option that tells a lost game at once is now
-                       //: off; H still tells it
-                       : tr("A lost game is told only when you press H."));
+                       //: off; H still tells it; like "Animation off."
+                       : tr("Loss warning off."));
 }
 
 // A minimised window leaves the processor to others: no search runs behind it.
@@ -585,11 +585,10 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
     FHintText = tr("Lost %n moves ago: press H to go back.", nullptr, X);
     break;
   case THint::CouldGoBack:
-    //: On the message line. The board could still be cleared %n moves ago; the boards since
-    //: then are still being searched and may or may not be lost. H is the hint key, which then
-    //: undoes those moves
-    FHintText =
-        tr("The board could still be cleared %n moves ago: press H to go back there.", nullptr, X);
+    //: On the message line. The board (this game's board) could still be cleared %n moves ago;
+    //: the boards since then were not all searched in time and may or may not be lost. H is the
+    //: hint key, which then undoes those moves
+    FHintText = tr("Still clearable %n moves ago: press H to go back.", nullptr, X);
     break;
   case THint::Unwinnable:
     //: On the message line: not even the first board of this game could be cleared
@@ -603,7 +602,7 @@ void TMainForm::ShowHint(THint Hint, int X, int Y) {
   case THint::NotFound:
     //: On the message line: the search ran out of time and goes on; its answer will be shown
     //: on the message line by itself, without pressing H again
-    FHintText = tr("Not found in time: still looking, the answer will follow.");
+    FHintText = tr("Not found in time: still looking.");
     break;
   case THint::Empty:
     FHintText.clear();
