@@ -107,6 +107,8 @@ TClearingAnswer FindClearing(const TMap& Board, const TSearchBudget& Budget,
   return FindClearing(Board, Budget, Cancel, Lost);
 }
 
+// Shared by the caller and the search thread, which holds it, and the lost boards, until it
+// ends: a cancelled search is never waited for, not even by the destructor.
 struct TClearingSearch::TRun {
   std::uint64_t Ticket = 0;
   TSearchBudget Budget;
@@ -115,15 +117,20 @@ struct TClearingSearch::TRun {
   std::atomic<bool> Cancelled{false};
   std::atomic<bool> Claimed{false}; // by the answer or by the cancel, whichever comes first
   std::atomic<bool> Done{false};    // the thread has nothing left to do but end
-  std::thread Thread;               // started last, once the rest is complete
+  bool Answering = false;           // the caller's: its thread had claimed the answer first
 };
 
 TClearingSearch::TClearingSearch(TListener Listener)
-    : FListener(std::move(Listener)), FLost(std::make_unique<TLostBoards>(LearnedBits)) {}
+    : FListener(std::move(Listener)), FLost(std::make_shared<TLostBoards>(LearnedBits)) {}
 
+// A thread that claimed its answer is calling the listener, a short call that must end first.
+// Every other one ends on its own: at the lowest priority on a busy machine that may take
+// seconds, which nobody should wait for, least of all a player closing the game.
 TClearingSearch::~TClearingSearch() {
   Cancel();
-  Reap(true);
+  for (const std::shared_ptr<TRun>& Run : FRetired)
+    while (Run->Answering && !Run->Done.load())
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 std::uint64_t TClearingSearch::Start(const TMap& Board, std::chrono::milliseconds Budget) {
@@ -132,7 +139,7 @@ std::uint64_t TClearingSearch::Start(const TMap& Board, std::chrono::millisecond
 
 std::uint64_t TClearingSearch::Start(const TMap& Board, const TSearchBudget& Budget, bool Idle) {
   Cancel();
-  auto Run = std::make_unique<TRun>();
+  auto Run = std::make_shared<TRun>();
   Run->Budget = Budget;
   Run->Idle = Idle;
   if (Idle)
@@ -141,7 +148,7 @@ std::uint64_t TClearingSearch::Start(const TMap& Board, const TSearchBudget& Bud
   Run->Board.SetHeight(Board.Height());
   Run->Board.Assign(Board);
   Run->Ticket = ++FTicket;
-  Run->Thread = std::thread(&TClearingSearch::Execute, this, std::ref(*Run));
+  std::thread(&TClearingSearch::Execute, Run, FLost, &FListener).detach();
   FRun = std::move(Run);
   return FRun->Ticket;
 }
@@ -149,41 +156,29 @@ std::uint64_t TClearingSearch::Start(const TMap& Board, const TSearchBudget& Bud
 void TClearingSearch::Cancel() {
   if (FRun) {
     FRun->Cancelled.store(true);
-    FRun->Claimed.store(true);
-    // Joining could wait for a thread of the lowest priority to be given the processor.
-    FRun->Thread.detach();
+    FRun->Answering = FRun->Claimed.exchange(true);
     FRetired.push_back(std::move(FRun));
   }
-  Reap(false);
+  std::erase_if(FRetired, [](const std::shared_ptr<TRun>& Run) { return Run->Done.load(); });
 }
 
 std::size_t TClearingSearch::Threads() const {
   return FRetired.size() + (FRun ? 1 : 0);
 }
 
-// A cancelled run is freed once its thread is done with it; only destruction waits for that.
-void TClearingSearch::Reap(bool Wait) {
-  for (;;) {
-    std::erase_if(FRetired, [](const std::unique_ptr<TRun>& Run) { return Run->Done.load(); });
-    if (!Wait || FRetired.empty())
-      return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-}
-
-void TClearingSearch::Execute(TRun& Run) {
+void TClearingSearch::Execute(std::shared_ptr<TRun> Run, std::shared_ptr<TLostBoards> Lost,
+                              const TListener* Listener) {
 #ifdef __linux__
   // Only this thread: nobody waits for it, so the desktop and the game's animation go first.
-  if (Run.Idle) {
+  if (Run->Idle) {
     const sched_param Param{};
     pthread_setschedparam(pthread_self(), SCHED_IDLE, &Param);
   }
 #endif
   // Cancelled runs may still be ending while the next one starts; the lost boards are shared
   // by racing threads anyway, and a cancelled search adds only what it proved.
-  const TClearingAnswer Answer = FindClearing(Run.Board, Run.Budget, &Run.Cancelled, *FLost);
-  if (!Run.Claimed.exchange(true))
-    FListener(Run.Ticket, Answer);
-  // The last touch of Run: a cancelled run is freed once it is seen.
-  Run.Done.store(true);
+  const TClearingAnswer Answer = FindClearing(Run->Board, Run->Budget, &Run->Cancelled, *Lost);
+  if (!Run->Claimed.exchange(true))
+    (*Listener)(Run->Ticket, Answer);
+  Run->Done.store(true);
 }

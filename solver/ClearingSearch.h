@@ -39,8 +39,8 @@ public:
   // Listener is called on a search thread, at most once per search; a search cancelled before
   // its answer was claimed is never answered.
   explicit TClearingSearch(TListener Listener);
-  // Cancels and waits until every search thread is done: no call of the listener after it
-  // returns.
+  // Cancels every search: no call of the listener after it returns. Threads still ending
+  // then hold what they touch and end on their own, unwaited for.
   ~TClearingSearch();
   TClearingSearch(const TClearingSearch&) = delete;
   TClearingSearch& operator=(const TClearingSearch&) = delete;
@@ -59,14 +59,15 @@ public:
 
 private:
   struct TRun;
-  void Execute(TRun& Run);
-  void Reap(bool Wait);
+  // Listener is read only once the answer is claimed, which the destructor waits out.
+  static void Execute(std::shared_ptr<TRun> Run, std::shared_ptr<TLostBoards> Lost,
+                      const TListener* Listener);
 
   TListener FListener;
-  std::unique_ptr<TLostBoards> FLost;
+  std::shared_ptr<TLostBoards> FLost;
   std::uint64_t FTicket = 0;
-  std::unique_ptr<TRun> FRun;
-  std::vector<std::unique_ptr<TRun>> FRetired; // cancelled, their threads not yet done
+  std::shared_ptr<TRun> FRun;
+  std::vector<std::shared_ptr<TRun>> FRetired; // cancelled, their threads not yet done
 };
 
 // A clearing known for a start board, followed as the player plays: the next move from any
