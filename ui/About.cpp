@@ -35,9 +35,9 @@ QFont SmallSans() {
 // the box, and the rest would land on the game. So once the box is closed by a click or by
 // its picture's press action, the presses at its centre (or where the closing release was)
 // are dropped with their releases, and so is a release whose press the box took, while no
-// other input comes between: at most two pointer clicks in all for the one command, never
-// twice at one point (a reader never clicks one point twice; a player's next click there
-// plays at once). Only while a screen reader listens.
+// other input comes between: at most two pointer clicks in all for the one command, and no
+// two dropped at one point (its two clicks aim at two points; a player's
+// next click at the same point plays at once). Only while a screen reader listens.
 class TRepeatedClickGuard : public QObject {
 public:
   using QObject::QObject;
