@@ -29,37 +29,47 @@ QFont SmallSans() {
 
 } // namespace
 
-// A screen reader's click command may click twice at the same spot (Orca 43 clicks the
-// object's centre again when it cannot see the pointer move after its first click). When
-// the first click closed the box, the second would land on the game: the very next press,
-// if it comes at the spot of the closing release with no other input between, is dropped
-// with its own release. Only while a screen reader listens.
+// A screen reader's click command may click more than once: Orca 43 clicks the point left
+// of the object's centre, then, when it cannot see the pointer move, the centre, and then
+// runs the press action. On a busy machine any of these may reach the game first and close
+// the box, and the rest would land on the game. So once the box is closed by a click or by
+// its picture's press action, the presses at its centre (or where the closing release was)
+// are dropped with their releases, and so is a release whose press the box took, while no
+// other input comes between: at most two pointer clicks in all for the one command, and no
+// two dropped at one point (its two clicks aim at two points; a player's
+// next click at the same point plays at once). Only while a screen reader listens.
 class TRepeatedClickGuard : public QObject {
 public:
   using QObject::QObject;
 
-  // While the box shows: notes where each button release happens.
+  // While the box shows: notes the presses and releases that reach it.
   void Watch() {
     Stop();
     FState = TState::Watching;
     qApp->installEventFilter(this);
   }
   // The box was closed by a click, or by the press action of its picture, whose centre a
-  // reader's click command aims at: a repeat comes at that centre or where the last button
-  // release was.
+  // reader's click command aims at.
   void Arm(const QPoint& Centre) {
     if (FState != TState::Watching)
       return Stop();
     FSpots = {Centre};
     if (FLastRelease)
       FSpots.push_back(*FLastRelease);
+    // The click that closed the box, or one whose press the box took before the press
+    // action closed it, was one of the command's clicks.
+    FLeft =
+        FLastInput == QEvent::MouseButtonRelease || FLastInput == QEvent::MouseButtonPress ? 1 : 2;
+    FDropped.clear();
     FState = TState::Armed;
   }
   void Stop() {
     qApp->removeEventFilter(this);
     FState = TState::Off;
     FLastRelease.reset();
+    FLastInput = QEvent::None;
     FSpots.clear();
+    FDropped.clear();
   }
 
 protected:
@@ -67,27 +77,40 @@ protected:
     if (!Watched->isWidgetType())
       return false;
     const QEvent::Type Type = Event->type();
-    const bool Mouse = Type == QEvent::MouseButtonPress || Type == QEvent::MouseButtonDblClick ||
-                       Type == QEvent::MouseButtonRelease || Type == QEvent::MouseMove;
+    const bool Press = Type == QEvent::MouseButtonPress || Type == QEvent::MouseButtonDblClick;
+    const bool Mouse = Press || Type == QEvent::MouseButtonRelease || Type == QEvent::MouseMove;
     const auto Spot = [Event] {
       return static_cast<QMouseEvent*>(Event)->globalPosition().toPoint();
     };
     if (FState == TState::Watching) {
       if (Type == QEvent::MouseButtonRelease)
         FLastRelease = Spot();
+      if (Press || Type == QEvent::MouseButtonRelease || Type == QEvent::KeyPress)
+        FLastInput = Type == QEvent::MouseButtonDblClick ? QEvent::MouseButtonPress : Type;
       return false;
     }
     if (FState == TState::Swallowing) {
-      if (Type == QEvent::MouseButtonRelease)
+      if (Type == QEvent::MouseButtonRelease && FLeft == 0)
         Stop();
+      else if (Type == QEvent::MouseButtonRelease)
+        FState = TState::Armed;
       return Mouse && Type != QEvent::MouseMove;
     }
     if (Type == QEvent::KeyPress || Type == QEvent::Wheel || (Mouse && !Guarded(Spot()))) {
       Stop();
       return false;
     }
-    if (Type != QEvent::MouseButtonPress && Type != QEvent::MouseButtonDblClick)
+    // The release of a press the box took before it closed, or of one dropped before.
+    if (Type == QEvent::MouseButtonRelease)
+      return true;
+    if (!Press)
       return false;
+    if (FLeft == 0 || std::find(FDropped.begin(), FDropped.end(), Spot()) != FDropped.end()) {
+      Stop(); // the player's own click
+      return false;
+    }
+    --FLeft;
+    FDropped.push_back(Spot());
     FState = TState::Swallowing;
     return true;
   }
@@ -103,7 +126,10 @@ private:
   enum class TState { Off, Watching, Armed, Swallowing };
   TState FState = TState::Off;
   std::optional<QPoint> FLastRelease;
+  QEvent::Type FLastInput = QEvent::None; // the last press, release or key the box saw
   std::vector<QPoint> FSpots;
+  std::vector<QPoint> FDropped; // where presses were dropped
+  int FLeft = 0;                // pointer clicks the command may still make
 };
 
 // ---------------------------------------------------------------------------------------
@@ -219,7 +245,7 @@ void TAboutBox::setVisible(bool Visible) {
     FPlaced = true;
   }
   QDialog::setVisible(Visible);
-  if (Visible && QAccessible::isActive())
+  if (Visible && ReaderListens())
     FRepeatGuard->Watch();
   else if (!Visible && std::exchange(FClosingByClick, false))
     FRepeatGuard->Arm(Image1->mapToGlobal(Image1->rect().center()));

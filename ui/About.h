@@ -6,6 +6,7 @@
 #include "ui/HotSpot.h"
 #include "ui/LinkLabel.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QString>
 
@@ -32,6 +33,9 @@ public:
   void Prepare();
 
   void setVisible(bool Visible) override;
+
+  // Whether a screen reader listens; tests put a stand-in here.
+  static inline bool (*ReaderListens)() = &QAccessible::isActive;
 
   TPictureBox* Image1 = nullptr;
   QLabel* Label1 = nullptr;

@@ -13,7 +13,6 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import board as B  # noqa: E402
-from waiting import limit  # noqa: E402
 from wayland import Weston  # noqa: E402
 from xsession import XSession  # noqa: E402
 
@@ -27,6 +26,12 @@ def library_leaks():
     extend = lambda name, more: ":".join(filter(None, [os.environ.get(name), more]))  # noqa: E731
     return {"LSAN_OPTIONS": extend("LSAN_OPTIONS", f"suppressions={supp}:print_suppressions=0"),
             "ASAN_OPTIONS": extend("ASAN_OPTIONS", "fast_unwind_on_malloc=0")}
+
+
+def traffic(log):
+    """The lines the game has written so far, read without moving the offset it writes at."""
+    return os.pread(log.fileno(), os.fstat(log.fileno()).st_size, 0).decode(errors="replace") \
+        .splitlines()
 
 
 def find_board(s, width, height):
@@ -100,7 +105,12 @@ def main(binary):
             s.wait_for(lambda: changed_box(before, s.grab(0, 0, w, h)) is None,
                        what="the About box gone")
             s.click(origin[0] + 108, origin[1] + 226)  # the quit button
-            status = game.wait(timeout=limit(10))
+            # A busy machine may take its time over the click and the exit; a time-out tells
+            # whether the click reached the game (its last Wayland events) and what shows.
+            s.wait_for(lambda: game.poll() is not None, what="the game to quit",
+                       seen=lambda: f"{s.describe()}\nthe game's last Wayland events:\n"
+                       + "\n".join(traffic(log)[-12:]))
+            status = game.returncode
     log.seek(0)
     lines = log.read().splitlines()
     protocol = [line for line in lines if re.match(r"^\[\s*\d+\.\d+\]", line)]

@@ -20,6 +20,7 @@
 #include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -157,6 +158,46 @@ TEST_F(AboutBoxTest, RefusedTargetGreysTheLinkAndLetsClicksThroughToThePicture) 
   ClickAt(&Box, CentreOf(Link));
   EXPECT_EQ(Opener.Targets.size(), 1);
   EXPECT_FALSE(Box.isVisible());
+}
+
+// A screen reader's click command clicks left of the picture's centre, then at the centre,
+// then runs the press action; on a busy machine any of them may reach the game first. Only
+// the rest of that one command is dropped, never the player's next click.
+TEST_F(AboutBoxTest, AReadersRepeatsAreDroppedInAnyOrderButNotThePlayersNextClick) {
+  struct TBoard : QWidget { // lies under the box and counts what reaches it
+    int Presses = 0, Releases = 0;
+    void mousePressEvent(QMouseEvent*) override { ++Presses; }
+    void mouseReleaseEvent(QMouseEvent*) override { ++Releases; }
+  } Board;
+  const auto Listens = std::exchange(TAboutBox::ReaderListens, [] { return true; });
+  const QPoint Centre = CentreOf(Box.Image1), Left = Centre - QPoint(1, 0);
+  const auto OnBoard = [&](QPoint Spot) { return Board.mapFromGlobal(Box.mapToGlobal(Spot)); };
+  const auto Reader = [&](const char* Order, const std::function<void()>& Close) {
+    Board.Presses = Board.Releases = 0;
+    Show();
+    Board.setGeometry(Box.geometry());
+    Board.show();
+    Close();
+    EXPECT_FALSE(Box.isVisible()) << Order;
+    ClickAt(&Board, OnBoard(Centre));
+    EXPECT_EQ(Board.Presses + Board.Releases, 0) << Order;
+    ClickAt(&Board, OnBoard(Centre));
+    EXPECT_EQ(Board.Presses, 1) << Order;
+  };
+  Reader("press action first, both clicks after", [&] {
+    emit Box.Image1->Click();
+    ClickAt(&Board, OnBoard(Left));
+  });
+  Reader("the press action before the first release", [&] {
+    QTest::mousePress(Box.windowHandle(), Qt::LeftButton, {}, Left);
+    emit Box.Image1->Click();
+    QTest::mouseRelease(Board.windowHandle(), Qt::LeftButton, {}, OnBoard(Left));
+  });
+  Reader("the first click, then the press action", [&] {
+    ClickAt(&Box, Left);
+    emit Box.Image1->Click();
+  });
+  TAboutBox::ReaderListens = Listens;
 }
 
 TEST(LinkLabelTest, TargetRules) {
