@@ -9,6 +9,7 @@ import os
 import struct
 import sys
 import threading
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import board as B  # noqa: E402
@@ -96,10 +97,16 @@ def main(binary):
         # The game reads the focus change before this exposure, and so repaints after it:
         # the frames it sends for the exposure show the board as the activation left it.
         before = len(requests)
-        win.clear_area(exposures=True)
-        s.conn.sync()
-        s.wait_for(lambda: recorded(lambda: frames_with_a_cell_frame(requests[before:])[0]),
-                   what="a repaint after the activation")
+        exposed = [0.0]
+
+        def repainted():
+            # An exposure that a loaded server or recorder let slip is asked for again.
+            if time.monotonic() - exposed[0] > limit(3):
+                win.clear_area(exposures=True)
+                s.conn.sync()
+                exposed[0] = time.monotonic()
+            return recorded(lambda: frames_with_a_cell_frame(requests[before:])[0])
+        s.wait_for(repainted, what="a repaint after the activation")
         s.tap("F10")
         status = game.wait(timeout=limit(10))
         s.conn.record_disable_context(context)
