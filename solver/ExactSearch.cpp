@@ -61,11 +61,18 @@ bool TExactSearch::ListMoves(const TPosition& Board, int Depth) {
       return true;
     }
     const std::uint64_t Hash = Next.Hash();
-    if (Next.Dead() || FLost.Contains(Next, Hash))
+    // The table is large and read at random: its entry is fetched while the board is judged.
+    FLost.Prefetch(Hash);
+    std::uint64_t Check = 0;
+    if (Next.Dead()) {
+      Lost.push_back({Group.Cell, Group.Columns});
+      continue;
+    }
+    const auto Order = static_cast<std::uint32_t>(Next.LoneBoxes() * 2 + (Group.Color == Last));
+    if (FLost.Contains(Next, Hash, Check))
       Lost.push_back({Group.Cell, Group.Columns});
     else
-      Moves.push_back(
-          {static_cast<std::uint32_t>(Next.LoneBoxes() * 2 + (Group.Color == Last)), Group, Hash});
+      Moves.push_back({Order, Group, Hash, Check});
   }
   std::stable_sort(Moves.begin(), Moves.end(),
                    [](const TMove& A, const TMove& B) { return A.Order < B.Order; });
@@ -98,14 +105,14 @@ bool TExactSearch::Clears(const TPosition& Board, int Depth) {
   if (ListMoves(Board, Depth))
     return true;
   const auto D = static_cast<std::size_t>(Depth);
-  for (const TMove& Move : FMoves[D]) {
+  for (TMove& Move : FMoves[D]) {
     if (FRacer.Stopped())
       return false;
     TPosition Next = Board;
     std::uint16_t Emptied = 0;
     Next.Remove(Move.Group.Cell, &Emptied);
     // A deeper line may have proved this board lost since it was listed.
-    if (!FLost.Contains(Next, Move.Hash)) {
+    if (!FLost.Contains(Next, Move.Hash, Move.Check)) {
       PutToSleep(Depth, Move.Group, Emptied);
       FLine.push_back(Board.Removal(Move.Group.Cell));
       if (Clears(Next, Depth + 1))
@@ -114,7 +121,7 @@ bool TExactSearch::Clears(const TPosition& Board, int Depth) {
       // A search stopped below has not seen every line: the board is not proved lost.
       if (FRacer.Stopped())
         return false;
-      FLost.Add(Next, Move.Hash);
+      FLost.Add(Move.Hash, Move.Check != 0 ? Move.Check : FLost.Check(Next));
     }
     FLostMoves[D].push_back({Move.Group.Cell, Move.Group.Columns});
   }

@@ -24,7 +24,8 @@ private:
   struct TMove {
     std::uint32_t Order;
     TGroup Group;
-    std::uint64_t Hash; // of the board it leads to
+    std::uint64_t Hash;  // of the board it leads to
+    std::uint64_t Check; // that board's check in the lost boards, 0 until made
   };
   // A move whose board is covered elsewhere: its group's cell and columns.
   struct TAsleep {

@@ -38,11 +38,13 @@ TLostBoards::TLostBoards(int Bits)
 }
 
 std::uint64_t TLostBoards::Check(const TPosition& Board) const {
-  // Cells packed column by column with zeros above every column's boxes: equal bytes are the
-  // same board, and the length tells apart boards that differ in their columns.
-  const std::span<const std::uint8_t> Cells = Board.Packed();
+  // Cells column by column, two to a byte, with zeros above every column's boxes: colours are
+  // below 16, so equal bytes are the same board, and the length tells apart boards that differ
+  // in their columns. Half the bytes of the cells is half the hashing.
+  std::array<std::uint8_t, TPosition::Side * TPosition::Side / 2> Cells;
+  const std::size_t Bytes = Board.PackNibbles(Cells.data());
   std::array<unsigned char, crypto_shorthash_BYTES> Out;
-  crypto_shorthash(Out.data(), Cells.data(), Cells.size(), FKey.data());
+  crypto_shorthash(Out.data(), Cells.data(), Bytes, FKey.data());
   std::uint64_t Value;
   static_assert(sizeof Value == sizeof Out);
   std::memcpy(&Value, Out.data(), sizeof Value);
@@ -57,5 +59,18 @@ bool TLostBoards::Contains(const TPosition& Board, std::uint64_t Hash) const {
 }
 
 void TLostBoards::Add(const TPosition& Board, std::uint64_t Hash) {
-  std::atomic_ref(FTable[Hash & FMask]).store(Check(Board), std::memory_order_relaxed);
+  Add(Hash, Check(Board));
+}
+
+bool TLostBoards::Contains(const TPosition& Board, std::uint64_t Hash, std::uint64_t& Known) const {
+  const std::uint64_t Entry = std::atomic_ref(FTable[Hash & FMask]).load(std::memory_order_relaxed);
+  if (Entry == 0)
+    return false;
+  if (Known == 0)
+    Known = Check(Board);
+  return Entry == Known;
+}
+
+void TLostBoards::Add(std::uint64_t Hash, std::uint64_t Check) {
+  std::atomic_ref(FTable[Hash & FMask]).store(Check, std::memory_order_relaxed);
 }

@@ -22,11 +22,17 @@ public:
   // Hash is Board.Hash(): it picks the entry, the check decides.
   bool Contains(const TPosition& Board, std::uint64_t Hash) const;
   void Add(const TPosition& Board, std::uint64_t Hash); // only for a board proved lost
+
+  // The same in parts, for a search that looks a board up and later adds it: the keyed check
+  // costs more than the rest of a lookup, so it is made once per board, and only when the
+  // entry is taken. Check(Board) is never 0; Known is 0 when not yet made.
+  std::uint64_t Check(const TPosition& Board) const;
+  void Prefetch(std::uint64_t Hash) const { __builtin_prefetch(&FTable[Hash & FMask]); }
+  bool Contains(const TPosition& Board, std::uint64_t Hash, std::uint64_t& Known) const;
+  void Add(std::uint64_t Hash, std::uint64_t Check);
   std::size_t Bytes() const { return (FMask + 1) * sizeof(std::uint64_t); }
 
 private:
-  std::uint64_t Check(const TPosition& Board) const;
-
   struct TFree {
     void operator()(std::uint64_t* Table) const { std::free(Table); }
   };

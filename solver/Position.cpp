@@ -303,7 +303,34 @@ bool TPosition::SameBoxes(const TPosition& Other) const {
          std::memcmp(FCells.data(), Other.FCells.data(), Packed().size()) == 0;
 }
 
+std::size_t TPosition::PackNibbles(std::uint8_t* Out) const {
+  // Eight cells of a word to four bytes: each byte joins its odd neighbour, then the bytes
+  // kept close up. Words rather than lanes: the baseline instruction set has no byte shuffle.
+  const auto Pack = [](std::uint64_t Word) {
+    Word = (Word | Word >> 4) & 0x00FF00FF00FF00FFull;
+    Word = (Word | Word >> 8) & 0x0000FFFF0000FFFFull;
+    return static_cast<std::uint32_t>(Word | Word >> 16);
+  };
+  for (int Column = 0; Column < FColumns; ++Column) {
+    std::uint64_t Words[2];
+    std::memcpy(Words, &FCells[Column * Side], sizeof Words);
+    const std::uint32_t Packed[2] = {Pack(Words[0]), Pack(Words[1])};
+    std::memcpy(Out + Column * Side / 2, Packed, sizeof Packed);
+  }
+  return static_cast<std::size_t>(FColumns) * Side / 2;
+}
+
 int TPosition::Split() const {
+  // A colour in both outer columns crosses every boundary: most boards end here.
+  if (FColumns < 2)
+    return 0;
+  unsigned First = 0, Last = 0;
+  for (int Row = 0; Row < FHeights[0]; ++Row)
+    First |= 1u << FCells[Row];
+  for (int Row = 0; Row < FHeights[FColumns - 1]; ++Row)
+    Last |= 1u << FCells[(FColumns - 1) * Side + Row];
+  if ((First & Last) != 0)
+    return 0;
   // A bit per boundary before column K (bit K) that some colour has boxes on both sides of.
   std::array<std::uint16_t, MaxColors + 1> Holders{};
   for (int Column = 0; Column < FColumns; ++Column)

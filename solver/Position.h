@@ -62,6 +62,9 @@ public:
     return {FCells.data(), static_cast<std::size_t>(FColumns) * Side};
   }
   bool SameBoxes(const TPosition& Other) const;
+  // The packed cells two to a byte (colours are below 16) into Out, which holds Side * Side / 2
+  // bytes; returns the bytes written, eight a column.
+  std::size_t PackNibbles(std::uint8_t* Out) const;
 
   // The first column from which on no colour of the columns before it is met again, so the
   // board is two games side by side; 0 when there is none.
