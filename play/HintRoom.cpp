@@ -144,6 +144,23 @@ void THintRoom::Learn(const TMap& Board, std::vector<TRemoval> Moves) {
     FKnown.pop_back();
 }
 
+// A move off a known clearing mostly leaves the line's groups whole: carried over to the board
+// the move led to, the line clears it too, with no search and nothing for the player to wait for.
+void THintRoom::CarryOver() {
+  const int Now = FGame->Current();
+  if (Now == 0 || KnownMove(*BoardAt(Now)))
+    return;
+  const TMap& Before = *BoardAt(Now - 1);
+  std::vector<TRemoval> Line;
+  for (auto Known = FKnown.begin(); Known != FKnown.end() && Line.empty(); ++Known)
+    Line = Known->LineFrom(Before);
+  if (Line.empty())
+    return;
+  if (const std::optional<TRemoval> Played = StepBetween(Before, *BoardAt(Now)))
+    if (std::vector<TRemoval> Moves = ClearingAfter(Before, Line, *Played); !Moves.empty())
+      Learn(*BoardAt(Now), std::move(Moves));
+}
+
 TVerdict THintRoom::KnownVerdict(int Index) const {
   const TBoardKey Key = KeyOf(*BoardAt(Index));
   if (FClearable.Contains(Key))
@@ -289,6 +306,7 @@ void THintRoom::Settled() {
   if (!FGame)
     return;
   FSettled = true;
+  CarryOver();
   if (CurrentVerdict() == TVerdict::Clearable)
     FWarnedFor.reset(); // losing again from here is told again
   Warn();

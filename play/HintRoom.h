@@ -98,6 +98,7 @@ private:
   const TMap* BoardAt(int Index) const;
   std::optional<TRemoval> KnownMove(const TMap& Board) const;
   std::optional<TRemoval> MoveNow() const;
+  void CarryOver();
   TVerdict KnownVerdict(int Index) const;
   TVerdict CurrentVerdict() const;
   TWayBackStep PlanBack() const;

@@ -70,12 +70,21 @@ private:
   std::vector<std::shared_ptr<TRun>> FRetired; // cancelled, their threads not yet done
 };
 
+// A clearing of the board that Played leads to from Board, made from Clearing, a clearing of
+// Board: the same groups of the same boxes go in the same order, those Played took skipped.
+// Checked move by move on the way, so what it returns does clear; empty when the line does
+// not carry over (a group it needs was split or partly taken).
+std::vector<TRemoval> ClearingAfter(const TMap& Board, const std::vector<TRemoval>& Clearing,
+                                    TRemoval Played);
+
 // A clearing known for a start board, followed as the player plays: the next move from any
 // board on its line (after 0..n-1 of its moves), none when Now is not on the line.
 class TKnownClearing {
 public:
   TKnownClearing(const TMap& Start, std::vector<TRemoval> Moves);
   std::optional<TRemoval> NextFrom(const TMap& Now) const; // compares colours only, not marks
+  // The moves of the line from Now on, empty when Now is not on it.
+  std::vector<TRemoval> LineFrom(const TMap& Now) const;
 
 private:
   int FWidth;

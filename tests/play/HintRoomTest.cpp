@@ -297,6 +297,25 @@ TEST_F(HintRoomTest, TheWarningTellsTheLosingMoveOnce) {
   }
 }
 
+// A move off the known clearing that leaves the line's groups whole is answered at once from
+// the line carried over: no search, nothing to wait for.
+TEST_F(HintRoomTest, AMoveOffTheKnownLineIsAnsweredWithoutASearch) {
+  Controller.Hints().SetBudgets(AskedOnly());
+  LoadBoard(Controller, {"1122", "3344", "5511"});
+  const THintSeen First = AskAndWait(Controller);
+  ASSERT_EQ(First.Hint, THint::Move);
+  // A pair of the bottom row that is not the hinted one: every pair stays a pair.
+  Controller.MakeMove(First.X < 2 ? 2 : 0, 2);
+  const int Before = Controller.Hints().SearchesStarted();
+  QSignalSpy Hints(&Controller, &TGameController::HintGiven);
+  Controller.AskHint();
+  ASSERT_EQ(Hints.count(), 1);
+  EXPECT_EQ(Hints.front().front().value<THint>(), THint::Move);
+  EXPECT_TRUE(GoodMove(Controller.Game().CurrentMap(), Hints.front().at(1).toInt(),
+                       Hints.front().at(2).toInt()));
+  EXPECT_EQ(Controller.Hints().SearchesStarted(), Before);
+}
+
 // Earlier boards whose searches all run out: the player hears that no way back was found,
 // never a number.
 TEST_F(HintRoomTest, NoWayBackFoundInTime) {

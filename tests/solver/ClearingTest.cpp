@@ -219,6 +219,43 @@ TEST(KnownClearing, FollowsItsLineAndNothingElse) {
   EXPECT_FALSE(Known.NextFrom(Game.CurrentMap())); // cleared: nothing left to play
 }
 
+// Every other first move, on boards with a clearing: a line carried over clears the board the
+// move led to, and one is carried over wherever the move took a group the line takes later.
+TEST(KnownClearing, CarriedOverLinesClearTheBoardAMoveLedTo) {
+  int Carried = 0;
+  int Refused = 0;
+  for (std::uint64_t Seed = 1; Seed <= 12; ++Seed) {
+    TMap Board;
+    Board.SetWidth(6);
+    Board.SetHeight(6);
+    FillRandom(Board, 3, Seed);
+    const TClearingAnswer Answer = FindClearing(Board, {NoClock, 200'000, 1});
+    if (Answer.Verdict != TVerdict::Clearable)
+      continue;
+    TGame Game;
+    SetBoard(Game, BoardRows(Board));
+    for (int X = 0; X < Board.Width(); ++X)
+      for (int Y = 0; Y < Board.Height(); ++Y) {
+        if (!Game.HasNeighbour(X, Y))
+          continue;
+        const std::vector<TRemoval> Moves = ClearingAfter(Board, Answer.Moves, {X, Y});
+        (Moves.empty() ? Refused : Carried) += 1;
+        if (Moves.empty())
+          continue;
+        TGame After;
+        SetBoard(After, BoardRows(Board));
+        After.RemoveGroup(X, Y);
+        After.Collapse();
+        EXPECT_EQ(BoxesLeftAfter(After.CurrentMap(), Moves), 0) << Seed << ": " << X << "," << Y;
+      }
+    // The line's own first move leaves the rest of the line.
+    const std::vector<TRemoval> Rest = ClearingAfter(Board, Answer.Moves, Answer.Moves.front());
+    EXPECT_EQ(Rest.size(), Answer.Moves.size() - 1);
+  }
+  EXPECT_GE(Carried, 20);
+  EXPECT_GE(Refused, 5);
+}
+
 // Collects the listener's calls; waits for them without making time part of the result.
 class TCalls {
 public:
