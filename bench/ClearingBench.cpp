@@ -454,7 +454,7 @@ std::optional<std::pair<int, int>> SmallestGroup(const TGame& Game) {
   return Best;
 }
 
-void AskAndTime(TGameController& Controller, TLoopFigures& Figures) {
+void AskAndTime(TGameController& Controller, TLoopFigures& Figures, bool Verbose) {
   std::optional<THint> Seen;
   const QMetaObject::Connection Listen =
       QObject::connect(&Controller, &TGameController::HintGiven, [&](THint Hint, int, int) {
@@ -475,6 +475,10 @@ void AskAndTime(TGameController& Controller, TLoopFigures& Figures) {
   QObject::disconnect(Listen);
   const double Ms = Seen ? MsSince(Start) : Unanswered;
   Figures.Asks.push_back(Ms);
+  if (Verbose && Ms > 100)
+    std::fprintf(stderr, "  slow ask: move %d, %d boxes, hint %d after %.0f ms\n",
+                 Controller.Game().Current(), Controller.Game().CurrentMap().BoxCount,
+                 Seen ? static_cast<int>(*Seen) : -1, Ms);
   if (!Seen || *Seen == THint::GoBack || *Seen == THint::CouldGoBack || *Seen == THint::NoWayBack ||
       *Seen == THint::Unwinnable)
     Figures.WayBack.push_back(Ms);
@@ -499,10 +503,10 @@ void GameLoop(const TOptions& Options) {
         Figures.Stops.push_back(MsSince(Start));
       if (Move % 15 == 0) {
         RunEvents(Options.Think);
-        AskAndTime(Controller, Figures);
+        AskAndTime(Controller, Figures, Options.Verbose);
       }
     }
-    AskAndTime(Controller, Figures);
+    AskAndTime(Controller, Figures, Options.Verbose);
     Figures.CpuPerGame.push_back(CpuSeconds() - CpuBefore);
     std::fprintf(stderr, "game %d: %zu asks so far, %.1f CPU s\n", Seed, Figures.Asks.size(),
                  Figures.CpuPerGame.back());
