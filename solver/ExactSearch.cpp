@@ -64,11 +64,13 @@ bool TExactSearch::ListMoves(const TPosition& Board, int Depth) {
     // The table is large and read at random: its entry is fetched while the board is judged.
     FLost.Prefetch(Hash);
     std::uint64_t Check = 0;
-    if (Next.Dead()) {
+    // A board whose every box is lone has no move left: lost without a lookup or a search.
+    const int Lone = Next.LoneBoxes();
+    if (Lone == Next.Boxes() || Next.Dead()) {
       Lost.push_back({Group.Cell, Group.Columns});
       continue;
     }
-    const auto Order = static_cast<std::uint32_t>(Next.LoneBoxes() * 2 + (Group.Color == Last));
+    const auto Order = static_cast<std::uint32_t>(Lone * 2 + (Group.Color == Last));
     if (FLost.Contains(Next, Hash, Check))
       Lost.push_back({Group.Cell, Group.Columns});
     else
