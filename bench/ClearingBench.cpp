@@ -5,7 +5,7 @@
 //
 // Usage: clearing_bench [--boards N] [--hints N] [--deals N] [--long N] [--play N]
 //                       [--way-back N] [--only-play] [--hard-only] [--verbose] [--quick]
-//                       [--game-loop GAMES --think SECONDS]
+//                       [--game-loop GAMES --think SECONDS] [--boundary GAMES --per-board SECONDS]
 // The full run (200 boards, 100 hint positions, 50 deals, 20 long searches a level, 200
 // positions of each kind of play a level, the way back from 20 lost boards) takes about an hour on
 // two cores. --only-play prints only the table of positions met in play and the way back; --quick
@@ -75,6 +75,8 @@ struct TOptions {
   bool Verbose = false;  // a line for every position left unanswered
   int LoopGames = 0;     // hard games played through the game's own hint room
   double Think = 1;      // seconds before each move of those games
+  int BoundaryGames = 0; // careless hard games whose loss is traced back with a long search
+  double PerBoard = 40;  // seconds for each board of that way back
 };
 
 // One search's outcome: milliseconds to the answer (Unanswered when none) and the verdict.
@@ -356,6 +358,44 @@ void Play(const TOptions& Options) {
   std::fflush(stdout);
 }
 
+// Where careless hard games were lost: each played out with the smallest group first, then its
+// way back from the last board found by the game's own halving, each board searched PerBoard
+// seconds on both cores. The first lost board is what a hint must prove lost before it may
+// name the way back, so its size and whether it was settled say what a faster answer needs.
+void Boundaries(const TOptions& Options) {
+  std::printf("\n## Where careless hard games were lost: %d games, %.0f s per board\n\n",
+              Options.BoundaryGames, Options.PerBoard);
+  std::printf("| game | boards | proved | moves back | boxes of the first lost board | searches | "
+              "seconds |\n");
+  std::printf("|---|---|---|---|---|---|---|\n");
+  int Proved = 0;
+  for (int Seed = 1; Seed <= Options.BoundaryGames; ++Seed) {
+    const auto Game =
+        PlayedOut(Levels[HardLevel], static_cast<std::uint32_t>(9000 + Seed), TPlay::SmallestFirst);
+    std::vector<const TMap*> History;
+    for (const auto& Map : Game->Maps())
+      History.push_back(Map.get());
+    const auto Start = steady_clock::now();
+    const TWayBack Back =
+        FindWayBack(History, {milliseconds(static_cast<long long>(Options.PerBoard * 1000)), 0, 2});
+    const double Seconds = MsSince(Start) / 1000;
+    const int Last = static_cast<int>(History.size()) - 1;
+    const int Moves = Back.MovesBack > 0 ? Back.MovesBack : Back.CouldClearBack;
+    Proved += Back.MovesBack > 0 || Back.Unwinnable;
+    std::printf("| %d | %zu | %s | %d | %d | %d | %.0f |\n", Seed, History.size(),
+                Back.Unwinnable      ? "unwinnable"
+                : Back.MovesBack > 0 ? "yes"
+                                     : "no",
+                Moves,
+                Back.MovesBack > 0
+                    ? Game->Maps()[static_cast<std::size_t>(Last - Moves + 1)]->BoxCount
+                    : -1,
+                Back.Searches, Seconds);
+    std::fflush(stdout);
+  }
+  std::printf("\nProved: %s\n", Share(Proved, Options.BoundaryGames).c_str());
+}
+
 struct TBoardLook {
   double Groups = 0;
   double LargestShare = 0;  // of the most frequent colour
@@ -562,6 +602,10 @@ TOptions ParseOptions(int Argc, char** Argv) {
       Options.LoopGames = Value;
     else if (std::strcmp(Argv[I], "--think") == 0)
       Options.Think = std::atof(Argv[I + 1]);
+    else if (std::strcmp(Argv[I], "--boundary") == 0)
+      Options.BoundaryGames = Value;
+    else if (std::strcmp(Argv[I], "--per-board") == 0)
+      Options.PerBoard = std::atof(Argv[I + 1]);
   }
   return Options;
 }
@@ -578,6 +622,10 @@ int main(int Argc, char** Argv) {
     return 0;
   }
 #endif
+  if (Options.BoundaryGames > 0) {
+    Boundaries(Options);
+    return 0;
+  }
   Play(Options);
   if (Options.OnlyPlay) {
     std::printf("\nPeak memory of the whole run: %ld MiB\n", PeakMiB());
