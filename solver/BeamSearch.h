@@ -56,6 +56,7 @@ private:
   std::vector<std::uint32_t> FBest;     // per parent, of Select
   std::vector<std::uint8_t> FPreferred; // per candidate, of Select
   std::size_t FPerParent;
+  bool FLoneOnly;                         // the score of the other thread's beam
   std::vector<std::uint32_t> FSlots;      // the open-addressed table of Deduplicate
   std::vector<std::vector<TStep>> FSteps; // per level
   std::vector<TRemoval> FFound;
