@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The finding half of the clearing search: beam searches of growing width, one move per
-// level, that keep the boards with the fewest lone boxes. Boards with a colour of one box are
-// dropped, and so are boards already proved lost. A beam that never had to drop a board for want
-// of room has seen every line, which proves there is no clearing.
+// level, that keep the boards with the fewest lone boxes, each board's best children before
+// any board's next ones. Boards with a colour of one box are dropped, and so are boards
+// already proved lost. A beam that never had to drop a board for want of room has seen every
+// line, which proves there is no clearing.
 
 #include "solver/LostBoards.h"
 #include "solver/Position.h"
@@ -41,6 +42,7 @@ private:
   TOutcome Beam(std::size_t Width);
   bool Expand(std::size_t Parent, const TPosition& Board);
   bool Deduplicate(const std::vector<TPosition>& Level, bool Compare);
+  void Select(std::size_t Width, std::size_t Parents);
   std::vector<TRemoval> Line(const TRemoval& Last, std::uint32_t Parent) const;
   std::uint32_t Score(const TPosition& Board);
 
@@ -50,6 +52,11 @@ private:
   std::mt19937_64 FRandom;
   std::vector<TGroup> FGroups;
   std::vector<TCandidate> FCandidates;
+  std::vector<TCandidate> FOthers;      // those Select keeps only to fill the beam
+  std::vector<std::uint32_t> FBest;     // per parent, of Select
+  std::vector<std::uint8_t> FPreferred; // per candidate, of Select
+  std::size_t FPerParent;
+  bool FLoneOnly;                         // the score of the other thread's beam
   std::vector<std::uint32_t> FSlots;      // the open-addressed table of Deduplicate
   std::vector<std::vector<TStep>> FSteps; // per level
   std::vector<TRemoval> FFound;

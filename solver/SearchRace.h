@@ -36,6 +36,8 @@ public:
   // counting work, so a stop is seen there too; false once this search must stop.
   bool Check();
   bool Stopped() const { return FStopped; }
+  // Which of the race's searches this is: 0 for the beam that every search runs.
+  int Index() const { return FIndex; }
   bool Answered() const { return FAnswered; }
   void Answer(TVerdict Verdict, std::vector<TRemoval> Moves);
 
